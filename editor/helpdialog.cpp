@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "helpdialog.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace rumbario {
+
+namespace {
+
+// Twips of the help window's design; 15 make one pixel at 96 dots per inch.
+constexpr int pixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QFont helpFont()
+{
+    // Arial where it is installed; otherwise the closest sans-serif face.
+    QFont font(QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(9.75);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+QString helpText()
+{
+    return QStringLiteral(
+        "  Comandos de teclado \r\n"
+        "(Utilice avanzar página y retroceder página para recorrer el texto)\r\n"
+        "f1 ver estos comandos\r\n"
+        "F2 guardar mapa o cargar otro mapa\r\n"
+        "f3 permite establecer una nueva base para las coordenadas, que \r\n"
+        "no se almacena\r\n"
+        "f5 permite ir a una sala por su número\r\n"
+        "f6 permite buscar texto en las descripciones de sala\r\n"
+        "f7 desactiva o reactiva la visualización de las coordenadas de la sala\r\n"
+        "espacio activa y desactiva el modo de creación de salas \r\n"
+        "si el modo de creación está desactivado no se modificará el mapa \r\n"
+        "y podremos recorrerlo con rapidez y seguridad \r\n"
+        "suprimir: eliminar última sala creada \r\n"
+        "control inicio / control fin va a la primera / última sala\r\n"
+        "> en modo crear\r\n"
+        "  x permite enlazar dos salas, pidiendo dirección y código de la \r\n"
+        "sala a enlazar\r\n"
+        "z permite  eliminar la conexión existente entre dos salas, en un \r\n"
+        "sentido sólo o en los dos.\r\n"
+        "t permite asignar un texto a la sala (max 100 caracteres ) Una vez \r\n"
+        "tecleado, pulsar enter para introducirlo\r\n"
+        " arriba,u crea sala al norte; abajo , s crea sala al sur; \r\n"
+        "derecha, e Crea sala al este ; izquierda, w, o crea sala al oeste; \r\n"
+        "q crea sala arriba ;a crea sala abajo; \r\n"
+        "d crea sala dentro; f crea sala fuera; \r\n"
+        "i / RePag  crea sala al nordeste; \r\n"
+        ", / avPag  crea sala al sureste, \r\n"
+        "n / fin  crea sala al suroeste, \r\n"
+        "y griega / inicio crea sala al noroeste;\r\n"
+        "\r\n"
+        "> modo recorrer, (modo creación desactivado).\r\n"
+        "para recorrer las salas utilice cualquiera de las siguientes teclas  \r\n"
+        "norte: cursor arriba u \r\n"
+        "noreste:  RePag i\r\n"
+        "este: cursor derecha k\r\n"
+        "sureste: AvPag o tecla de la coma\r\n"
+        "sur: cursor abajo m  \r\n"
+        "suroeste: inicio n\r\n"
+        "oeste: cursor izquierda h w o  \r\n"
+        "noroeste: inicio y griega\r\n"
+        "arriba: q\r\n"
+        "abajo: a\r\n"
+        "dentro: d\r\n"
+        "fuera: f\r\n"
+        "Primera sala: control inicio\r\n"
+        "última sala: control fin \r\n");
+}
+
+Dialog::Dialog(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Dialog"));
+    setWindowTitle(QStringLiteral("Comandos de teclado"));
+
+    auto *text = new QPlainTextEdit(this);
+    text->setObjectName(QStringLiteral("Text1"));
+    text->setFont(helpFont());
+    text->setReadOnly(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    // The text is shown line for line; the box scrolls where the window is too small for it.
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QString shown = helpText();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.chop(1);
+    text->setPlainText(shown);
+    text->setGeometry(pixels(50), pixels(50), pixels(6000), pixels(4000));
+
+    auto *okButton = new QPushButton(QStringLiteral("Aceptar"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setGeometry(pixels(2000), pixels(4500), pixels(2000), pixels(375));
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    setFixedSize(pixels(6050) + pixels(50), pixels(4875) + pixels(50));
+    text->setFocus();
+}
+
+} // namespace rumbario

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace rumbario {
+
+struct Editor;
+
+enum class MenuAction { SendKey, Open, Save, Exit, ToggleCoordinates };
+
+/** One item of the menu bar; its caption's "&" marks the access key. */
+struct MenuItem
+{
+    const char *objectName;
+    QString caption;
+    /** In the portable form of a key sequence ("Ctrl+A", "F7"), or empty. */
+    const char *shortcut;
+    MenuAction action;
+    int keyCode;
+};
+
+struct Menu
+{
+    const char *objectName;
+    QString caption;
+    std::vector<MenuItem> items;
+};
+
+/** The menu bar, left to right. */
+const std::vector<Menu> &menuTable();
+
+constexpr const char *coordinatesItemName = "MnuOpcCoo";
+
+/** The caption of the coordinates item while the coordinates are shown or hidden. */
+QString coordinatesCaption(bool shown);
+
+/** Runs one menu item: most send their key into the key handler with no modifiers. */
+void runMenuItem(Editor &editor, const MenuItem &item);
+
+} // namespace rumbario

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace rumbario {
+
+/** Button sets of a message box, numbered as the platform numbers them. */
+enum class Buttons { Ok = 0, YesNoCancel = 3, YesNo = 4 };
+
+/** The button that answered a message box. */
+enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
+
+/** The two text boxes of the main window. */
+enum class TextBox { Text1, Text2 };
+
+/** The controls that can hold the keyboard. */
+enum class Control { Picture1, Text1 };
+
+/** Colours of the description box: the highlight colours, or black on white while typing. */
+enum class BoxColours { Normal, Entry };
+
+enum class FileDialogMode { Open, Save };
+
+/** The one file dialog of the window; its file name persists between uses within a run. */
+struct FileDialogSettings
+{
+    QString fileName;
+    QString initialFolder;
+    /** Filter choices as "Caption|pattern" pairs, the first one selected. */
+    QString filter;
+    bool fileMustExist = false;
+};
+
+/**
+ * Everything the editor's logic asks of the window.
+ *
+ * The main window implements it with real widgets; tests implement it with a scripted double.
+ * No title means the program's title, "Rumbario".
+ */
+class WindowServices
+{
+public:
+    virtual ~WindowServices() = default;
+
+    virtual Answer messageBox(const QString &prompt, Buttons buttons,
+                              const QString &title = QString()) = 0;
+    /** The text typed; Cancel gives the empty text. */
+    virtual QString inputBox(const QString &prompt, const QString &title = QString(),
+                             const QString &defaultText = QString()) = 0;
+
+    /** Like a native text box, the box shows the text only up to its first zero character. */
+    void setText(TextBox box, const QString &text);
+    virtual QString text(TextBox box) const = 0;
+
+    virtual void setColours(BoxColours colours) = 0;
+    virtual void repaintText1() = 0;
+    virtual void giveFocus(Control control) = 0;
+    virtual void beep() = 0;
+    virtual void setMenuCaption(const QString &itemName, const QString &caption) = 0;
+    /** Shows the help window modally; returns when it is closed. */
+    virtual void showHelp() = 0;
+    /** Closes the main window as its close box would, through the closing question. */
+    virtual void closeMainWindow() = 0;
+    /** Ends the program at once, without the closing question. */
+    virtual void endProgram() = 0;
+    /** Shows the file dialog; on a choice the full path is left in settings.fileName. */
+    virtual bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) = 0;
+    virtual QString programFolder() const = 0;
+
+protected:
+    virtual void showText(TextBox box, const QString &text) = 0;
+};
+
+} // namespace rumbario

@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "planaccess.h"
+
+#include "editor/editor.h"
+#include "editor/roomview.h"
+#include "model/runtimeerror.h"
+#include "planfile.h"
+#include "tools/brokenlinkrecovery.h"
+
+#include <new>
+
+namespace rumbario {
+
+namespace {
+
+const QString planFilter = QStringLiteral("Archivos de plano (*.pln)|*.pln");
+
+void prepareDialog(Editor &editor, const QString &filter, bool fileMustExist)
+{
+    FileDialogSettings &dialog = editor.CommonDialog1;
+    if (dialog.fileName.isEmpty())
+        dialog.initialFolder = editor.services.programFolder();
+    dialog.filter = filter;
+    dialog.fileMustExist = fileMustExist;
+}
+
+void reportRead(Editor &editor, const ReadResult &result)
+{
+    const QString rooms = QString::number(editor.store.tableSize());
+    if (result.failure == ReadFailure::Other) {
+        editor.services.messageBox(QStringLiteral("No se pudo leer todo el mapa ") +
+                                       editor.mapName + QStringLiteral(": ") + result.reason +
+                                       QStringLiteral(". Se muestran las ") + rooms +
+                                       QStringLiteral(" salas leídas."),
+                                   Buttons::Ok);
+    } else {
+        editor.services.messageBox(QStringLiteral("Mapa ") + editor.mapName +
+                                       QStringLiteral(" cargado correctamente.") + rooms +
+                                       QStringLiteral(" salas."),
+                                   Buttons::Ok);
+    }
+}
+
+void loadChosenFile(Editor &editor)
+{
+    MapStore &store = editor.store;
+    const ReadResult result = readPlanFile(store, editor.mapName);
+    // Placing the rooms marked the map modified; as read, it matches the file.
+    store.modified = false;
+    reportRead(editor, result);
+    // After a failed read too, the editor goes on with what was read, room 1 current.
+    store.roomCount = store.tableSize();
+    store.selectRoom(1);
+    showRoomAfterOpen(editor);
+}
+
+/** File commands handle their own errors: they are reached from menus, outside any key event. */
+template<typename Command>
+void runFileCommand(Editor &editor, Command command)
+{
+    try {
+        command();
+    } catch (const RuntimeError &error) {
+        reportRuntimeError(editor, error);
+    } catch (const std::bad_alloc &) {
+        reportRuntimeError(editor, RuntimeError::outOfMemory());
+    }
+}
+
+} // namespace
+
+bool chooseDiskAction(Editor &editor)
+{
+    const QString answer = editor.services.inputBox(
+        QStringLiteral("Elija una opción: \r\n1. Abrir un mapa.\r\n2. guardar mapa actual."),
+        QStringLiteral("acceso a disco"));
+    const bool open = answer.contains(u'1');
+    const bool save = answer.contains(u'2');
+    if (open == save)
+        return false;
+    if (open)
+        openPlan(editor);
+    else
+        savePlan(editor);
+    return true;
+}
+
+void openPlan(Editor &editor)
+{
+    runFileCommand(editor, [&editor] {
+        prepareDialog(editor,
+                      planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"), true);
+        if (!editor.services.runFileDialog(FileDialogMode::Open, editor.CommonDialog1))
+            return;
+        editor.mapName = editor.CommonDialog1.fileName;
+        if (editor.mapName.isEmpty()) {
+            editor.services.setText(TextBox::Text2, QStringLiteral("Proceso de carga cancelado"));
+            return;
+        }
+        loadChosenFile(editor);
+    });
+}
+
+void savePlan(Editor &editor)
+{
+    runFileCommand(editor, [&editor] {
+        prepareDialog(editor, planFilter, false);
+        if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
+            return;
+        editor.mapName = editor.CommonDialog1.fileName;
+        if (writePlanFile(editor.store, editor.mapName)) {
+            editor.services.messageBox(QStringLiteral("Mapa ") + editor.mapName +
+                                           QStringLiteral(" guardado correctamente, ") +
+                                           QString::number(editor.store.roomCount) +
+                                           QStringLiteral(" salas"),
+                                       Buttons::Ok);
+        }
+        editor.store.modified = false;
+        if (editor.exitAfterSave)
+            editor.services.endProgram();
+    });
+}
+
+bool Form_QueryUnload(Editor &editor)
+{
+    if (!editor.store.modified)
+        return false;
+    switch (editor.services.messageBox(QStringLiteral("¿Desea guardar los cambios?"),
+                                       Buttons::YesNoCancel, QStringLiteral("Rumbario"))) {
+    case Answer::Yes:
+        editor.exitAfterSave = true;
+        savePlan(editor);
+        return false;
+    case Answer::No:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace rumbario

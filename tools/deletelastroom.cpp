@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "deletelastroom.h"
+
+#include "editor/editor.h"
+#include "editor/roomview.h"
+
+namespace rumbario {
+
+namespace {
+
+/** Clears, in each room the last room leads to, the slot that would lead back, whatever it holds. */
+void clearMirroredExits(MapStore &store, qint16 last)
+{
+    for (int slot : viewOrder) {
+        // Read from the table each time: a room leading to itself clears its own slots on the way.
+        const qint16 neighbour = store.room(last).exits[slot];
+        if (neighbour >= 1 && neighbour <= last)
+            store.room(neighbour).exits[directions[slot].opposite] = 0;
+    }
+}
+
+} // namespace
+
+void deleteLastRoom(Editor &editor)
+{
+    MapStore &store = editor.store;
+    if (store.roomCount <= 1)
+        return;
+    if (editor.services.messageBox(QStringLiteral("Confirme eliminar última sala = ") +
+                                       QString::number(store.roomCount),
+                                   Buttons::YesNo) != Answer::Yes)
+        return;
+    const qint16 last = store.roomCount;
+    clearMirroredExits(store, last);
+    store.roomCount = qint16(last - 1);
+    // Coordinates keep the deleted room's column; the next creation sizes them again.
+    store.Lista.resize(store.roomCount);
+    store.selectRoom(store.roomCount);
+    showRoom(editor);
+    editor.creationMode = false;
+    editor.services.messageBox(QStringLiteral("Sala ") + QString::number(last) +
+                                   QStringLiteral(" eliminada. Mostrando sala ") +
+                                   QString::number(store.roomCount) +
+                                   QStringLiteral(". Modo creación desactivado"),
+                               Buttons::Ok);
+    store.modified = true;
+}
+
+} // namespace rumbario

@@ -14,14 +14,14 @@ struct Editor
 {
     explicit Editor(WindowServices &windowServices)
         : services(windowServices)
-    {
-    }
+    {}
 
     WindowServices &services;
     MapStore store;
     Flag creationMode;
     Flag showCoordinates{true};
-    /** Set by the first description entry and never cleared: Enter in Text1 then turns creation on. */
+    /** Set by the first description entry and never cleared: Enter in Text1 then turns creation on.
+     */
     Flag textEntryPending;
     Flag exitAfterSave;
     QString mapName;

@@ -96,6 +96,17 @@ QStringList nameFilters(const QString &filter)
     return captions;
 }
 
+/**
+ * Shows a modal dialog and gives the main window its activation back afterwards: without a
+ * window manager to do it (offscreen, some embedded displays) the keyboard would go nowhere.
+ */
+int runModal(QDialog &dialog, QWidget *window)
+{
+    const int result = dialog.exec();
+    window->activateWindow();
+    return result;
+}
+
 } // namespace
 
 /** The dark blue surface that holds the keyboard and hands every key to the key handler. */
@@ -200,15 +211,16 @@ bool Form1::isMenuShortcut(const QKeyEvent *event) const
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != mText1)
+    const bool keyEvent =
+        event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (watched != mText1 || !keyEvent)
         return QMainWindow::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
     // Menu shortcuts win over the box's own keys (Ctrl+A would select all): leaving the
     // override unaccepted lets the shortcut fire.
-    if (event->type() == QEvent::ShortcutOverride && isMenuShortcut(key))
-        return true;
-    if (event->type() == QEvent::KeyPress &&
-        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    if (event->type() == QEvent::ShortcutOverride)
+        return isMenuShortcut(key);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         Text1_KeyDown(mEditor, virtualKeyCode(key->key()), modifierMask(key->modifiers()));
         return true;
     }
@@ -235,8 +247,10 @@ void Form1::setColours(BoxColours colours)
     QPalette palette = mText1->palette();
     const QPalette standard = QApplication::palette(mText1);
     const bool entry = colours == BoxColours::Entry;
-    palette.setColor(QPalette::Base, entry ? QColor(255, 255, 255) : standard.color(QPalette::Highlight));
-    palette.setColor(QPalette::Text, entry ? QColor(0, 0, 0) : standard.color(QPalette::HighlightedText));
+    palette.setColor(QPalette::Base,
+                     entry ? QColor(255, 255, 255) : standard.color(QPalette::Highlight));
+    palette.setColor(QPalette::Text,
+                     entry ? QColor(0, 0, 0) : standard.color(QPalette::HighlightedText));
     mText1->setPalette(palette);
 }
 
@@ -267,7 +281,7 @@ void Form1::setMenuCaption(const QString &itemName, const QString &caption)
 void Form1::showHelp()
 {
     Dialog dialog(this);
-    dialog.exec();
+    runModal(dialog, this);
 }
 
 void Form1::closeMainWindow()
@@ -292,7 +306,7 @@ Answer Form1::messageBox(const QString &prompt, Buttons buttons, const QString &
     }
     box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
     box.setEscapeButton(escapeButton(buttons));
-    box.exec();
+    runModal(box, this);
     for (const SpanishButton &spanish : spanishButtons) {
         if (box.clickedButton() == box.button(spanish.button))
             return spanish.answer;
@@ -308,7 +322,7 @@ QString Form1::inputBox(const QString &prompt, const QString &title, const QStri
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    return runModal(dialog, this) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
@@ -332,7 +346,7 @@ bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
         dialog.setDirectory(previous.absolutePath());
         dialog.selectFile(previous.fileName());
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (runModal(dialog, this) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     settings.fileName = dialog.selectedFiles().constFirst();
     return true;

@@ -59,10 +59,10 @@ constexpr KeyDirection keyDirections[] = {
 void toggleCreationMode(Editor &editor)
 {
     editor.creationMode.invert();
-    editor.services.setText(TextBox::Text2,
-                            QStringLiteral("Modo creación ") +
-                                (editor.creationMode ? QStringLiteral(" activado")
-                                                     : QStringLiteral(" desactivado")));
+    editor.services.setText(
+        TextBox::Text2,
+        QStringLiteral("Modo creación ") +
+            (editor.creationMode ? QStringLiteral(" activado") : QStringLiteral(" desactivado")));
 }
 
 void walk(Editor &editor, int slot)

@@ -16,16 +16,26 @@ struct KeyPair
 // The keypad's navigation keys arrive as the same Qt keys, with the keypad modifier that the
 // mask ignores, so one row serves both blocks.
 constexpr KeyPair keyTable[] = {
-    {Qt::Key_Backspace, 8},          {Qt::Key_Tab, 9},
-    {Qt::Key_Return, Key::Enter},    {Qt::Key_Enter, Key::Enter},
-    {Qt::Key_Shift, 16},             {Qt::Key_Control, 17},
-    {Qt::Key_Alt, 18},               {Qt::Key_Escape, 27},
-    {Qt::Key_Space, Key::Space},     {Qt::Key_PageUp, Key::PageUp},
-    {Qt::Key_PageDown, Key::PageDown}, {Qt::Key_End, Key::End},
-    {Qt::Key_Home, Key::Home},       {Qt::Key_Left, Key::Left},
-    {Qt::Key_Up, Key::Up},           {Qt::Key_Right, Key::Right},
-    {Qt::Key_Down, Key::Down},       {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, Key::Delete},   {Qt::Key_Comma, Key::Comma},
+    {Qt::Key_Backspace, 8},
+    {Qt::Key_Tab, 9},
+    {Qt::Key_Return, Key::Enter},
+    {Qt::Key_Enter, Key::Enter},
+    {Qt::Key_Shift, 16},
+    {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18},
+    {Qt::Key_Escape, 27},
+    {Qt::Key_Space, Key::Space},
+    {Qt::Key_PageUp, Key::PageUp},
+    {Qt::Key_PageDown, Key::PageDown},
+    {Qt::Key_End, Key::End},
+    {Qt::Key_Home, Key::Home},
+    {Qt::Key_Left, Key::Left},
+    {Qt::Key_Up, Key::Up},
+    {Qt::Key_Right, Key::Right},
+    {Qt::Key_Down, Key::Down},
+    {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, Key::Delete},
+    {Qt::Key_Comma, Key::Comma},
     {Qt::Key_Semicolon, Key::Comma}, // shifted comma on Spanish keyboards
 };
 

@@ -36,7 +36,8 @@ void fillDescriptionBox(Editor &editor, bool afterOpen)
 
 void show(Editor &editor, bool afterOpen)
 {
-    // The whole line is built before anything is shown, so a failure leaves both boxes as they were.
+    // The whole line is built before anything is shown, so a failure leaves both boxes as they
+    // were.
     editor.services.setText(TextBox::Text2, viewLine(editor, afterOpen));
     fillDescriptionBox(editor, afterOpen);
 }

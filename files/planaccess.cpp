@@ -88,8 +88,7 @@ bool chooseDiskAction(Editor &editor)
 void openPlan(Editor &editor)
 {
     runFileCommand(editor, [&editor] {
-        prepareDialog(editor,
-                      planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"), true);
+        prepareDialog(editor, planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"), true);
         if (!editor.services.runFileDialog(FileDialogMode::Open, editor.CommonDialog1))
             return;
         editor.mapName = editor.CommonDialog1.fileName;

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cstring>
+
 namespace rumbario {
 
 namespace {
@@ -45,29 +47,20 @@ public:
         return parseNumber(token, value) ? Outcome::Read : Outcome::NotANumber;
     }
 
-    Outcome readText(QString &text)
+    /** Reads the description field straight into its 100-character form. */
+    Outcome readDescription(QString &description)
     {
         skipBlanks();
         if (atEnd())
             return Outcome::EndOfFile;
         QByteArrayView raw;
         if (mBytes[mPos] == '"') {
-            ++mPos;
-            // A quote left open ends at the line end, so that one damaged record cannot
-            // swallow the rest of the map.
-            const qsizetype start = mPos;
-            while (!atEnd() && mBytes[mPos] != '"' && !isLineEnd(mBytes[mPos]))
-                ++mPos;
-            raw = mBytes.sliced(start, mPos - start);
-            if (!atEnd() && mBytes[mPos] == '"') {
-                ++mPos;
-                takeUntilDelimiter();
-            }
+            raw = takeQuoted();
         } else {
             raw = trimmedRight(takeUntilDelimiter());
         }
         consumeDelimiter();
-        text = decode(raw);
+        description = decodeDescription(raw);
         return Outcome::Read;
     }
 
@@ -117,6 +110,27 @@ private:
         return true;
     }
 
+    /**
+     * A quoted text runs to the last quote of its line: descriptions are written unescaped, so
+     * a quote typed inside one must not end it. A quote left open ends at the line end, so that
+     * one damaged record cannot swallow the rest of the map.
+     */
+    QByteArrayView takeQuoted()
+    {
+        const qsizetype start = ++mPos;
+        qsizetype lastQuote = -1;
+        while (!atEnd() && !isLineEnd(mBytes[mPos])) {
+            if (mBytes[mPos] == '"')
+                lastQuote = mPos;
+            ++mPos;
+        }
+        if (lastQuote < 0)
+            return mBytes.sliced(start, mPos - start);
+        mPos = lastQuote + 1;
+        takeUntilDelimiter();
+        return mBytes.sliced(start, lastQuote - start);
+    }
+
     void skipBlanks()
     {
         while (!atEnd() && isBlank(mBytes[mPos]))
@@ -147,11 +161,16 @@ private:
             ++mPos;
     }
 
-    QString decode(QByteArrayView raw) const
+    QString decodeDescription(QByteArrayView raw) const
     {
         if (mUtf8)
-            return QString::fromUtf8(raw).left(descriptionLength);
-        return fromWindows1252(raw.first(qMin<qsizetype>(raw.size(), descriptionLength)));
+            return fitDescription(QString::fromUtf8(raw));
+        QString description(descriptionLength, u' ');
+        QChar *out = description.data();
+        const qsizetype length = qMin<qsizetype>(raw.size(), descriptionLength);
+        for (qsizetype i = 0; i < length; ++i)
+            out[i] = fromWindows1252(raw[i]);
+        return description;
     }
 
     QByteArrayView mBytes;
@@ -204,12 +223,10 @@ ReadFailure readRecord(FieldReader &reader, Room &room)
             return ReadFailure::Other;
         }
     }
-    QString text;
-    if (reader.readText(text) == FieldReader::Outcome::EndOfFile) {
+    if (reader.readDescription(room.description) == FieldReader::Outcome::EndOfFile) {
         room.description = QString(descriptionLength, u' ');
         return ReadFailure::EndOfFileInRecord;
     }
-    room.setDescription(text);
     // Fields beyond the thirteenth are ignored: the next record starts on the next line.
     reader.skipLine();
     return ReadFailure::None;
@@ -221,14 +238,31 @@ void resetForRead(MapStore &store)
     store.coordinateBase = {1, 1, 1};
 }
 
+/** About as many records as the bytes hold lines, so that the table grows only once. */
+qsizetype expectedRecords(QByteArrayView bytes)
+{
+    qsizetype lines = 1;
+    const char *end = bytes.data() + bytes.size();
+    for (const char *at = bytes.data(); lines < maxRoomCount; ++lines) {
+        at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
+        if (!at)
+            break;
+        ++at;
+    }
+    return lines;
+}
+
 ReadResult readRecords(MapStore &store, QByteArrayView bytes)
 {
     FieldReader reader(bytes, isUtf8Text(bytes));
+    store.Lista.reserve(expectedRecords(bytes));
+    store.coordinates.reserve(store.Lista.capacity());
     ReadResult result;
     for (int record = 1; !reader.atEnd(); ++record) {
         const auto number = static_cast<qint16>(record);
         if (number > store.tableSize()) {
-            store.Lista.append(Room::zeroed());
+            // The description is always set by the record read below.
+            store.Lista.append(Room());
             store.coordinates.append(Coordinates{});
         }
         const ReadFailure failure = readRecord(reader, store.room(number));
@@ -246,6 +280,46 @@ ReadResult readRecords(MapStore &store, QByteArrayView bytes)
         }
     }
     return result;
+}
+
+/** The longest record: twelve exits of six characters and their commas, 100 characters quoted. */
+constexpr int maxRecordLength = exitCount * 7 + descriptionLength + 4;
+
+/** Writes one record into buffer and returns its length; nothing is allocated. */
+int formatPlanRecord(const Room &room, char *buffer)
+{
+    char *out = buffer;
+    for (qint16 exit : room.exits) {
+        int value = exit;
+        if (value < 0) {
+            *out++ = '-';
+            value = -value;
+        }
+        char digits[6];
+        int count = 0;
+        do {
+            digits[count++] = static_cast<char>('0' + value % 10);
+            value /= 10;
+        } while (value > 0);
+        while (count > 0)
+            *out++ = digits[--count];
+        *out++ = ',';
+    }
+    // Only blanks are trimmed: the zero characters of a never-described room are written as such.
+    const QStringView description(room.description);
+    qsizetype begin = 0;
+    qsizetype end = qMin<qsizetype>(description.size(), descriptionLength);
+    while (begin < end && description[begin] == u' ')
+        ++begin;
+    while (end > begin && description[end - 1] == u' ')
+        --end;
+    *out++ = '"';
+    for (qsizetype i = begin; i < end; ++i)
+        *out++ = toWindows1252(description[i]);
+    *out++ = '"';
+    *out++ = '\r';
+    *out++ = '\n';
+    return int(out - buffer);
 }
 
 } // namespace
@@ -266,11 +340,6 @@ ReadResult readPlanFile(MapStore &store, const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {ReadFailure::Other, file.errorString()};
-    if (file.size() == 0)
-        return {};
-    // Mapping avoids a copy of a large file; a device that cannot be mapped is read instead.
-    if (const uchar *mapped = file.map(0, file.size()))
-        return readPlanBytes(store, QByteArrayView(mapped, file.size()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {ReadFailure::Other, file.errorString()};
@@ -279,32 +348,17 @@ ReadResult readPlanFile(MapStore &store, const QString &fileName)
 
 QByteArray planRecord(const Room &room)
 {
-    QByteArray record;
-    record.reserve(exitCount * 7 + descriptionLength + 4);
-    for (qint16 exit : room.exits) {
-        record += QByteArray::number(exit);
-        record += ',';
-    }
-    // Only blanks are trimmed: the zero characters of a never-described room are written as such.
-    const QStringView description(room.description);
-    qsizetype begin = 0;
-    qsizetype end = description.size();
-    while (begin < end && description[begin] == u' ')
-        ++begin;
-    while (end > begin && description[end - 1] == u' ')
-        --end;
-    record += '"';
-    record += toWindows1252(description.sliced(begin, end - begin));
-    record += "\"\r\n";
-    return record;
+    char buffer[maxRecordLength];
+    return QByteArray(buffer, formatPlanRecord(room, buffer));
 }
 
 bool writePlanRecords(const MapStore &store, QIODevice &device)
 {
     bool allWritten = true;
+    char buffer[maxRecordLength];
     for (int number = 1; number <= store.roomCount; ++number) {
-        const QByteArray record = planRecord(store.room(static_cast<qint16>(number)));
-        if (device.write(record) != record.size())
+        const int length = formatPlanRecord(store.room(static_cast<qint16>(number)), buffer);
+        if (device.write(buffer, length) != length)
             allWritten = false;
     }
     return allWritten;

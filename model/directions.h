@@ -48,8 +48,8 @@ struct Direction
 extern const std::array<Direction, exitCount> directions;
 
 /** The order in which the ordinary room view lists exits: the four compass points first. */
-constexpr std::array<int, exitCount> viewOrder = {North, East,  South,     West,      Up,        Down,
-                                                  In,    Out,   NorthEast, SouthEast, SouthWest, NorthWest};
+constexpr std::array<int, exitCount> viewOrder = {
+    North, East, South, West, Up, Down, In, Out, NorthEast, SouthEast, SouthWest, NorthWest};
 
 /** Exit slot of a direction number 1..12, or -1 for any other number. */
 int slotOfNumber(qint16 number);

@@ -20,8 +20,7 @@ public:
 
     constexpr Flag(bool on = false)
         : mValue(on ? True : False)
-    {
-    }
+    {}
 
     constexpr operator bool() const { return mValue != False; }
     constexpr qint16 value() const { return mValue; }

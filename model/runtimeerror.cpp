@@ -8,8 +8,7 @@ namespace rumbario {
 RuntimeError::RuntimeError(int number, QString description)
     : mNumber(number)
     , mDescription(std::move(description))
-{
-}
+{}
 
 RuntimeError RuntimeError::overflow()
 {

@@ -8,7 +8,8 @@ namespace rumbario {
 
 namespace {
 
-/** Clears, in each room the last room leads to, the slot that would lead back, whatever it holds. */
+/** Clears, in each room the last room leads to, the slot that would lead back, whatever it holds.
+ */
 void clearMirroredExits(MapStore &store, qint16 last)
 {
     for (int slot : viewOrder) {

@@ -35,8 +35,8 @@ qint16 nextRoom(const MapStore &store, qint16 room)
 void searchDescriptions(Editor &editor)
 {
     MapStore &store = editor.store;
-    const QString wanted = editor.services.inputBox(
-        QStringLiteral("Introduzca el texto a buscar "), QString(), editor.lastSearchText);
+    const QString wanted = editor.services.inputBox(QStringLiteral("Introduzca el texto a buscar "),
+                                                    QString(), editor.lastSearchText);
     if (wanted.isEmpty())
         return;
     editor.lastSearchText = wanted;

@@ -12,8 +12,8 @@ namespace {
 /** Asks one coordinate until it is a number; nothing when the user cancels. */
 std::optional<qint16> askCoordinate(WindowServices &services, QChar axis)
 {
-    const QString prompt =
-        QStringLiteral("Introduzca la nueva coordenada ") + axis + QStringLiteral(" para esta sala");
+    const QString prompt = QStringLiteral("Introduzca la nueva coordenada ") + axis +
+                           QStringLiteral(" para esta sala");
     for (;;) {
         const QString answer =
             services.inputBox(prompt, QStringLiteral("Cambiar base de las coordenadas"));

@@ -11,8 +11,8 @@ namespace rumbario {
 namespace {
 
 // Down is offered before up.
-constexpr int removalOrder[] = {North,     NorthEast, East, SouthEast, South, SouthWest,
-                                West,      NorthWest, Down, Up,        In,    Out};
+constexpr int removalOrder[] = {North, NorthEast, East, SouthEast, South, SouthWest,
+                                West,  NorthWest, Down, Up,        In,    Out};
 
 /** Asks until a listed entry is chosen; nothing when the answer is empty or cancelled. */
 std::optional<int> askEntry(WindowServices &services, const QString &list, int entryCount)
@@ -48,8 +48,8 @@ void removeConnection(Editor &editor, Room &edited)
         if (edited.exits[slot] <= 0)
             continue;
         entries.push_back(slot);
-        list += QString::number(entries.size()) + directions[slot].removalName +
-                QStringLiteral("\r\n");
+        list +=
+            QString::number(entries.size()) + directions[slot].removalName + QStringLiteral("\r\n");
     }
     if (entries.empty()) {
         services.messageBox(QStringLiteral("no hay relaciones que eliminar"), Buttons::Ok);

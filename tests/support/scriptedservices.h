@@ -1,0 +1,82 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "editor/editor.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <optional>
+
+namespace rumbario {
+
+/**
+ * Window services for tests: answers are queued in advance, and everything the logic shows or
+ * asks is logged as one line of text, so a test compares what a user would have seen.
+ */
+class ScriptedServices : public WindowServices
+{
+public:
+    std::deque<Answer> messageAnswers;
+    std::deque<QString> inputAnswers;
+    /** A path, or nothing for a cancelled dialog. */
+    std::deque<std::optional<QString>> fileAnswers;
+
+    /** Message boxes, input boxes and file dialogs, in order. */
+    QStringList dialogs;
+    /** Everything else: texts set, colours, focus, beeps, help, closing. */
+    QStringList events;
+    /** Questions that found no queued answer; a test expects none. */
+    int unanswered = 0;
+    bool ended = false;
+    Control focus = Control::Picture1;
+    BoxColours colours = BoxColours::Normal;
+    std::function<void()> onClose;
+
+    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+    QString text(TextBox box) const override;
+    void setColours(BoxColours newColours) override;
+    void repaintText1() override;
+    void giveFocus(Control control) override;
+    void beep() override;
+    void setMenuCaption(const QString &itemName, const QString &caption) override;
+    void showHelp() override;
+    void closeMainWindow() override;
+    void endProgram() override;
+    bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) override;
+    QString programFolder() const override;
+
+    int beeps() const { return int(events.count(QStringLiteral("beep"))); }
+    void clearLogs();
+
+protected:
+    void showText(TextBox box, const QString &text) override;
+
+private:
+    QString mText1;
+    QString mText2;
+};
+
+/** A started editor on scripted services, with helpers to build maps quickly. */
+struct Session
+{
+    Session();
+
+    ScriptedServices services;
+    Editor editor{services};
+    MapStore &store = editor.store;
+
+    void press(int keyCode, int shift = 0);
+    void pressLetters(const char *letters);
+    /** Appends rooms 2..count with no exits, at (0, 0, 0). */
+    void addRooms(int count);
+    /** Sets an exit in the table and, for the current room, in the working copy too. */
+    void setExit(qint16 room, int slot, qint16 target);
+    QString text1() const { return services.text(TextBox::Text1); }
+    QString text2() const { return services.text(TextBox::Text2); }
+};
+
+} // namespace rumbario

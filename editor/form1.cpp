@@ -7,6 +7,7 @@
 #include "keyhandler.h"
 #include "keytranslation.h"
 #include "menutable.h"
+#include "planview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -180,6 +181,16 @@ void Form1::buildControls()
 
     setTabOrder(mPicture1, mText1);
     setTabOrder(mText1, mText2);
+
+    mPlanView = new PlanView(mEditor, mClient);
+    mClient->installEventFilter(this);
+}
+
+void Form1::placePlanView()
+{
+    // The plan takes the rest of the client area below the view line, and grows with it.
+    const int top = mText2->geometry().bottom() + 1;
+    mPlanView->setGeometry(0, top, mClient->width(), std::max(0, mClient->height() - top));
 }
 
 void Form1::buildMenus()
@@ -211,6 +222,8 @@ bool Form1::isMenuShortcut(const QKeyEvent *event) const
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == mClient && event->type() == QEvent::Resize)
+        placePlanView();
     const bool keyEvent =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (watched != mText1 || !keyEvent)
@@ -235,6 +248,9 @@ QPlainTextEdit *Form1::box(TextBox box) const
 void Form1::showText(TextBox which, const QString &text)
 {
     box(which)->setPlainText(forDisplay(text));
+    // Every redraw of the room view ends in the view line: the plan follows it.
+    if (which == TextBox::Text2 && mPlanView)
+        mPlanView->refresh();
 }
 
 QString Form1::text(TextBox which) const

@@ -12,6 +12,7 @@ class QPlainTextEdit;
 namespace rumbario {
 
 class KeySurface;
+class PlanView;
 
 /**
  * The main window: the key-capturing surface Picture1, the description box Text1, the view line
@@ -26,6 +27,7 @@ public:
     ~Form1() override;
 
     Editor &editor() { return mEditor; }
+    PlanView *planView() const { return mPlanView; }
 
     Answer messageBox(const QString &prompt, Buttons buttons, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title,
@@ -50,6 +52,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void placePlanView();
     bool isMenuShortcut(const QKeyEvent *event) const;
     QPlainTextEdit *box(TextBox box) const;
 
@@ -58,6 +61,7 @@ private:
     KeySurface *mPicture1 = nullptr;
     QPlainTextEdit *mText1 = nullptr;
     QPlainTextEdit *mText2 = nullptr;
+    PlanView *mPlanView = nullptr;
     QHash<QString, QAction *> mActions;
     bool mEnding = false;
 };

@@ -242,6 +242,8 @@ void resetForRead(MapStore &store)
 qsizetype expectedRecords(QByteArrayView bytes)
 {
     qsizetype lines = 1;
+    if (bytes.isEmpty())
+        return lines;
     const char *end = bytes.data() + bytes.size();
     for (const char *at = bytes.data(); lines < maxRoomCount; ++lines) {
         at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));

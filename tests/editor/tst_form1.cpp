@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/form1.h"
 #include "editor/helpdialog.h"
+#include "editor/planview.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -122,6 +126,7 @@ private slots:
     void helpWindowShowsTheReference();
     void shortcutsFireTheirItems();
     void closingWithChangesAsks();
+    void planFollowsTheKeyboard();
 
 private:
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -271,6 +276,9 @@ void TestForm1::helpWindowShowsTheReference()
     press(Qt::Key_F1);
     QVERIFY(script.done());
     QCOMPARE(caption, QStringLiteral("Comandos de teclado"));
+    QFile reference(QStringLiteral(RUMBARIO_TEST_DATA "/help.txt"));
+    QVERIFY(reference.open(QIODevice::ReadOnly));
+    QCOMPARE(helpText().toUtf8(), reference.readAll());
     QCOMPARE(shownText + QStringLiteral("\n"),
              helpText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QVERIFY(!mWindow->findChild<Dialog *>());
@@ -315,6 +323,41 @@ void TestForm1::closingWithChangesAsks()
         QVERIFY(script.done());
     }
     QVERIFY(!mWindow->isVisible());
+}
+
+void TestForm1::planFollowsTheKeyboard()
+{
+    PlanView *plan = mWindow->planView();
+    const QWidget *text2 = mWindow->findChild<QWidget *>(QStringLiteral("Text2"));
+    QCOMPARE(plan->geometry().top(), text2->geometry().bottom() + 1);
+    QCOMPARE(plan->width(), mWindow->centralWidget()->width());
+    QCOMPARE(plan->focusPolicy(), Qt::NoFocus);
+
+    press(Qt::Key_Space);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Q, Qt::Key_A})
+        press(key);
+    mWindow->resize(640, 480);
+    QTRY_COMPARE(plan->height(), mWindow->centralWidget()->height() - plan->geometry().top());
+
+    const QImage image = plan->grab().toImage();
+    QVERIFY(image.size() == plan->size() * image.devicePixelRatio());
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    QVERIFY(colours.size() > 3);
+    // Room 3 at (2, 1) is current: a corner of its box shows the highlight colour.
+    const PlanViewport &viewport = plan->viewport();
+    const double side = 2 * planBoxHalf * viewport.scale;
+    const QPointF corner = viewport.toPixel(QPointF(2, 1)) + QPointF(side * 0.35, side * 0.35);
+    QCOMPARE(QColor(image.pixel((corner * image.devicePixelRatio()).toPoint())),
+             QColor(255, 213, 79));
+
+    // A click on room 1 makes it current and gives the keyboard back to Picture1.
+    QTest::mouseClick(plan, Qt::LeftButton, {}, viewport.toPixel(QPointF(0, 0)).toPoint());
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (0, 0)"));
+    QCOMPARE(QApplication::focusWidget(), mPicture1);
 }
 
 QTEST_MAIN(TestForm1)

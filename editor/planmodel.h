@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QVector>
+
+#include <array>
+
+namespace rumbario {
+
+struct Editor;
+struct MapStore;
+
+/** A room's position as the view line shows it: stored coordinates plus the display base. */
+using ShownPosition = std::array<int, 3>;
+
+/**
+ * Where the rooms are, by level and by square chunks of the plan, so that a repaint visits only
+ * the rooms near the visible rectangle. It reads the store and is brought up to date by
+ * update(), which rebuilds only what changed since the last call.
+ */
+class PlanIndex
+{
+public:
+    /** Returns whether anything changed since the last update. */
+    bool update(const MapStore &store);
+
+    int roomCount() const { return int(mShown.size()); }
+    const ShownPosition &shownPosition(qint16 room) const { return mShown[room - 1]; }
+    /** Rooms of one level whose position lies inside the rectangle, in no particular order. */
+    QVector<qint16> roomsIn(int level, const QRectF &area) const;
+
+private:
+    struct ChunkKey
+    {
+        int level;
+        int x;
+        int y;
+        bool operator==(const ChunkKey &other) const
+        {
+            return level == other.level && x == other.x && y == other.y;
+        }
+        friend size_t qHash(const ChunkKey &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.level, key.x, key.y);
+        }
+    };
+
+    static ChunkKey chunkOf(int level, int x, int y);
+    void add(qint16 room, const ShownPosition &position);
+    void rebuild(const MapStore &store);
+
+    QVector<ShownPosition> mShown;
+    QHash<ChunkKey, QVector<qint16>> mChunks;
+    size_t mFingerprint = 0;
+    std::array<qint16, 3> mBase{};
+};
+
+/** Maps plan units (one room a unit, Y growing upwards) to widget pixels and back. */
+struct PlanViewport
+{
+    QPointF center;
+    double scale = 64.0;
+    QSizeF size;
+
+    QPointF toPixel(QPointF plan) const;
+    QPointF toPlan(QPointF pixel) const;
+    QRectF visibleArea() const;
+    /** Zooms keeping the plan point under the pixel where it is. */
+    void zoomAround(QPointF pixel, double factor);
+    void panBy(QPointF pixelDelta);
+    /** Recentres on a position that is not comfortably inside the visible area. */
+    bool keepInView(QPointF plan);
+};
+
+/** Half the side of a room's box, in plan units. */
+constexpr double planBoxHalf = 0.3;
+
+/** What the plan view draws, in plan units. */
+struct PlanScene
+{
+    struct Box
+    {
+        qint16 room;
+        QPointF center;
+        QString label;
+        int stacked;
+        bool current;
+    };
+    struct Line
+    {
+        qint16 from;
+        qint16 to;
+        int slot;
+        QPointF start;
+        QPointF end;
+        bool oneWay;
+        bool toOtherLevel;
+    };
+    /** An exit to a room that does not exist. */
+    struct Stub
+    {
+        qint16 from;
+        int slot;
+        QPointF start;
+        QPointF end;
+    };
+    /** Up, down, in and out exits, drawn as marks on the box. */
+    struct Mark
+    {
+        qint16 room;
+        int slot;
+        bool broken;
+    };
+
+    int level = 0;
+    QVector<Box> boxes;
+    QVector<Line> lines;
+    QVector<Stub> stubs;
+    QVector<Mark> marks;
+};
+
+/** The scene of the current room's level within the viewport. */
+PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
+                         const PlanViewport &viewport);
+
+/** The room whose box is under a pixel on the current level, or 0. */
+qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewport &viewport,
+                  QPointF pixel);
+
+/** Makes a room current as going to it by number does: select it and show the ordinary view. */
+void showRoomFromPlan(Editor &editor, qint16 room);
+
+} // namespace rumbario

@@ -28,6 +28,8 @@ struct Editor
     /** Offered again as the answer of the next text search. */
     QString lastSearchText;
     FileDialogSettings CommonDialog1;
+    /** The export dialog keeps its own file name, apart from the plan file's. */
+    FileDialogSettings exportDialog;
 };
 
 /** Start-up: the fresh map of one room, the window members' start values, room 1 shown. */

@@ -349,6 +349,8 @@ bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
     dialog.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(settings.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters(settings.filter));
+    if (!settings.selectedFilter.isEmpty())
+        dialog.selectNameFilter(settings.selectedFilter);
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre de archivo:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
@@ -365,6 +367,7 @@ bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
     if (runModal(dialog, this) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     settings.fileName = dialog.selectedFiles().constFirst();
+    settings.selectedFilter = dialog.selectedNameFilter();
     return true;
 }
 

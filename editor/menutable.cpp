@@ -2,6 +2,7 @@
 #include "menutable.h"
 
 #include "editor.h"
+#include "files/gameexportcommand.h"
 #include "files/planaccess.h"
 #include "keycodes.h"
 #include "keyhandler.h"
@@ -25,6 +26,8 @@ std::vector<Menu> buildMenuTable()
              {"MnuArcAbr", caption("&Abrir..."), "Ctrl+A", A::Open, 0},
              {"MnuArcGua", caption("&Guardar como..."), "Ctrl+G", A::Save, 0},
              {"MnuArcSal", caption("Salir (Alt-f4)"), "", A::Exit, 0},
+             // No shortcut: every Ctrl+letter already means that letter's key.
+             {"MnuArcExp", caption("&Exportar juego..."), "", A::Export, 0},
          }},
         {"MnuOpc",
          caption("&Opciones"),
@@ -79,6 +82,9 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::ToggleCoordinates:
         toggleCoordinates(editor);
+        break;
+    case MenuAction::Export:
+        exportGame(editor);
         break;
     }
 }

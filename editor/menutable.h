@@ -9,7 +9,7 @@ namespace rumbario {
 
 struct Editor;
 
-enum class MenuAction { SendKey, Open, Save, Exit, ToggleCoordinates };
+enum class MenuAction { SendKey, Open, Save, Exit, ToggleCoordinates, Export };
 
 /** One item of the menu bar; its caption's "&" marks the access key. */
 struct MenuItem

@@ -29,6 +29,8 @@ struct FileDialogSettings
     QString initialFolder;
     /** Filter choices as "Caption|pattern" pairs, the first one selected. */
     QString filter;
+    /** The caption of the filter chosen in the dialog, kept for the next showing. */
+    QString selectedFilter;
     bool fileMustExist = false;
 };
 

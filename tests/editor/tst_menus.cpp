@@ -45,6 +45,7 @@ private slots:
     void exitGoesThroughTheClosingQuestion();
 };
 
+// clang-format off
 void TestMenus::itemsSendTheirKeys_data()
 {
     QTest::addColumn<QString>("item");
@@ -60,6 +61,7 @@ void TestMenus::itemsSendTheirKeys_data()
     QTest::newRow("MnuOpcEli") << "MnuOpcEli" << Key::letter('Z');
     QTest::newRow("MnuAyuCom") << "MnuAyuCom" << Key::F1;
 }
+// clang-format on
 
 void TestMenus::itemsSendTheirKeys()
 {

@@ -73,6 +73,7 @@ void TestPlanModel::zoomKeepsThePointUnderThePointer()
     QVERIFY(viewport.visibleArea().width() <= 256.0 + 1e-9);
 }
 
+// clang-format off
 void TestPlanModel::visibleRoomsAtZoomAndPan_data()
 {
     QTest::addColumn<QPointF>("center");
@@ -80,10 +81,10 @@ void TestPlanModel::visibleRoomsAtZoomAndPan_data()
     QTest::addColumn<QList<int>>("rooms");
     // Rooms 1..5 in a row eastwards from (0, 0); the view is 400 x 200 pixels.
     QTest::newRow("all at small scale") << QPointF(2, 0) << 40.0 << QList<int>{1, 2, 3, 4, 5};
-    QTest::newRow("zoomed in on room 3, a room of margin")
-        << QPointF(2, 0) << 400.0 << QList<int>{2, 3, 4};
+    QTest::newRow("zoomed in on room 3, a room of margin") << QPointF(2, 0) << 400.0 << QList<int>{2, 3, 4};
     QTest::newRow("panned far away") << QPointF(50, 50) << 40.0 << QList<int>{};
 }
+// clang-format on
 
 void TestPlanModel::visibleRoomsAtZoomAndPan()
 {

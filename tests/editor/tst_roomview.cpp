@@ -24,6 +24,7 @@ private slots:
     void startUpState();
 };
 
+// clang-format off
 void TestRoomView::viewLine_data()
 {
     QTest::addColumn<int>("room");
@@ -34,29 +35,14 @@ void TestRoomView::viewLine_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("afterOpenLine");
 
-    QTest::newRow("fresh room") << 1 << SlotList{} << Coordinates{0, 0, 0} << Coordinates{0, 0, 0}
-                                << true << "S 1: (0, 0)"
-                                << "S 1: (0, 0)";
-    QTest::newRow("three exits, level 1")
-        << 12 << SlotList{East, South, NorthEast} << Coordinates{3, -2, 1} << Coordinates{0, 0, 0}
-        << true << "S 12: Este sur Nordeste (3, -2, 1)"
-        << "S 12: Nordeste Este sur (3, -2, 1)";
-    QTest::newRow("coordinates hidden")
-        << 12 << SlotList{East, South, NorthEast} << Coordinates{3, -2, 1} << Coordinates{0, 0, 0}
-        << false << "S 12: Este sur Nordeste "
-        << "S 12: Nordeste Este sur ";
-    QTest::newRow("base added, level 0 shows two numbers")
-        << 4 << SlotList{Up, SouthWest} << Coordinates{-1, -1, 0} << Coordinates{10, 20, 5} << true
-        << "S 4: Arriba suroeste (9, 19)"
-        << "S 4: Suroeste Arriba (9, 19)";
-    QTest::newRow("level -1 shows three numbers")
-        << 2 << SlotList{} << Coordinates{0, 0, -1} << Coordinates{0, 0, 0} << true
-        << "S 2: (0, 0, -1)"
-        << "S 2: (0, 0, -1)";
-    QTest::newRow("hidden, no exits ends in a blank")
-        << 5 << SlotList{} << Coordinates{0, 0, 0} << Coordinates{0, 0, 0} << false << "S 5: "
-        << "S 5: ";
+    QTest::newRow("fresh room") << 1 << SlotList{} << Coordinates{0, 0, 0} << Coordinates{0, 0, 0} << true << "S 1: (0, 0)" << "S 1: (0, 0)";
+    QTest::newRow("three exits, level 1") << 12 << SlotList{East, South, NorthEast} << Coordinates{3, -2, 1} << Coordinates{0, 0, 0} << true << "S 12: Este sur Nordeste (3, -2, 1)" << "S 12: Nordeste Este sur (3, -2, 1)";
+    QTest::newRow("coordinates hidden") << 12 << SlotList{East, South, NorthEast} << Coordinates{3, -2, 1} << Coordinates{0, 0, 0} << false << "S 12: Este sur Nordeste " << "S 12: Nordeste Este sur ";
+    QTest::newRow("base added, level 0 shows two numbers") << 4 << SlotList{Up, SouthWest} << Coordinates{-1, -1, 0} << Coordinates{10, 20, 5} << true << "S 4: Arriba suroeste (9, 19)" << "S 4: Suroeste Arriba (9, 19)";
+    QTest::newRow("level -1 shows three numbers") << 2 << SlotList{} << Coordinates{0, 0, -1} << Coordinates{0, 0, 0} << true << "S 2: (0, 0, -1)" << "S 2: (0, 0, -1)";
+    QTest::newRow("hidden, no exits ends in a blank") << 5 << SlotList{} << Coordinates{0, 0, 0} << Coordinates{0, 0, 0} << false << "S 5: " << "S 5: ";
 }
+// clang-format on
 
 void TestRoomView::viewLine()
 {
@@ -98,23 +84,20 @@ void TestRoomView::allTwelveExitsInEachOrder()
                                              "Oeste noroeste Arriba Abajo Fuera "));
 }
 
+// clang-format off
 void TestRoomView::descriptionBox_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("afterOpenShown");
     const QString description = QStringLiteral("Cueva") + QString(95, u' ');
-    QTest::newRow("creation notice kept in front")
-        << "SALA CREADA" << QStringLiteral("SALA CREADA") + description
-        << QStringLiteral("SALA CREADA") + description;
-    QTest::newRow("notice with a blank is not the notice")
-        << " SALA CREADA" << description << description;
-    QTest::newRow("lower case is not the notice")
-        << "sala creada" << description << u' ' + description;
-    QTest::newRow("start-up notice gets a blank after opening")
-        << QStringLiteral("modo creación desactivado") << description << u' ' + description;
+    QTest::newRow("creation notice kept in front") << "SALA CREADA" << QStringLiteral("SALA CREADA") + description << QStringLiteral("SALA CREADA") + description;
+    QTest::newRow("notice with a blank is not the notice") << " SALA CREADA" << description << description;
+    QTest::newRow("lower case is not the notice") << "sala creada" << description << u' ' + description;
+    QTest::newRow("start-up notice gets a blank after opening") << QStringLiteral("modo creación desactivado") << description << u' ' + description;
     QTest::newRow("empty box counts as no blank") << "" << description << u' ' + description;
 }
+// clang-format on
 
 void TestRoomView::descriptionBox()
 {

@@ -72,25 +72,21 @@ private slots:
     void exportCommand();
 };
 
+// clang-format off
 void TestGameExport::roomNames_data()
 {
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("name");
-    QTest::newRow("up to the full stop") << "Jardín. Un jardín"
-                                         << "Jardín";
-    QTest::newRow("up to the comma") << "Cabaña, de madera"
-                                     << "Cabaña";
-    QTest::newRow("up to the semicolon") << "Desván; polvo"
-                                         << "Desván";
-    QTest::newRow("trimmed") << "   Torre  alta  . x"
-                             << "Torre alta";
-    QTest::newRow("empty") << ""
-                           << "Sala 4";
-    QTest::newRow("punctuation first") << " , algo"
-                                       << "Sala 4";
+    QTest::newRow("up to the full stop") << "Jardín. Un jardín" << "Jardín";
+    QTest::newRow("up to the comma") << "Cabaña, de madera" << "Cabaña";
+    QTest::newRow("up to the semicolon") << "Desván; polvo" << "Desván";
+    QTest::newRow("trimmed") << "   Torre  alta  . x" << "Torre alta";
+    QTest::newRow("empty") << "" << "Sala 4";
+    QTest::newRow("punctuation first") << " , algo" << "Sala 4";
     QTest::newRow("never described") << QString(100, QChar(0)) << "Sala 4";
     QTest::newRow("100 characters cut to 40") << QString(100, u'x') << QString(40, u'x');
 }
+// clang-format on
 
 void TestGameExport::roomNames()
 {
@@ -99,21 +95,18 @@ void TestGameExport::roomNames()
     QCOMPARE(roomName(fitDescription(description), 4), name);
 }
 
+// clang-format off
 void TestGameExport::identifiers_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("identifier");
-    QTest::newRow("accents folded") << "Cabaña"
-                                    << "Cabana";
-    QTest::newRow("blanks become underscores") << "Sala del trono"
-                                               << "Sala_del_trono";
-    QTest::newRow("signs dropped") << "¡Ñandú! ¿Dónde?"
-                                   << "Nandu_Donde";
-    QTest::newRow("starts with a letter") << "3 puertas"
-                                          << "Sala_3_puertas";
-    QTest::newRow("at most 32, no trailing underscore") << "You are in a large chamber with a view"
-                                                        << "You_are_in_a_large_chamber_with";
+    QTest::newRow("accents folded") << "Cabaña" << "Cabana";
+    QTest::newRow("blanks become underscores") << "Sala del trono" << "Sala_del_trono";
+    QTest::newRow("signs dropped") << "¡Ñandú! ¿Dónde?" << "Nandu_Donde";
+    QTest::newRow("starts with a letter") << "3 puertas" << "Sala_3_puertas";
+    QTest::newRow("at most 32, no trailing underscore") << "You are in a large chamber with a view" << "You_are_in_a_large_chamber_with";
 }
+// clang-format on
 
 void TestGameExport::identifiers()
 {
@@ -143,18 +136,18 @@ void TestGameExport::namesMadeUniqueAndClearOfReservedWords()
     QCOMPARE(identifiers, (QStringList{"Cueva", "cueva_2", "Cueva_3", "North_2", "Location_2"}));
 }
 
+// clang-format off
 void TestGameExport::goldenFiles_data()
 {
     QTest::addColumn<GameFormat>("format");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<bool>("realMap");
     for (const GameFormatInfo &info : gameFormats()) {
-        QTest::addRow("three rooms, %s", qPrintable(info.extension))
-            << info.format << info.extension << false;
-        QTest::addRow("colossal cave, %s", qPrintable(info.extension))
-            << info.format << info.extension << true;
+        QTest::addRow("three rooms, %s", qPrintable(info.extension)) << info.format << info.extension << false;
+        QTest::addRow("colossal cave, %s", qPrintable(info.extension)) << info.format << info.extension << true;
     }
 }
+// clang-format on
 
 void TestGameExport::goldenFiles()
 {

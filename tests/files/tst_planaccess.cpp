@@ -57,25 +57,20 @@ private:
     QTemporaryDir mDir;
 };
 
+// clang-format off
 void TestPlanAccess::diskChooser_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("dialog");
-    QTest::newRow("1 opens") << "1"
-                             << "open";
-    QTest::newRow("2 saves") << "2"
-                             << "save";
-    QTest::newRow("a 1 among other text opens") << "opción 1!"
-                                                << "open";
-    QTest::newRow("12 does nothing") << "12"
-                                     << "";
-    QTest::newRow("21 does nothing") << "21"
-                                     << "";
-    QTest::newRow("3 does nothing") << "3"
-                                    << "";
-    QTest::newRow("cancel does nothing") << ""
-                                         << "";
+    QTest::newRow("1 opens") << "1" << "open";
+    QTest::newRow("2 saves") << "2" << "save";
+    QTest::newRow("a 1 among other text opens") << "opción 1!" << "open";
+    QTest::newRow("12 does nothing") << "12" << "";
+    QTest::newRow("21 does nothing") << "21" << "";
+    QTest::newRow("3 does nothing") << "3" << "";
+    QTest::newRow("cancel does nothing") << "" << "";
 }
+// clang-format on
 
 void TestPlanAccess::diskChooser()
 {
@@ -216,6 +211,7 @@ void TestPlanAccess::failedSaveIsSilentAndClearsModified()
     QVERIFY(!session.store.modified);
 }
 
+// clang-format off
 void TestPlanAccess::closingQuestion_data()
 {
     QTest::addColumn<bool>("modified");
@@ -224,15 +220,13 @@ void TestPlanAccess::closingQuestion_data()
     QTest::addColumn<bool>("staysOpen");
     QTest::addColumn<bool>("saved");
     QTest::addColumn<bool>("endedBySave");
-    QTest::newRow("unmodified asks nothing")
-        << false << Answer::Ok << false << false << false << false;
+    QTest::newRow("unmodified asks nothing") << false << Answer::Ok << false << false << false << false;
     QTest::newRow("yes saves and ends") << true << Answer::Yes << true << false << true << true;
-    QTest::newRow("yes, save dialog cancelled, closes")
-        << true << Answer::Yes << false << false << false << false;
-    QTest::newRow("no closes without saving")
-        << true << Answer::No << false << false << false << false;
+    QTest::newRow("yes, save dialog cancelled, closes") << true << Answer::Yes << false << false << false << false;
+    QTest::newRow("no closes without saving") << true << Answer::No << false << false << false << false;
     QTest::newRow("cancel stays open") << true << Answer::Cancel << false << true << false << false;
 }
+// clang-format on
 
 void TestPlanAccess::closingQuestion()
 {

@@ -15,55 +15,29 @@ class TestMapStore : public QObject
 
 private slots:
     void freshMap();
-    void descriptionIsCutOrPadded_data();
-    void descriptionIsCutOrPadded();
     void selectRoomSetsNumberBeforeFailing_data();
     void selectRoomSetsNumberBeforeFailing();
     void copyCoordinates_data();
     void copyCoordinates();
     void setCoordinatesLeavesModified();
     void directionTableIsConsistent();
-    void numberToSlot_data();
-    void numberToSlot();
 };
 
 void TestMapStore::freshMap()
 {
     Session session;
     const MapStore &store = session.store;
-    QCOMPARE(store.Lista.size(), 1);
-    QCOMPARE(store.roomCount, qint16(1));
-    QCOMPARE(store.currentRoom, qint16(1));
-    QCOMPARE(store.currentRoomCopy, store.room(1));
-    QCOMPARE(store.room(1).description, QString(100, QChar(0)));
-    QCOMPARE(store.blankRoom.description, QString(100, u' '));
-    QCOMPARE(store.coordinates.size(), 1);
-    QCOMPARE(store.coordinatesOf(1), (Coordinates{0, 0, 0}));
-    QCOMPARE(store.coordinateBase, (Coordinates{0, 0, 0}));
-    QVERIFY(!store.modified);
-    QVERIFY(session.editor.showCoordinates);
-    QVERIFY(!session.editor.creationMode);
+    QCOMPARE(store.Lista, QVector<Room>{Room::zeroed()});
+    QCOMPARE(store.currentRoomCopy, Room::zeroed());
+    QCOMPARE(store.roomCount + store.currentRoom, 2);
+    QCOMPARE(store.blankRoom, Room::blank());
+    QCOMPARE(store.coordinates, QVector<Coordinates>{Coordinates{}});
+    QCOMPARE(store.coordinateBase, Coordinates{});
+    QVERIFY(!store.modified && !session.editor.creationMode && session.editor.showCoordinates);
     QCOMPARE(session.editor.mapName, QStringLiteral("Mapa1"));
 }
 
-void TestMapStore::descriptionIsCutOrPadded_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("stored");
-    QTest::newRow("long keeps first 100") << QString(120, u'x') << QString(100, u'x');
-    QTest::newRow("short padded") << "Casa" << QStringLiteral("Casa") + QString(96, u' ');
-    QTest::newRow("empty all blanks") << "" << QString(100, u' ');
-}
-
-void TestMapStore::descriptionIsCutOrPadded()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, stored);
-    Room room;
-    room.setDescription(text);
-    QCOMPARE(room.description, stored);
-}
-
+// clang-format off
 void TestMapStore::selectRoomSetsNumberBeforeFailing_data()
 {
     QTest::addColumn<int>("number");
@@ -71,6 +45,7 @@ void TestMapStore::selectRoomSetsNumberBeforeFailing_data()
     QTest::newRow("zero") << 0;
     QTest::newRow("negative") << -3;
 }
+// clang-format on
 
 void TestMapStore::selectRoomSetsNumberBeforeFailing()
 {
@@ -88,6 +63,7 @@ void TestMapStore::selectRoomSetsNumberBeforeFailing()
     QCOMPARE(session.store.currentRoomCopy, copyBefore);
 }
 
+// clang-format off
 void TestMapStore::copyCoordinates_data()
 {
     QTest::addColumn<int>("source");
@@ -97,6 +73,7 @@ void TestMapStore::copyCoordinates_data()
     QTest::newRow("target one past the last column") << 1 << 4 << false;
     QTest::newRow("source one past the last column") << 4 << 1 << false;
 }
+// clang-format on
 
 void TestMapStore::copyCoordinates()
 {
@@ -142,26 +119,6 @@ void TestMapStore::directionTableIsConsistent()
     QCOMPARE(numbers.size(), std::size_t(12));
     QCOMPARE(*numbers.begin(), 1);
     QCOMPARE(*numbers.rbegin(), 12);
-}
-
-void TestMapStore::numberToSlot_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("slot");
-    QTest::newRow("1 north") << 1 << 0;
-    QTest::newRow("2 south") << 2 << 4;
-    QTest::newRow("7 in") << 7 << 10;
-    QTest::newRow("11 south-west") << 11 << 5;
-    QTest::newRow("12 north-west") << 12 << 7;
-    QTest::newRow("0 none") << 0 << -1;
-    QTest::newRow("13 none") << 13 << -1;
-}
-
-void TestMapStore::numberToSlot()
-{
-    QFETCH(int, number);
-    QFETCH(int, slot);
-    QCOMPARE(slotOfNumber(qint16(number)), slot);
 }
 
 QTEST_GUILESS_MAIN(TestMapStore)

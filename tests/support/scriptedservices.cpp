@@ -7,52 +7,66 @@ namespace rumbario {
 
 namespace {
 
-QString buttonsName(Buttons buttons)
+/** The front of a queue, or the fallback when the test queued nothing more. */
+template<typename T>
+T takeAnswer(std::deque<T> &queue, const T &fallback, int &unanswered)
 {
-    switch (buttons) {
-    case Buttons::YesNo:
-        return QStringLiteral("YesNo");
-    case Buttons::YesNoCancel:
-        return QStringLiteral("YesNoCancel");
-    case Buttons::Ok:
-        break;
+    if (queue.empty()) {
+        ++unanswered;
+        return fallback;
     }
-    return QStringLiteral("Ok");
+    T answer = queue.front();
+    queue.pop_front();
+    return answer;
+}
+
+const char *buttonsName(Buttons buttons)
+{
+    return buttons == Buttons::YesNo         ? "YesNo"
+           : buttons == Buttons::YesNoCancel ? "YesNoCancel"
+                                             : "Ok";
 }
 
 } // namespace
 
 Answer ScriptedServices::messageBox(const QString &prompt, Buttons buttons, const QString &title)
 {
-    dialogs << QStringLiteral("message %1 [%2] %3").arg(buttonsName(buttons), title, prompt);
+    dialogs << QStringLiteral("message %1 [%2] %3")
+                   .arg(QLatin1String(buttonsName(buttons)), title, prompt);
     if (buttons == Buttons::Ok)
         return Answer::Ok;
-    if (messageAnswers.empty()) {
-        ++unanswered;
-        return Answer::Cancel;
-    }
-    const Answer answer = messageAnswers.front();
-    messageAnswers.pop_front();
-    return answer;
+    return takeAnswer(messageAnswers, Answer::Cancel, unanswered);
 }
 
 QString ScriptedServices::inputBox(const QString &prompt, const QString &title,
                                    const QString &defaultText)
 {
     dialogs << QStringLiteral("input [%1] %2 {%3}").arg(title, prompt, defaultText);
-    if (inputAnswers.empty()) {
+    return takeAnswer(inputAnswers, QString(), unanswered);
+}
+
+bool ScriptedServices::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
+{
+    dialogs << QStringLiteral("file %1 [%2] folder=%3 name=%4 mustExist=%5")
+                   .arg(QLatin1String(mode == FileDialogMode::Open ? "open" : "save"),
+                        settings.filter, settings.initialFolder, settings.fileName,
+                        QLatin1String(settings.fileMustExist ? "yes" : "no"));
+    if (fileAnswers.empty()) {
         ++unanswered;
-        return QString();
+        return false;
     }
-    const QString answer = inputAnswers.front();
-    inputAnswers.pop_front();
-    return answer;
+    const bool chosen = fileAnswers.front().has_value();
+    if (chosen)
+        settings.fileName = *fileAnswers.front();
+    fileAnswers.pop_front();
+    return chosen;
 }
 
 void ScriptedServices::showText(TextBox box, const QString &text)
 {
-    (box == TextBox::Text1 ? mText1 : mText2) = text;
-    events << (box == TextBox::Text1 ? QStringLiteral("Text1=") : QStringLiteral("Text2=")) + text;
+    const bool first = box == TextBox::Text1;
+    (first ? mText1 : mText2) = text;
+    events << QLatin1String(first ? "Text1=" : "Text2=") + text;
 }
 
 QString ScriptedServices::text(TextBox box) const
@@ -63,35 +77,18 @@ QString ScriptedServices::text(TextBox box) const
 void ScriptedServices::setColours(BoxColours newColours)
 {
     colours = newColours;
-    events << (newColours == BoxColours::Entry ? QStringLiteral("colours entry")
-                                               : QStringLiteral("colours normal"));
-}
-
-void ScriptedServices::repaintText1()
-{
-    events << QStringLiteral("repaint Text1");
+    events << QLatin1String(newColours == BoxColours::Entry ? "colours entry" : "colours normal");
 }
 
 void ScriptedServices::giveFocus(Control control)
 {
     focus = control;
-    events << (control == Control::Text1 ? QStringLiteral("focus Text1")
-                                         : QStringLiteral("focus Picture1"));
-}
-
-void ScriptedServices::beep()
-{
-    events << QStringLiteral("beep");
+    events << QLatin1String(control == Control::Text1 ? "focus Text1" : "focus Picture1");
 }
 
 void ScriptedServices::setMenuCaption(const QString &itemName, const QString &caption)
 {
     events << QStringLiteral("caption %1=%2").arg(itemName, caption);
-}
-
-void ScriptedServices::showHelp()
-{
-    events << QStringLiteral("help");
 }
 
 void ScriptedServices::closeMainWindow()
@@ -107,51 +104,21 @@ void ScriptedServices::endProgram()
     ended = true;
 }
 
-bool ScriptedServices::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
-{
-    dialogs << QStringLiteral("file %1 [%2] folder=%3 name=%4 mustExist=%5")
-                   .arg(mode == FileDialogMode::Open ? QStringLiteral("open")
-                                                     : QStringLiteral("save"),
-                        settings.filter, settings.initialFolder, settings.fileName,
-                        settings.fileMustExist ? QStringLiteral("yes") : QStringLiteral("no"));
-    if (fileAnswers.empty()) {
-        ++unanswered;
-        return false;
-    }
-    const std::optional<QString> answer = fileAnswers.front();
-    fileAnswers.pop_front();
-    if (!answer)
-        return false;
-    settings.fileName = *answer;
-    return true;
-}
-
-QString ScriptedServices::programFolder() const
-{
-    return QStringLiteral("/opt/rumbario");
-}
-
-void ScriptedServices::clearLogs()
-{
-    dialogs.clear();
-    events.clear();
-}
-
 Session::Session()
 {
     Form_Load(editor);
     services.clearLogs();
 }
 
-void Session::press(int keyCode, int shift)
-{
-    Picture1_KeyDown(editor, keyCode, shift);
-}
-
 void Session::pressLetters(const char *letters)
 {
     for (const char *c = letters; *c; ++c)
         press(*c == ' ' ? 32 : *c);
+}
+
+void Session::press(int keyCode, int shift)
+{
+    Picture1_KeyDown(editor, keyCode, shift);
 }
 
 void Session::addRooms(int count)

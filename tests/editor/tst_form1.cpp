@@ -219,8 +219,7 @@ void TestForm1::linksAndUnlinksThroughRealBoxes()
                                            "5 U, 6 D, 7 Adentro, 8 Afuera, 9 NE, 10 SE, 11 SO, "
                                            "12 NO"));
     {
-        DialogScript script{typeIntoInputBox(QStringLiteral("1"), &shown),
-                            [&shown](QWidget *box) {
+        DialogScript script{typeIntoInputBox(QStringLiteral("1"), &shown), [&shown](QWidget *box) {
                                 // S answers Sí without Alt, as N answers No.
                                 shown << box->windowTitle() + u'|' +
                                              qobject_cast<QMessageBox *>(box)->text();

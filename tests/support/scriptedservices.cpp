@@ -3,6 +3,8 @@
 
 #include "editor/keyhandler.h"
 
+#include <QTest>
+
 namespace rumbario {
 
 namespace {
@@ -108,6 +110,12 @@ Session::Session()
 {
     Form_Load(editor);
     services.clearLogs();
+}
+
+Session::~Session()
+{
+    if (services.unanswered > 0)
+        QTest::qFail("the editor asked a question the test left unanswered", __FILE__, __LINE__);
 }
 
 void Session::pressLetters(const char *letters)

@@ -68,6 +68,8 @@ private:
 struct Session
 {
     Session();
+    /** Fails the running test when the editor asked something the test did not answer. */
+    ~Session();
 
     ScriptedServices services;
     Editor editor{services};

@@ -118,17 +118,27 @@ private:
     QByteArrayView takeQuoted()
     {
         const qsizetype start = ++mPos;
-        qsizetype lastQuote = -1;
-        while (!atEnd() && !isLineEnd(mBytes[mPos])) {
-            if (mBytes[mPos] == '"')
-                lastQuote = mPos;
-            ++mPos;
-        }
-        if (lastQuote < 0)
+        mPos = lineEndFrom(start);
+        const char *begin = mBytes.data() + start;
+        const auto *lastQuote =
+            static_cast<const char *>(memrchr(begin, '"', size_t(mPos - start)));
+        if (!lastQuote)
             return mBytes.sliced(start, mPos - start);
-        mPos = lastQuote + 1;
+        const qsizetype quote = lastQuote - mBytes.data();
+        mPos = quote + 1;
         takeUntilDelimiter();
-        return mBytes.sliced(start, lastQuote - start);
+        return mBytes.sliced(start, quote - start);
+    }
+
+    /** Where the line that holds position from ends: its CR or LF, or the end of the bytes. */
+    qsizetype lineEndFrom(qsizetype from) const
+    {
+        const char *begin = mBytes.data() + from;
+        const size_t length = size_t(mBytes.size() - from);
+        const auto *feed = static_cast<const char *>(std::memchr(begin, '\n', length));
+        const size_t untilFeed = feed ? size_t(feed - begin) : length;
+        const auto *carriage = static_cast<const char *>(std::memchr(begin, '\r', untilFeed));
+        return from + qsizetype(carriage ? size_t(carriage - begin) : untilFeed);
     }
 
     void skipBlanks()
@@ -165,11 +175,14 @@ private:
     {
         if (mUtf8)
             return fitDescription(QString::fromUtf8(raw));
-        QString description(descriptionLength, u' ');
-        QChar *out = description.data();
-        const qsizetype length = qMin<qsizetype>(raw.size(), descriptionLength);
-        for (qsizetype i = 0; i < length; ++i)
-            out[i] = fromWindows1252(raw[i]);
+        // Latin-1 conversion is vectorised; only bytes 0x80..0x9F differ in the code page.
+        QString description =
+            QString::fromLatin1(raw.first(qMin<qsizetype>(raw.size(), descriptionLength)));
+        for (QChar &c : description) {
+            if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
+                c = fromWindows1252(char(c.unicode()));
+        }
+        description.resize(descriptionLength, u' ');
         return description;
     }
 

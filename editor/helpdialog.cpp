@@ -2,9 +2,12 @@
 #include "helpdialog.h"
 
 #include <QFont>
-#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+
+#include <algorithm>
 
 namespace rumbario {
 
@@ -24,6 +27,14 @@ QFont helpFont()
     font.setPointSizeF(9.75);
     font.setWeight(QFont::Normal);
     return font;
+}
+
+int widestLine(const QFontMetrics &metrics, const QString &text)
+{
+    int widest = 0;
+    for (const QString &line : text.split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
 }
 
 } // namespace
@@ -97,15 +108,21 @@ Dialog::Dialog(QWidget *parent)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.chop(1);
     text->setPlainText(shown);
-    text->setGeometry(pixels(50), pixels(50), pixels(6000), pixels(4000));
+    // The design's box is narrower than the longest line in most fonts: widen it to fit.
+    const int width = std::max(pixels(6000), widestLine(text->fontMetrics(), shown) +
+                                                 text->verticalScrollBar()->sizeHint().width() +
+                                                 2 * text->frameWidth() + 12);
+    text->setGeometry(pixels(50), pixels(50), width, pixels(4000));
 
     auto *okButton = new QPushButton(QStringLiteral("Aceptar"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
-    okButton->setGeometry(pixels(2000), pixels(4500), pixels(2000), pixels(375));
+    const int buttonWidth = pixels(2000);
+    okButton->setGeometry(pixels(50) + (width - buttonWidth) / 2, pixels(4500), buttonWidth,
+                          pixels(375));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(pixels(6050) + pixels(50), pixels(4875) + pixels(50));
+    setFixedSize(width + 2 * pixels(50), pixels(4875) + pixels(50));
     text->setFocus();
 }
 

@@ -3,6 +3,8 @@
 
 #include "editor/editor.h"
 #include "gameexport.h"
+#include "model/runtimeerror.h"
+#include "tools/brokenlinkrecovery.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -37,9 +39,7 @@ QString writeWhole(const QString &path, const QByteArray &bytes)
     return QString();
 }
 
-} // namespace
-
-void exportGame(Editor &editor)
+void exportChosenFile(Editor &editor)
 {
     FileDialogSettings &dialog = editor.exportDialog;
     if (dialog.fileName.isEmpty())
@@ -64,6 +64,18 @@ void exportGame(Editor &editor)
         editor.services.messageBox(
             QStringLiteral("No se pudo exportar el juego a %1: %2").arg(path, failure),
             Buttons::Ok);
+    }
+}
+
+} // namespace
+
+void exportGame(Editor &editor)
+{
+    // Reached from the menu, outside any key event: it reports its own errors.
+    try {
+        exportChosenFile(editor);
+    } catch (const RuntimeError &error) {
+        reportRuntimeError(editor, error);
     }
 }
 

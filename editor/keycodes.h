@@ -17,13 +17,11 @@ constexpr int Right = 39;
 constexpr int Down = 40;
 constexpr int Delete = 46;
 constexpr int A = 65;
-constexpr int Z = 90;
 constexpr int F1 = 112;
 constexpr int F2 = 113;
 constexpr int F3 = 114;
 constexpr int F5 = 116;
 constexpr int F6 = 117;
-constexpr int F7 = 118;
 constexpr int Comma = 188;
 
 /** The code of a letter key, upper case whatever was typed. */

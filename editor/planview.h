@@ -27,7 +27,6 @@ public:
     void refresh();
 
     const PlanViewport &viewport() const { return mViewport; }
-    const PlanIndex &index() const { return mIndex; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

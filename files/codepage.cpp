@@ -61,15 +61,6 @@ QByteArray toWindows1252(QStringView text)
     return bytes;
 }
 
-QString fromWindows1252(QByteArrayView bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = fromWindows1252(bytes[i]);
-    return text;
-}
-
 bool isUtf8Text(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))

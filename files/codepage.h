@@ -20,7 +20,6 @@ inline constexpr char16_t windows1252HighControls[32] = {
 /** Windows-1252, one byte a character; a character the code page lacks becomes "?". */
 char toWindows1252(QChar character);
 QByteArray toWindows1252(QStringView text);
-QString fromWindows1252(QByteArrayView bytes);
 
 inline QChar fromWindows1252(char byte)
 {

@@ -35,7 +35,6 @@ public:
     }
 
     bool atEnd() const { return mPos >= mBytes.size(); }
-    bool lastFieldEndedLine() const { return mLineEnded; }
 
     Outcome readNumber(qint16 &value)
     {

@@ -206,6 +206,7 @@ void Form1::buildControls()
     mText1 = makeBox("Text1", 500, 1000);
     mText2 = makeBox("Text2", 1500, 435);
     mText1->installEventFilter(this);
+    mText2->installEventFilter(this);
     setColours(BoxColours::Normal);
     QPalette palette = mText2->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Highlight));
@@ -257,16 +258,17 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == mClient && event->type() == QEvent::Resize)
         placePlanView();
+    const bool textBox = watched == mText1 || watched == mText2;
     const bool keyEvent =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-    if (watched != mText1 || !keyEvent)
+    if (!textBox || !keyEvent)
         return QMainWindow::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
-    // Menu shortcuts win over the box's own keys (Ctrl+A would select all): leaving the
+    // Menu shortcuts win over the boxes' own keys (Ctrl+A would select all): leaving the
     // override unaccepted lets the shortcut fire.
     if (event->type() == QEvent::ShortcutOverride)
         return isMenuShortcut(key);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+    if (watched == mText1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         Text1_KeyDown(mEditor, virtualKeyCode(key->key()), modifierMask(key->modifiers()));
         return true;
     }

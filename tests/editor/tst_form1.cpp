@@ -80,13 +80,19 @@ DialogScript::Handler typeIntoInputBox(const QString &answer, QStringList *shown
     };
 }
 
-DialogScript::Handler pressMessageButton(const QString &caption, QStringList *shown = nullptr)
+/** Answers a message box by clicking the button with that caption, or by a bare letter key. */
+DialogScript::Handler pressMessageButton(const QString &caption, QStringList *shown = nullptr,
+                                         Qt::Key letter = Qt::Key_unknown)
 {
-    return [caption, shown](QWidget *widget) {
+    return [caption, shown, letter](QWidget *widget) {
         auto *box = qobject_cast<QMessageBox *>(widget);
         QVERIFY(box);
         if (shown)
             *shown << box->windowTitle() + u'|' + box->text();
+        if (letter != Qt::Key_unknown) {
+            QTest::keyClick(box, letter);
+            return;
+        }
         for (QAbstractButton *button : box->buttons()) {
             if (button->text() == caption) {
                 button->click();
@@ -108,6 +114,15 @@ DialogScript::Handler chooseFile(const QString &path)
         QMetaObject::invokeMethod(dialog, "accept");
         QVERIFY(!dialog->isVisible());
     };
+}
+
+/** Does an action, answering the dialogs it opens in order; every handler must be used. */
+void answering(std::initializer_list<DialogScript::Handler> handlers,
+               const std::function<void()> &action)
+{
+    DialogScript script(handlers);
+    action();
+    QVERIFY(script.done());
 }
 
 } // namespace
@@ -207,27 +222,18 @@ void TestForm1::linksAndUnlinksThroughRealBoxes()
     press(Qt::Key_Right);
     press(Qt::Key_Right);
     QStringList shown;
-    {
-        DialogScript script{typeIntoInputBox(QStringLiteral("4"), &shown),
-                            typeIntoInputBox(QStringLiteral("1"), &shown)};
-        press(Qt::Key_X);
-        QVERIFY(script.done());
-    }
+    answering({typeIntoInputBox(QStringLiteral("4"), &shown),
+               typeIntoInputBox(QStringLiteral("1"), &shown)},
+              [&] { press(Qt::Key_X); });
     QCOMPARE(text("Text2"), QStringLiteral("S 3: Oeste (2, 0)"));
     QCOMPARE(mWindow->editor().store.room(1).exits[East], qint16(3));
     QCOMPARE(shown.first(), QStringLiteral("Introduzca dirección de enlace| 1 N, 2 S, 3 E, 4 W, "
                                            "5 U, 6 D, 7 Adentro, 8 Afuera, 9 NE, 10 SE, 11 SO, "
                                            "12 NO"));
-    {
-        DialogScript script{typeIntoInputBox(QStringLiteral("1"), &shown), [&shown](QWidget *box) {
-                                // S answers Sí without Alt, as N answers No.
-                                shown << box->windowTitle() + u'|' +
-                                             qobject_cast<QMessageBox *>(box)->text();
-                                QTest::keyClick(box, Qt::Key_S);
-                            }};
-        press(Qt::Key_Z);
-        QVERIFY(script.done());
-    }
+    // S answers Sí without Alt.
+    answering({typeIntoInputBox(QStringLiteral("1"), &shown),
+               pressMessageButton(QString(), &shown, Qt::Key_S)},
+              [&] { press(Qt::Key_Z); });
     QCOMPARE(shown.last(), QStringLiteral("Eliminar conexión|¿eliminar también la conexión en "
                                           "sentido contrario? (desde la otra sala)"));
     QCOMPARE(mWindow->editor().store.room(3).exits[West], qint16(0));
@@ -242,24 +248,17 @@ void TestForm1::savesAndReopensThroughTheFileDialog()
     press(Qt::Key_Space);
     press(Qt::Key_Down);
     QStringList shown;
-    {
-        DialogScript script{chooseFile(path),
-                            pressMessageButton(QStringLiteral("&Aceptar"), &shown)};
-        press(Qt::Key_G, Qt::ControlModifier);
-        QVERIFY(script.done());
-    }
+    answering({chooseFile(path), pressMessageButton(QStringLiteral("&Aceptar"), &shown)},
+              [&] { press(Qt::Key_G, Qt::ControlModifier); });
     QCOMPARE(shown.last(),
              QStringLiteral("Rumbario|Mapa %1 guardado correctamente, 2 salas").arg(path));
     QVERIFY(!mWindow->editor().store.modified);
 
     delete mWindow;
     init();
-    {
-        DialogScript script{typeIntoInputBox(QStringLiteral("1")), chooseFile(path),
-                            pressMessageButton(QStringLiteral("&Aceptar"), &shown)};
-        press(Qt::Key_F2);
-        QVERIFY(script.done());
-    }
+    answering({typeIntoInputBox(QStringLiteral("1")), chooseFile(path),
+               pressMessageButton(QStringLiteral("&Aceptar"), &shown)},
+              [&] { press(Qt::Key_F2); });
     QCOMPARE(shown.last(),
              QStringLiteral("Rumbario|Mapa %1 cargado correctamente.2 salas.").arg(path));
     QCOMPARE(text("Text2"), QStringLiteral("S 1: sur (1, 1)"));
@@ -269,16 +268,15 @@ void TestForm1::helpWindowShowsTheReference()
 {
     QString shownText;
     QString caption;
-    DialogScript script{[&](QWidget *widget) {
-        QCOMPARE(widget->objectName(), QStringLiteral("Dialog"));
-        caption = widget->windowTitle();
-        auto *box = widget->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
-        shownText = box->toPlainText();
-        QCOMPARE(QApplication::focusWidget(), box);
-        widget->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
-    }};
-    press(Qt::Key_F1);
-    QVERIFY(script.done());
+    answering({[&](QWidget *widget) {
+                  QCOMPARE(widget->objectName(), QStringLiteral("Dialog"));
+                  caption = widget->windowTitle();
+                  auto *box = widget->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+                  shownText = box->toPlainText();
+                  QCOMPARE(QApplication::focusWidget(), box);
+                  widget->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+              }},
+              [&] { press(Qt::Key_F1); });
     QCOMPARE(caption, QStringLiteral("Comandos de teclado"));
     QFile reference(QStringLiteral(RUMBARIO_TEST_DATA "/help.txt"));
     QVERIFY(reference.open(QIODevice::ReadOnly));
@@ -351,18 +349,15 @@ void TestForm1::exportsAGameThroughTheMenu()
     press(Qt::Key_Space);
     press(Qt::Key_Up);
     QStringList shown;
-    {
-        DialogScript script{[&](QWidget *widget) {
-                                auto *dialog = qobject_cast<QFileDialog *>(widget);
-                                QVERIFY(dialog);
-                                QCOMPARE(dialog->nameFilters().size(), 4);
-                                dialog->selectNameFilter(QStringLiteral("ngPAWS (*.txp)"));
-                                chooseFile(path)(widget);
-                            },
-                            pressMessageButton(QStringLiteral("&Aceptar"), &shown)};
-        mWindow->findChild<QAction *>(QStringLiteral("MnuArcExp"))->trigger();
-        QVERIFY(script.done());
-    }
+    answering({[&](QWidget *widget) {
+                   auto *dialog = qobject_cast<QFileDialog *>(widget);
+                   QVERIFY(dialog);
+                   QCOMPARE(dialog->nameFilters().size(), 4);
+                   dialog->selectNameFilter(QStringLiteral("ngPAWS (*.txp)"));
+                   chooseFile(path)(widget);
+               },
+               pressMessageButton(QStringLiteral("&Aceptar"), &shown)},
+              [&] { mWindow->findChild<QAction *>(QStringLiteral("MnuArcExp"))->trigger(); });
     QCOMPARE(shown,
              QStringList{QStringLiteral("Rumbario|Juego exportado: %1.txp, 2 salas").arg(path)});
     QFile exported(path + QStringLiteral(".txp"));

@@ -23,7 +23,7 @@ MapStore largestMap()
         Room room;
         for (int slot = 0; slot < exitCount - 2; ++slot)
             room.exits[slot] = static_cast<qint16>((number * 7 + slot * 131) % maxRoomCount + 1);
-        room.setDescription(
+        room.description.setText(
             QStringLiteral("Sala %1: un pasillo húmedo con ecos lejanos, ").arg(number) +
             QString(100, u'ñ'));
         store.Lista.append(room);

@@ -36,7 +36,7 @@ void fillLargestMap(Editor &editor)
             room.exits[North] = qint16(number + gridSide);
         if (number > gridSide)
             room.exits[South] = qint16(number - gridSide);
-        room.setDescription(QStringLiteral("Sala %1 del laberinto").arg(number));
+        room.description.setText(QStringLiteral("Sala %1 del laberinto").arg(number));
         store.Lista.append(room);
         store.coordinates.append({qint16(x), qint16(y), 0});
     }

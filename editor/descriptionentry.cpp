@@ -15,7 +15,7 @@ void storeTypedDescription(Editor &editor)
     QString typed = editor.services.text(TextBox::Text1);
     // A plan-file record is one line: a pasted line break would split the room in two.
     typed.replace(u'\r', u' ').replace(u'\n', u' ');
-    editor.store.currentRoomCopy.setDescription(typed);
+    editor.store.currentRoomCopy.description.setText(typed);
     editor.store.storeCurrentRoom();
     if (editor.textEntryPending)
         editor.creationMode = true;

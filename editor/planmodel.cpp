@@ -47,7 +47,7 @@ QPointF stepOf(int slot)
 
 QString labelOf(const Room &room)
 {
-    QString text = room.description;
+    QString text = room.description.text();
     const qsizetype end = text.indexOf(QChar(0));
     if (end >= 0)
         text.truncate(end);

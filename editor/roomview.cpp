@@ -25,7 +25,7 @@ void fillDescriptionBox(Editor &editor, bool afterOpen)
 {
     WindowServices &services = editor.services;
     const QString shown = services.text(TextBox::Text1);
-    const QString &description = editor.store.currentRoomCopy.description;
+    const QString description = editor.store.currentRoomCopy.description.text();
     if (shown == createdNotice)
         services.setText(TextBox::Text1, createdNotice + description);
     else if (afterOpen && !shown.startsWith(u' '))

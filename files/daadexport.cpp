@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The location and connection sections of a DAAD source for the DRC compiler, Windows-1252.
-#include "codepage.h"
+#include "model/codepage.h"
 #include "exportmap.h"
 #include "gameexport.h"
 #include "model/mapstore.h"

@@ -15,7 +15,7 @@ constexpr int identifierLength = 32;
 /** The description as the player reads it: without the zero characters of a blank room. */
 QString textOf(const Room &room)
 {
-    QString text = room.description;
+    QString text = room.description.text();
     text.remove(QChar(0));
     return text.trimmed();
 }
@@ -105,8 +105,8 @@ ExportMap exportMap(const MapStore &store, const QSet<QString> &reservedNames,
     const int count = store.roomCount;
     for (int number = 1; number <= count; ++number) {
         const Room &room = store.room(qint16(number));
-        const QString name = unique(roomName(room.description, qint16(number)), QStringLiteral(" "),
-                                    nameLength + 4, names, reservedNames);
+        const QString name = unique(roomName(room.description.text(), qint16(number)),
+                                    QStringLiteral(" "), nameLength + 4, names, reservedNames);
         const QString identifier = unique(identifierOf(name), QStringLiteral("_"), identifierLength,
                                           identifiers, reservedIdentifiers);
         map.rooms.append({qint16(number), name, identifier, textOf(room)});

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planfile.h"
 
-#include "codepage.h"
+#include "model/codepage.h"
 #include "model/mapstore.h"
 #include "model/runtimeerror.h"
 
@@ -13,8 +13,6 @@
 namespace rumbario {
 
 namespace {
-
-constexpr int fieldsPerRecord = exitCount + 1;
 
 /**
  * Reads the fields of a plan file. A comma or a line end (CR LF, LF or CR alone) ends a field
@@ -46,8 +44,7 @@ public:
         return parseNumber(token, value) ? Outcome::Read : Outcome::NotANumber;
     }
 
-    /** Reads the description field straight into its 100-character form. */
-    Outcome readDescription(QString &description)
+    Outcome readDescription(Description &description)
     {
         skipBlanks();
         if (atEnd())
@@ -59,7 +56,10 @@ public:
             raw = trimmedRight(takeUntilDelimiter());
         }
         consumeDelimiter();
-        description = decodeDescription(raw);
+        if (mUtf8)
+            description.setText(QString::fromUtf8(raw));
+        else
+            description.setCodePageText(raw);
         return Outcome::Read;
     }
 
@@ -170,21 +170,6 @@ private:
             ++mPos;
     }
 
-    QString decodeDescription(QByteArrayView raw) const
-    {
-        if (mUtf8)
-            return fitDescription(QString::fromUtf8(raw));
-        // Latin-1 conversion is vectorised; only bytes 0x80..0x9F differ in the code page.
-        QString description =
-            QString::fromLatin1(raw.first(qMin<qsizetype>(raw.size(), descriptionLength)));
-        for (QChar &c : description) {
-            if (c.unicode() >= 0x80 && c.unicode() < 0xA0)
-                c = fromWindows1252(char(c.unicode()));
-        }
-        description.resize(descriptionLength, u' ');
-        return description;
-    }
-
     QByteArrayView mBytes;
     bool mUtf8;
     qsizetype mPos = 0;
@@ -226,17 +211,17 @@ ReadFailure readRecord(FieldReader &reader, Room &room)
         case FieldReader::Outcome::Read:
             continue;
         case FieldReader::Outcome::EndOfFile:
-            room.description = QString(descriptionLength, u' ');
+            room.description = Description::blanks();
             return ReadFailure::EndOfFileInRecord;
         case FieldReader::Outcome::NotANumber:
             room.exits[field] = 0;
-            room.description = QString(descriptionLength, u' ');
+            room.description = Description::blanks();
             reader.skipLine();
             return ReadFailure::Other;
         }
     }
     if (reader.readDescription(room.description) == FieldReader::Outcome::EndOfFile) {
-        room.description = QString(descriptionLength, u' ');
+        room.description = Description::blanks();
         return ReadFailure::EndOfFileInRecord;
     }
     // Fields beyond the thirteenth are ignored: the next record starts on the next line.
@@ -250,32 +235,19 @@ void resetForRead(MapStore &store)
     store.coordinateBase = {1, 1, 1};
 }
 
-/** About as many records as the bytes hold lines, so that the table grows only once. */
-qsizetype expectedRecords(QByteArrayView bytes)
-{
-    qsizetype lines = 1;
-    if (bytes.isEmpty())
-        return lines;
-    const char *end = bytes.data() + bytes.size();
-    for (const char *at = bytes.data(); lines < maxRoomCount; ++lines) {
-        at = static_cast<const char *>(std::memchr(at, '\n', size_t(end - at)));
-        if (!at)
-            break;
-        ++at;
-    }
-    return lines;
-}
+/** The shortest record: twelve one-digit exits, two quotes and a line feed. */
+constexpr int minRecordLength = exitCount * 2 + 3;
 
 ReadResult readRecords(MapStore &store, QByteArrayView bytes)
 {
     FieldReader reader(bytes, isUtf8Text(bytes));
-    store.Lista.reserve(expectedRecords(bytes));
+    // Enough for every record the bytes can hold, so that the table grows only once.
+    store.Lista.reserve(qMin<qsizetype>(bytes.size() / minRecordLength + 1, maxRoomCount));
     store.coordinates.reserve(store.Lista.capacity());
     ReadResult result;
     for (int record = 1; !reader.atEnd(); ++record) {
         const auto number = static_cast<qint16>(record);
         if (number > store.tableSize()) {
-            // The description is always set by the record read below.
             store.Lista.append(Room());
             store.coordinates.append(Coordinates{});
         }
@@ -320,16 +292,10 @@ int formatPlanRecord(const Room &room, char *buffer)
         *out++ = ',';
     }
     // Only blanks are trimmed: the zero characters of a never-described room are written as such.
-    const QStringView description(room.description);
-    qsizetype begin = 0;
-    qsizetype end = qMin<qsizetype>(description.size(), descriptionLength);
-    while (begin < end && description[begin] == u' ')
-        ++begin;
-    while (end > begin && description[end - 1] == u' ')
-        --end;
+    const QByteArrayView text = room.description.trimmedCodePageText();
     *out++ = '"';
-    for (qsizetype i = begin; i < end; ++i)
-        *out++ = toWindows1252(description[i]);
+    std::memcpy(out, text.data(), size_t(text.size()));
+    out += text.size();
     *out++ = '"';
     *out++ = '\r';
     *out++ = '\n';

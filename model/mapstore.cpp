@@ -17,24 +17,10 @@ auto &entry(Table &table, qint16 number)
 
 } // namespace
 
-QString fitDescription(const QString &text)
-{
-    if (text.size() >= descriptionLength)
-        return text.left(descriptionLength);
-    return text + QString(descriptionLength - text.size(), u' ');
-}
-
 Room Room::blank()
 {
     Room room;
-    room.description = QString(descriptionLength, u' ');
-    return room;
-}
-
-Room Room::zeroed()
-{
-    Room room;
-    room.description = QString(descriptionLength, QChar(0));
+    room.description = Description::blanks();
     return room;
 }
 

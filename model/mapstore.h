@@ -1,34 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "description.h"
 #include "directions.h"
 #include "numbers.h"
 
-#include <QString>
 #include <QVector>
 
 #include <array>
 
 namespace rumbario {
 
-constexpr int descriptionLength = 100;
 constexpr qint16 maxRoomCount = 32767;
-
-/** The text cut to its first 100 characters, or padded with blanks to 100. */
-QString fitDescription(const QString &text);
 
 /** One room: twelve exits in slot order (0 = none) and a description of exactly 100 characters. */
 struct Room
 {
     std::array<qint16, exitCount> exits{};
-    QString description;
+    Description description;
 
     /** All exits 0 and 100 blanks: what a newly created room starts as. */
     static Room blank();
     /** All exits 0 and 100 zero characters: room 1 of a fresh map, and a table grown by a read. */
-    static Room zeroed();
-
-    void setDescription(const QString &text) { description = fitDescription(text); }
+    static Room zeroed() { return Room(); }
 
     bool operator==(const Room &other) const
     {

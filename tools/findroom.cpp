@@ -43,7 +43,7 @@ void searchDescriptions(Editor &editor)
     // The current room is examined only when it is the only room.
     qint16 room = nextRoom(store, store.currentRoom);
     for (int examined = 0; examined < store.roomCount; ++examined) {
-        if (store.room(room).description.contains(wanted)) {
+        if (store.room(room).description.text().contains(wanted)) {
             store.selectRoom(room);
             showRoom(editor);
             return;

@@ -207,7 +207,7 @@ void TestForm1::drawsAndDescribesWithRealKeys()
     QCOMPARE(QApplication::focusWidget(), mPicture1);
     QCOMPARE(text("Text2"), QStringLiteral("Introducido "));
     QVERIFY(!text("Text1").contains(u'\n'));
-    QCOMPARE(mWindow->editor().store.room(3).description,
+    QCOMPARE(mWindow->editor().store.room(3).description.text(),
              QStringLiteral("Torre") + QString(95, u' '));
     // Creation mode is back on: the next key creates.
     press(Qt::Key_Right);

@@ -321,6 +321,7 @@ void TestKeyHandler::descriptionEntry_data()
     QTest::newRow("long text cut") << QString(120, u'a') << QString(100, u'a');
     QTest::newRow("short text padded") << "Sótano" << QStringLiteral("Sótano") + QString(94, u' ');
     QTest::newRow("pasted line break") << "Dos\r\nlíneas" << QStringLiteral("Dos  líneas") + QString(89, u' ');
+    QTest::newRow("characters the plan file cannot hold") << QStringLiteral("Puerta → norte, 20 €") << QStringLiteral("Puerta ? norte, 20 €") + QString(80, u' ');
 }
 // clang-format on
 
@@ -329,7 +330,7 @@ void TestKeyHandler::descriptionEntry()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     Session session;
-    session.store.room(1).setDescription(QStringLiteral("Cocina"));
+    session.store.room(1).description.setText(QStringLiteral("Cocina"));
     session.store.selectRoom(1);
     session.editor.creationMode = true;
     session.press(Key::letter('T'));
@@ -341,8 +342,8 @@ void TestKeyHandler::descriptionEntry()
 
     session.services.setText(TextBox::Text1, typed);
     Text1_KeyDown(session.editor, Key::Enter, Modifier::Shift);
-    QCOMPARE(session.store.room(1).description, stored);
-    QCOMPARE(session.store.currentRoomCopy.description, stored);
+    QCOMPARE(session.store.room(1).description.text(), stored);
+    QCOMPARE(session.store.currentRoomCopy.description.text(), stored);
     QVERIFY(session.editor.creationMode);
     QCOMPARE(session.text2(), QStringLiteral("Introducido "));
     QCOMPARE(session.text1(), typed);
@@ -358,7 +359,7 @@ void TestKeyHandler::enterWithoutEntryKeepsMode()
     Text1_KeyDown(session.editor, Key::letter('A'), 0);
     QVERIFY(!session.store.modified);
     Text1_KeyDown(session.editor, Key::Enter, 0);
-    QCOMPARE(session.store.room(1).description, QStringLiteral("Hall") + QString(96, u' '));
+    QCOMPARE(session.store.room(1).description.text(), QStringLiteral("Hall") + QString(96, u' '));
     QVERIFY(!session.editor.creationMode);
     QVERIFY(session.store.modified);
     // T in walking mode only redraws.

@@ -171,7 +171,7 @@ void TestPlanModel::hitTestingAndClickSelect()
 {
     Session session;
     session.pressLetters(" EE ");
-    session.store.room(2).setDescription(QStringLiteral("Sala del trono"));
+    session.store.room(2).description.setText(QStringLiteral("Sala del trono"));
     PlanIndex index;
     index.update(session.store);
     const PlanViewport viewport = viewportAt(QPointF(1, 0));
@@ -183,7 +183,8 @@ void TestPlanModel::hitTestingAndClickSelect()
     showRoomFromPlan(session.editor, 2);
     QCOMPARE(session.store.currentRoom, qint16(2));
     QCOMPARE(session.text2(), QStringLiteral("S 2: Este Oeste (1, 0)"));
-    QCOMPARE(session.text1(), fitDescription(QStringLiteral("Sala del trono")));
+    QCOMPARE(session.text1(),
+             QStringLiteral("Sala del trono").leftJustified(descriptionLength, u' ', true));
     QCOMPARE(sceneOf(session, viewport).boxes.at(1).label, QStringLiteral("Sala del trono"));
 }
 

@@ -106,7 +106,7 @@ void TestRoomView::descriptionBox()
     QFETCH(QString, afterOpenShown);
     for (bool afterOpen : {false, true}) {
         Session session;
-        session.store.currentRoomCopy.setDescription(QStringLiteral("Cueva"));
+        session.store.currentRoomCopy.description.setText(QStringLiteral("Cueva"));
         session.services.setText(TextBox::Text1, before);
         afterOpen ? showRoomAfterOpen(session.editor) : showRoom(session.editor);
         QCOMPARE(session.text1(), afterOpen ? afterOpenShown : shown);

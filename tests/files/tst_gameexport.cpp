@@ -22,11 +22,11 @@ MapStore threeRooms()
     store.Lista = {Room::blank(), Room::blank(), Room::blank()};
     store.coordinates.resize(3);
     store.roomCount = 3;
-    store.Lista[0].setDescription(
+    store.Lista[0].description.setText(
         QStringLiteral("Jardín. Un jardín asilvestrado; al nordeste hay una \"cabaña\"."));
-    store.Lista[1].setDescription(
+    store.Lista[1].description.setText(
         QStringLiteral("Cabaña, que huele a leña [y a humo] y a 'pino'."));
-    store.Lista[2].setDescription(
+    store.Lista[2].description.setText(
         QStringLiteral("Desván; polvo, telarañas y un baúl @ cerrado~^\\."));
     store.Lista[0].exits[NorthEast] = 2;
     store.Lista[0].exits[In] = 2;
@@ -49,7 +49,7 @@ QList<Room> roomsDescribed(const QStringList &descriptions)
     QList<Room> rooms;
     for (const QString &text : descriptions) {
         Room room = Room::blank();
-        room.setDescription(text);
+        room.description.setText(text);
         rooms << room;
     }
     return rooms;
@@ -92,7 +92,7 @@ void TestGameExport::roomNames()
 {
     QFETCH(QString, description);
     QFETCH(QString, name);
-    QCOMPARE(roomName(fitDescription(description), 4), name);
+    QCOMPARE(roomName(description.leftJustified(descriptionLength, u' ', true), 4), name);
 }
 
 // clang-format off

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files/codepage.h"
 #include "files/planfile.h"
+#include "model/codepage.h"
 #include "model/mapstore.h"
 
 #include <QBuffer>
@@ -50,12 +50,18 @@ MapStore mapOf(const QList<Room> &rooms)
     return store;
 }
 
+/** A description as the map stores it: cut or padded with blanks to 100 characters. */
+QString padded(const QString &text)
+{
+    return text.leftJustified(descriptionLength, u' ', true);
+}
+
 Room roomWith(std::initializer_list<std::pair<int, qint16>> exits, const QString &description)
 {
     Room room = Room::blank();
     for (const auto &[slot, target] : exits)
         room.exits[slot] = target;
-    room.setDescription(description);
+    room.description.setText(description);
     return room;
 }
 
@@ -72,8 +78,6 @@ void verifyConsistent(const MapStore &store)
 {
     QVERIFY(!store.Lista.isEmpty());
     QCOMPARE(store.coordinates.size(), store.Lista.size());
-    for (const Room &room : store.Lista)
-        QCOMPARE(room.description.size(), descriptionLength);
 }
 
 } // namespace
@@ -133,7 +137,7 @@ void TestPlanFile::roundTripOfGeneratedMaps()
             QString text;
             for (int c = random.bounded(120); c > 0; --c)
                 text += QChar(u"abc ñÁé,;\"x"[random.bounded(11)]);
-            room.setDescription(text);
+            room.description.setText(text);
             rooms << room;
         }
         const MapStore written = mapOf(rooms);
@@ -143,10 +147,10 @@ void TestPlanFile::roundTripOfGeneratedMaps()
         for (int i = 0; i < count; ++i) {
             QCOMPARE(read.Lista[i].exits, written.Lista[i].exits);
             // Leading blanks are lost; everything else survives.
-            QString expected = written.Lista[i].description;
+            QString expected = written.Lista[i].description.text();
             while (expected.startsWith(u' '))
                 expected.remove(0, 1);
-            QCOMPARE(read.Lista[i].description, fitDescription(expected));
+            QCOMPARE(read.Lista[i].description.text(), padded(expected));
         }
         QCOMPARE(read.coordinateBase, (Coordinates{1, 1, 1}));
     }
@@ -183,16 +187,16 @@ void TestPlanFile::readingRules_data()
     QTest::newRow("empty file") << QByteArray() << ReadFailure::None << 1 << QString(100, QChar(0)) << 0;
     QTest::newRow("trailing empty line adds a room") << QByteArray("5,0,0,0,0,0,0,0,0,0,0,0,\"a\"\r\n\r\n") << ReadFailure::EndOfFileInRecord << 2 << QString(100, u' ') << 0;
     QTest::newRow("file ends inside a record") << QByteArray("7,0,0") << ReadFailure::EndOfFileInRecord << 1 << QString(100, u' ') << 7;
-    QTest::newRow("line feed alone") << QByteArray("1,0,0,0,0,0,0,0,0,0,0,0,\"a\"\n2,0,0,0,0,0,0,0,0,0,0,0,\"b\"\n") << ReadFailure::None << 2 << fitDescription(QStringLiteral("b")) << 2;
-    QTest::newRow("blanks before fields and unquoted text") << QByteArray(" 3, 0,0,0,0,0,0,0,0,0,0,0,  Pasillo largo  \r\n") << ReadFailure::None << 1 << fitDescription(QStringLiteral("Pasillo largo")) << 3;
-    QTest::newRow("no final line end") << QByteArray("4,0,0,0,0,0,0,0,0,0,0,0,\"x\"") << ReadFailure::None << 1 << fitDescription(QStringLiteral("x")) << 4;
-    QTest::newRow("record split over two lines") << QByteArray("6,0,0,0,0,0\r\n0,0,0,0,0,0,\"y\"\r\n") << ReadFailure::None << 1 << fitDescription(QStringLiteral("y")) << 6;
-    QTest::newRow("extra fields ignored") << QByteArray("1,0,0,0,0,0,0,0,0,0,0,0,\"a\",9,9\r\n2,0,0,0,0,0,0,0,0,0,0,0,\"b\"\r\n") << ReadFailure::None << 2 << fitDescription(QStringLiteral("b")) << 2;
+    QTest::newRow("line feed alone") << QByteArray("1,0,0,0,0,0,0,0,0,0,0,0,\"a\"\n2,0,0,0,0,0,0,0,0,0,0,0,\"b\"\n") << ReadFailure::None << 2 << padded(QStringLiteral("b")) << 2;
+    QTest::newRow("blanks before fields and unquoted text") << QByteArray(" 3, 0,0,0,0,0,0,0,0,0,0,0,  Pasillo largo  \r\n") << ReadFailure::None << 1 << padded(QStringLiteral("Pasillo largo")) << 3;
+    QTest::newRow("no final line end") << QByteArray("4,0,0,0,0,0,0,0,0,0,0,0,\"x\"") << ReadFailure::None << 1 << padded(QStringLiteral("x")) << 4;
+    QTest::newRow("record split over two lines") << QByteArray("6,0,0,0,0,0\r\n0,0,0,0,0,0,\"y\"\r\n") << ReadFailure::None << 1 << padded(QStringLiteral("y")) << 6;
+    QTest::newRow("extra fields ignored") << QByteArray("1,0,0,0,0,0,0,0,0,0,0,0,\"a\",9,9\r\n2,0,0,0,0,0,0,0,0,0,0,0,\"b\"\r\n") << ReadFailure::None << 2 << padded(QStringLiteral("b")) << 2;
     QTest::newRow("long description cut") << QByteArray("0,0,0,0,0,0,0,0,0,0,0,0,\"") + QByteArray(150, 'z') + "\"\r\n" << ReadFailure::None << 1 << QString(100, u'z') << 0;
-    QTest::newRow("exit that is not a number") << QByteArray("1,0,0,0,0,0,0,0,0,0,0,0,\"a\"\r\n9,x,0,0,0,0,0,0,0,0,0,0,\"b\"\r\n3,0,0,0,0," "0,0,0,0,0,0,0,\"c\"\r\n") << ReadFailure::Other << 3 << fitDescription(QStringLiteral("c")) << 3;
+    QTest::newRow("exit that is not a number") << QByteArray("1,0,0,0,0,0,0,0,0,0,0,0,\"a\"\r\n9,x,0,0,0,0,0,0,0,0,0,0,\"b\"\r\n3,0,0,0,0," "0,0,0,0,0,0,0,\"c\"\r\n") << ReadFailure::Other << 3 << padded(QStringLiteral("c")) << 3;
     QTest::newRow("number beyond 16 bits") << QByteArray("40000,0,0,0,0,0,0,0,0,0,0,0,\"a\"\r\n") << ReadFailure::Other << 1 << QString(100, u' ') << 0;
-    QTest::newRow("quotes inside a description are kept") << QByteArray("2,0,0,0,0,0,0,0,0,0,0,0,\"Dijo \"hola\", y se fue\"  \r\n") << ReadFailure::None << 1 << fitDescription(QStringLiteral("Dijo \"hola\", y se fue")) << 2;
-    QTest::newRow("quote left open ends at the line") << QByteArray("0,0,0,0,0,0,0,0,0,0,0,0,\"abierta\r\n8,0,0,0,0,0,0,0,0,0,0,0,\"b\"\r\n") << ReadFailure::None << 2 << fitDescription(QStringLiteral("b")) << 8;
+    QTest::newRow("quotes inside a description are kept") << QByteArray("2,0,0,0,0,0,0,0,0,0,0,0,\"Dijo \"hola\", y se fue\"  \r\n") << ReadFailure::None << 1 << padded(QStringLiteral("Dijo \"hola\", y se fue")) << 2;
+    QTest::newRow("quote left open ends at the line") << QByteArray("0,0,0,0,0,0,0,0,0,0,0,0,\"abierta\r\n8,0,0,0,0,0,0,0,0,0,0,0,\"b\"\r\n") << ReadFailure::None << 2 << padded(QStringLiteral("b")) << 8;
 }
 // clang-format on
 
@@ -206,7 +210,7 @@ void TestPlanFile::readingRules()
     MapStore store;
     QCOMPARE(readPlanBytes(store, file).failure, failure);
     QCOMPARE(store.Lista.size(), rooms);
-    QCOMPARE(store.Lista.last().description, lastDescription);
+    QCOMPARE(store.Lista.last().description.text(), lastDescription);
     QCOMPARE(int(store.Lista.last().exits[North]), lastNorth);
     verifyConsistent(store);
 }
@@ -245,13 +249,13 @@ void TestPlanFile::utf8FilesKeepAccents()
     MapStore store;
     QCOMPARE(readPlanBytes(store, "0,0,0,0,0,0,0,0,0,0,0,0,\"Jardín\"\r\n").failure,
              ReadFailure::None);
-    QCOMPARE(store.Lista[0].description, fitDescription(QStringLiteral("Jardín")));
+    QCOMPARE(store.Lista[0].description.text(), padded(QStringLiteral("Jardín")));
     readPlanBytes(store, "\xEF\xBB\xBF"
                          "0,0,0,0,0,0,0,0,0,0,0,0,\"Sala\"\r\n");
-    QCOMPARE(store.Lista[0].description, fitDescription(QStringLiteral("Sala")));
+    QCOMPARE(store.Lista[0].description.text(), padded(QStringLiteral("Sala")));
     // Invalid as UTF-8: the code page.
     readPlanBytes(store, "0,0,0,0,0,0,0,0,0,0,0,0,\"Jard\xEDn \xC3\xAD\"\r\n");
-    QCOMPARE(store.Lista[0].description, fitDescription(QStringLiteral("Jardín Ã\u00AD")));
+    QCOMPARE(store.Lista[0].description.text(), padded(QStringLiteral("Jardín Ã\u00AD")));
 }
 
 void TestPlanFile::unopenableFileResetsAndFails()

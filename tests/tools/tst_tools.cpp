@@ -299,8 +299,8 @@ void TestTools::searchIsCircular()
 {
     Session session;
     session.addRooms(7);
-    session.store.room(2).setDescription(QStringLiteral("una puerta"));
-    session.store.room(5).setDescription(QStringLiteral("puerta roja"));
+    session.store.room(2).description.setText(QStringLiteral("una puerta"));
+    session.store.room(5).description.setText(QStringLiteral("puerta roja"));
     session.store.selectRoom(3);
     session.services.inputAnswers = {QStringLiteral("puerta"), QStringLiteral("puerta"),
                                      QStringLiteral("puerta")};
@@ -341,9 +341,9 @@ void TestTools::searchEdges()
     QFETCH(bool, notFound);
     Session session;
     session.addRooms(rooms);
-    session.store.room(1).setDescription(QStringLiteral("puerta"));
+    session.store.room(1).description.setText(QStringLiteral("puerta"));
     if (rooms > 1)
-        session.store.room(2).setDescription(QStringLiteral("Sótano"));
+        session.store.room(2).description.setText(QStringLiteral("Sótano"));
     session.store.selectRoom(1);
     session.services.inputAnswers = {wanted};
     session.press(Key::F5);

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "description.h"
+
+#include "codepage.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace rumbario {
+
+Description Description::blanks()
+{
+    Description description;
+    description.mCharacters.fill(' ');
+    return description;
+}
+
+void Description::setText(QStringView text)
+{
+    const qsizetype kept = std::min<qsizetype>(text.size(), descriptionLength);
+    for (qsizetype i = 0; i < kept; ++i)
+        mCharacters[size_t(i)] = toWindows1252(text[i]);
+    std::fill(mCharacters.begin() + kept, mCharacters.end(), ' ');
+}
+
+void Description::setCodePageText(QByteArrayView text)
+{
+    const qsizetype kept = std::min<qsizetype>(text.size(), descriptionLength);
+    if (kept > 0)
+        std::memcpy(mCharacters.data(), text.data(), size_t(kept));
+    std::fill(mCharacters.begin() + kept, mCharacters.end(), ' ');
+}
+
+QString Description::text() const
+{
+    QString text(descriptionLength, Qt::Uninitialized);
+    std::transform(mCharacters.begin(), mCharacters.end(), text.begin(), fromWindows1252);
+    return text;
+}
+
+QByteArrayView Description::trimmedCodePageText() const
+{
+    const char *begin = mCharacters.data();
+    const char *end = begin + descriptionLength;
+    while (begin < end && *begin == ' ')
+        ++begin;
+    while (end > begin && end[-1] == ' ')
+        --end;
+    return QByteArrayView(begin, end - begin);
+}
+
+} // namespace rumbario

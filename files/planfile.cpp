@@ -1,18 +1,111 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planfile.h"
 
+#include "bytescan.h"
 #include "model/codepage.h"
 #include "model/mapstore.h"
 #include "model/runtimeerror.h"
 
 #include <QFile>
 #include <QSaveFile>
+#include <QtEndian>
 
 #include <cstring>
 
 namespace rumbario {
 
 namespace {
+
+/** Bit i set for the i lowest bits; count may be 64. */
+constexpr std::uint64_t lowBits(int count)
+{
+    return count >= 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << count) - 1;
+}
+
+/** The value of count (1..8) decimal digits at the start of eight little-endian bytes. */
+std::uint32_t digitsValue(std::uint64_t bytes, int count)
+{
+    // The digits are moved to the top bytes, so the bytes after them fall out; then pairs,
+    // quads and octets of digits are combined with one multiplication each.
+    std::uint64_t value = (bytes & 0x0F0F0F0F0F0F0F0F) << (8 * (8 - count));
+    value = ((value * (10 * 256 + 1)) >> 8) & 0x00FF00FF00FF00FF;
+    value = ((value * (100 * 65536 + 1)) >> 16) & 0x0000FFFF0000FFFF;
+    return std::uint32_t((value * (10000 * (std::uint64_t(1) << 32) + 1)) >> 32);
+}
+
+std::uint64_t loadLittleEndian(const char *data)
+{
+    std::uint64_t bytes;
+    std::memcpy(&bytes, data, sizeof bytes);
+    return qFromLittleEndian(bytes);
+}
+
+/**
+ * The longest quoted text readWrittenRecord takes. The editor writes at most 100 bytes; a few
+ * more are cut to 100 characters the same way the field by field reading cuts them.
+ */
+constexpr int maxWrittenText = 110;
+/** The bytes readWrittenRecord may look at: the exits' 80, then the text in blocks of 16. */
+constexpr int writtenRecordWindow = 80 + 128;
+
+/**
+ * Reads twelve exits of one to five digits, each followed by a comma, from the start of record
+ * (at least 80 readable bytes). Returns the position after the last comma, or -1 when the
+ * record does not start that way.
+ */
+int readWrittenExits(const char *record, std::array<qint16, exitCount> &exits)
+{
+    std::uint64_t commas = 0;
+    std::uint64_t digitsOrCommas = 0;
+    for (int block = 0; block < 4; ++block) {
+        const std::uint64_t blockCommas = equalMask16(record + 16 * block, ',');
+        commas |= blockCommas << (16 * block);
+        digitsOrCommas |= (blockCommas | digitMask16(record + 16 * block)) << (16 * block);
+    }
+    std::uint64_t farCommas = equalMask16(record + 64, ',');
+    const std::uint64_t farDigitsOrCommas = farCommas | digitMask16(record + 64);
+
+    int fieldStart = 0;
+    for (qint16 &exit : exits) {
+        int comma;
+        if (commas != 0) {
+            comma = qCountTrailingZeroBits(commas);
+            commas &= commas - 1;
+        } else if (farCommas != 0) {
+            comma = 64 + qCountTrailingZeroBits(farCommas);
+            farCommas &= farCommas - 1;
+        } else {
+            return -1;
+        }
+        const int length = comma - fieldStart;
+        if (length < 1 || length > 5)
+            return -1;
+        const std::uint32_t value = digitsValue(loadLittleEndian(record + fieldStart), length);
+        if (value > 32767)
+            return -1;
+        exit = static_cast<qint16>(value);
+        fieldStart = comma + 1;
+    }
+    // The values above are only right if every byte up to the last comma is a digit or a comma.
+    const bool near = (digitsOrCommas & lowBits(fieldStart)) == lowBits(fieldStart);
+    const bool far = fieldStart <= 64 ||
+                     (farDigitsOrCommas & lowBits(fieldStart - 64)) == lowBits(fieldStart - 64);
+    return near && far ? fieldStart : -1;
+}
+
+/** Where the first CR or LF among the first length bytes of data is, or -1. */
+int lineEndWithin(const char *data, int length)
+{
+    for (int block = 0; block < length; block += 16) {
+        const std::uint32_t ends =
+            equalMask16(data + block, '\r') | equalMask16(data + block, '\n');
+        if (ends != 0) {
+            const int at = block + qCountTrailingZeroBits(ends);
+            return at < length ? at : -1;
+        }
+    }
+    return -1;
+}
 
 /**
  * Reads the fields of a plan file. A comma or a line end (CR LF, LF or CR alone) ends a field
@@ -33,6 +126,36 @@ public:
     }
 
     bool atEnd() const { return mPos >= mBytes.size(); }
+
+    /**
+     * Reads a whole record at once when it has the form the editor writes: twelve exits of one
+     * to five digits each followed by a comma, then a quoted description that closes right
+     * before the line end. Returns false, having read nothing, for anything else, which the
+     * field by field reading then handles; where both apply they read the same.
+     */
+    bool readWrittenRecord(Room &room)
+    {
+        if (mBytes.size() - mPos < writtenRecordWindow)
+            return false;
+        const char *record = mBytes.data() + mPos;
+        std::array<qint16, exitCount> exits;
+        const int textStart = readWrittenExits(record, exits) + 1;
+        if (textStart == 0 || record[textStart - 1] != '"')
+            return false;
+        const int lineEnd = lineEndWithin(record + textStart, maxWrittenText + 2);
+        const int closingQuote = textStart + lineEnd - 1;
+        if (lineEnd < 1 || record[closingQuote] != '"')
+            return false;
+        room.exits = exits;
+        const QByteArrayView text(record + textStart, closingQuote - textStart);
+        if (mUtf8)
+            room.description.setText(QString::fromUtf8(text));
+        else
+            room.description.setCodePageText(text);
+        mPos += closingQuote + 1;
+        consumeDelimiter();
+        return true;
+    }
 
     Outcome readNumber(qint16 &value)
     {
@@ -206,6 +329,8 @@ void placeRoom(MapStore &store, qint16 number)
 /** Reads one record into room; returns the failure it met. */
 ReadFailure readRecord(FieldReader &reader, Room &room)
 {
+    if (reader.readWrittenRecord(room))
+        return ReadFailure::None;
     for (int field = 0; field < exitCount; ++field) {
         switch (reader.readNumber(room.exits[field])) {
         case FieldReader::Outcome::Read:

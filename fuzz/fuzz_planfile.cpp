@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Fuzz target for the plan-file reader: any bytes at all must leave a consistent table, and
-// whatever was read must survive a write and a second read.
+// Fuzz target for the plan-file reader: any bytes at all must leave a consistent table, read the
+// same when every record has to be read field by field, and survive a write and a second read.
 #include "files/planfile.h"
 #include "model/mapstore.h"
+#include "support/fieldbyfield.h"
 
 #include <QBuffer>
 
@@ -23,10 +24,16 @@ void require(bool condition)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
+    const QByteArrayView bytes(data, qsizetype(size));
     MapStore store;
-    readPlanBytes(store, QByteArrayView(data, qsizetype(size)));
+    const ReadResult result = readPlanBytes(store, bytes);
     require(!store.Lista.isEmpty() && store.Lista.size() <= maxRoomCount);
     require(store.coordinates.size() == store.Lista.size());
+
+    MapStore fieldByField;
+    const ReadResult slowResult = readPlanBytes(fieldByField, withBlankAtLineStarts(bytes));
+    require(slowResult.failure == result.failure && slowResult.reason == result.reason);
+    require(fieldByField.Lista == store.Lista && fieldByField.coordinates == store.coordinates);
 
     store.roomCount = store.tableSize();
     QBuffer written;

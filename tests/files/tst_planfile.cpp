@@ -2,6 +2,7 @@
 #include "files/planfile.h"
 #include "model/codepage.h"
 #include "model/mapstore.h"
+#include "support/fieldbyfield.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -93,6 +94,7 @@ private slots:
     void placementRebuildsCoordinates();
     void readingRules_data();
     void readingRules();
+    void wholeRecordsReadAsFieldByField();
     void moreThanTheRoomLimit();
     void codePageRoundTrip();
     void utf8FilesKeepAccents();
@@ -213,6 +215,70 @@ void TestPlanFile::readingRules()
     QCOMPARE(store.Lista.last().description.text(), lastDescription);
     QCOMPARE(int(store.Lista.last().exits[North]), lastNorth);
     verifyConsistent(store);
+}
+
+/** An exit as a file may hold it: mostly what the editor writes, sometimes what it never does. */
+QByteArray randomExit(QRandomGenerator &random)
+{
+    switch (random.bounded(8)) {
+    case 0:
+    case 1:
+        return "0";
+    case 2:
+        return QByteArray::number(random.bounded(1, 100));
+    case 3:
+    case 4:
+        return QByteArray::number(random.bounded(1, 32768));
+    case 5:
+        return QByteArray::number(random.bounded(32768, 100000));
+    case 6:
+        return QByteArray::number(-random.bounded(1, 32769));
+    default:
+        return QByteArray::number(random.bounded(1000)).rightJustified(6, '0');
+    }
+}
+
+QByteArray randomPlanFile(QRandomGenerator &random)
+{
+    const bool utf8 = random.bounded(4) == 0;
+    const QByteArray letters =
+        utf8 ? QByteArray("ab ,\"\xC3\xB1\x01") : QByteArray("ab ,\"\xF1\x93");
+    QByteArray bytes;
+    for (int record = 1 + random.bounded(8); record > 0; --record) {
+        for (int slot = 0; slot < exitCount; ++slot)
+            bytes += randomExit(random) + ',';
+        bytes += '"';
+        for (int c = random.bounded(115); c > 0; --c)
+            bytes += letters[random.bounded(letters.size())];
+        bytes += "\"\r\n";
+    }
+    const QByteArray damage("\",  \r\n-+0x9\t");
+    for (int hits = random.bounded(3); hits > 0; --hits) {
+        const auto at = qsizetype(random.bounded(int(bytes.size())));
+        const char byte = damage[random.bounded(damage.size())];
+        if (random.bounded(2) == 0)
+            bytes[at] = byte;
+        else
+            bytes.insert(at, byte);
+    }
+    return bytes;
+}
+
+void TestPlanFile::wholeRecordsReadAsFieldByField()
+{
+    QRandomGenerator random(51226);
+    for (int file = 0; file < 2000; ++file) {
+        const QByteArray bytes = randomPlanFile(random);
+        MapStore asItIs;
+        MapStore fieldByField;
+        const ReadResult expected = readPlanBytes(fieldByField, withBlankAtLineStarts(bytes));
+        const ReadResult result = readPlanBytes(asItIs, bytes);
+        const QByteArray context = "file " + QByteArray::number(file) + ": " + bytes.toHex();
+        QVERIFY2(result.failure == expected.failure, context.constData());
+        QCOMPARE(result.reason, expected.reason);
+        QVERIFY2(asItIs.Lista == fieldByField.Lista, context.constData());
+        QVERIFY2(asItIs.coordinates == fieldByField.coordinates, context.constData());
+    }
 }
 
 void TestPlanFile::moreThanTheRoomLimit()

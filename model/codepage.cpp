@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "codepage.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace rumbario {
 
 namespace {
@@ -39,6 +42,21 @@ int utf8SequenceLength(QByteArrayView bytes, qsizetype i)
     return length;
 }
 
+/** How many bytes at the start are ASCII, found eight at a time: most maps are mostly ASCII. */
+qsizetype asciiPrefixLength(QByteArrayView bytes)
+{
+    qsizetype i = 0;
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if ((word & 0x8080808080808080) != 0)
+            break;
+    }
+    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+        ++i;
+    return i;
+}
+
 } // namespace
 
 char toWindows1252(QChar character)
@@ -66,7 +84,7 @@ bool isUtf8Text(QByteArrayView bytes)
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return true;
     bool multiByteSeen = false;
-    for (qsizetype i = 0; i < bytes.size();) {
+    for (qsizetype i = asciiPrefixLength(bytes); i < bytes.size();) {
         if (static_cast<unsigned char>(bytes[i]) < 0x80) {
             ++i;
             continue;

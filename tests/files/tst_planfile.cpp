@@ -98,6 +98,7 @@ private slots:
     void moreThanTheRoomLimit();
     void codePageRoundTrip();
     void utf8FilesKeepAccents();
+    void utf8DetectedAfterAnyAsciiStretch();
     void unopenableFileResetsAndFails();
     void failedWriteGoesOnAndReports();
     void failedSaveKeepsOldFile();
@@ -322,6 +323,18 @@ void TestPlanFile::utf8FilesKeepAccents()
     // Invalid as UTF-8: the code page.
     readPlanBytes(store, "0,0,0,0,0,0,0,0,0,0,0,0,\"Jard\xEDn \xC3\xAD\"\r\n");
     QCOMPARE(store.Lista[0].description.text(), padded(QStringLiteral("Jardín Ã\u00AD")));
+}
+
+void TestPlanFile::utf8DetectedAfterAnyAsciiStretch()
+{
+    // ASCII is skipped eight bytes at a time: the first other byte may fall anywhere in a word.
+    for (int ascii = 0; ascii < 20; ++ascii) {
+        const QByteArray prefix(ascii, 'a');
+        QVERIFY(!isUtf8Text(prefix));
+        QVERIFY(isUtf8Text(prefix + "\xC3\xA9" + prefix));
+        QVERIFY(!isUtf8Text(prefix + "\xE9" + prefix));
+        QVERIFY(!isUtf8Text(prefix + "\xC3\xA9" + prefix + "\xE9"));
+    }
 }
 
 void TestPlanFile::unopenableFileResetsAndFails()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The location and connection sections of a DAAD source for the DRC compiler, Windows-1252.
-#include "model/codepage.h"
 #include "exportmap.h"
 #include "gameexport.h"
+#include "model/codepage.h"
 #include "model/mapstore.h"
 
 namespace rumbario {

@@ -25,6 +25,8 @@ struct Editor
     Flag textEntryPending;
     Flag exitAfterSave;
     QString mapName;
+    /** The last file opened that could not be read whole, until its original is kept aside. */
+    QString unreadPlan;
     /** Offered again as the answer of the next text search. */
     QString lastSearchText;
     FileDialogSettings CommonDialog1;

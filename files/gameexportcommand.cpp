@@ -4,10 +4,11 @@
 #include "editor/editor.h"
 #include "gameexport.h"
 #include "model/runtimeerror.h"
+#include "safesave.h"
 #include "tools/brokenlinkrecovery.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QIODevice>
 
 namespace rumbario {
 
@@ -30,15 +31,6 @@ const GameFormatInfo &chosenFormat(const QString &selectedFilter)
     return gameFormats().front();
 }
 
-/** Writes every byte or nothing; returns the reason of a failure, or an empty text. */
-QString writeWhole(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return QString();
-}
-
 void exportChosenFile(Editor &editor)
 {
     FileDialogSettings &dialog = editor.exportDialog;
@@ -53,9 +45,10 @@ void exportChosenFile(Editor &editor)
     if (QFileInfo(path).suffix().isEmpty())
         path += u'.' + format.extension;
     const QString title = QFileInfo(editor.mapName).completeBaseName();
-    const QString failure =
-        writeWhole(path, exportGameSource(editor.store, format.format,
-                                          title.isEmpty() ? QStringLiteral("Mapa1") : title));
+    const QByteArray source = exportGameSource(editor.store, format.format,
+                                               title.isEmpty() ? QStringLiteral("Mapa1") : title);
+    const QString failure = saveSafely(
+        path, [&source](QIODevice &device) { return device.write(source) == source.size(); });
     if (failure.isEmpty()) {
         editor.services.messageBox(QStringLiteral("Juego exportado: %1, %2 salas")
                                        .arg(path, QString::number(editor.store.roomCount)),

@@ -5,7 +5,10 @@
 #include "editor/roomview.h"
 #include "model/runtimeerror.h"
 #include "planfile.h"
+#include "safesave.h"
 #include "tools/brokenlinkrecovery.h"
+
+#include <QFileInfo>
 
 #include <new>
 
@@ -24,27 +27,58 @@ void prepareDialog(Editor &editor, const QString &filter, bool fileMustExist)
     dialog.fileMustExist = fileMustExist;
 }
 
+QString roomsWithBadData(const ReadResult &result)
+{
+    const QString range = QStringLiteral("entre -32768 y 32767");
+    if (result.badRecords == 1) {
+        return QStringLiteral("la sala %1 tiene un dato que no es un número %2")
+            .arg(QString::number(result.firstBadRecord), range);
+    }
+    return QStringLiteral("%1 salas tienen un dato que no es un número %2 (la primera, la sala %3)")
+        .arg(QString::number(result.badRecords), range, QString::number(result.firstBadRecord));
+}
+
+/** What could not be read, in Spanish, for a read that opened the file. */
+QString whatWasLost(const ReadResult &result)
+{
+    QStringList reasons;
+    if (result.badRecords > 0)
+        reasons << roomsWithBadData(result);
+    if (result.tooManyRecords)
+        reasons << QStringLiteral("el archivo tiene más de %1 salas").arg(maxRoomCount);
+    return reasons.join(QStringLiteral("; "));
+}
+
+QString roomsShown(qint16 rooms)
+{
+    if (rooms == 1)
+        return QStringLiteral("Se muestra la única sala leída.");
+    return QStringLiteral("Se muestran las %1 salas leídas.").arg(rooms);
+}
+
 void reportRead(Editor &editor, const ReadResult &result)
 {
-    const QString rooms = QString::number(editor.store.tableSize());
-    if (result.failure == ReadFailure::Other) {
-        editor.services.messageBox(QStringLiteral("No se pudo leer todo el mapa ") +
-                                       editor.mapName + QStringLiteral(": ") + result.reason +
-                                       QStringLiteral(". Se muestran las ") + rooms +
-                                       QStringLiteral(" salas leídas."),
-                                   Buttons::Ok);
+    const qint16 rooms = editor.store.tableSize();
+    QString text;
+    if (!result.openError.isEmpty()) {
+        text = QStringLiteral("No se pudo abrir el mapa %1: %2.")
+                   .arg(editor.mapName, result.openError);
+    } else if (result.failure == ReadFailure::Other) {
+        text = QStringLiteral("No se pudo leer todo el mapa %1: %2. %3")
+                   .arg(editor.mapName, whatWasLost(result), roomsShown(rooms));
     } else {
-        editor.services.messageBox(QStringLiteral("Mapa ") + editor.mapName +
-                                       QStringLiteral(" cargado correctamente.") + rooms +
-                                       QStringLiteral(" salas."),
-                                   Buttons::Ok);
+        text = QStringLiteral("Mapa ") + editor.mapName +
+               QStringLiteral(" cargado correctamente.") + QString::number(rooms) +
+               QStringLiteral(" salas.");
     }
+    editor.services.messageBox(text, Buttons::Ok);
 }
 
 void loadChosenFile(Editor &editor)
 {
     MapStore &store = editor.store;
     const ReadResult result = readPlanFile(store, editor.mapName);
+    editor.unreadPlan = result.incomplete() ? editor.mapName : QString();
     // Placing the rooms marked the map modified; as read, it matches the file.
     store.modified = false;
     reportRead(editor, result);
@@ -52,6 +86,17 @@ void loadChosenFile(Editor &editor)
     store.roomCount = store.tableSize();
     store.selectRoom(1);
     showRoomAfterOpen(editor);
+}
+
+/** Before the first save over a file that could not be read whole, its original is kept. */
+bool keepsWhatWasNotRead(Editor &editor)
+{
+    if (editor.unreadPlan.isEmpty() || QFileInfo(editor.unreadPlan) != QFileInfo(editor.mapName))
+        return true;
+    if (!keepOriginalBeside(editor.mapName).isEmpty())
+        return false;
+    editor.unreadPlan.clear();
+    return true;
 }
 
 /** File commands handle their own errors: they are reached from menus, outside any key event. */
@@ -107,7 +152,7 @@ void savePlan(Editor &editor)
         if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
             return;
         editor.mapName = editor.CommonDialog1.fileName;
-        if (writePlanFile(editor.store, editor.mapName)) {
+        if (keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.mapName)) {
             editor.services.messageBox(QStringLiteral("Mapa ") + editor.mapName +
                                            QStringLiteral(" guardado correctamente, ") +
                                            QString::number(editor.store.roomCount) +

@@ -1,116 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planfile.h"
 
-#include "bytescan.h"
 #include "model/codepage.h"
 #include "model/mapstore.h"
-#include "model/runtimeerror.h"
+#include "safesave.h"
 
 #include <QFile>
-#include <QSaveFile>
-#include <QtEndian>
+#include <QFileInfo>
 
 #include <cstring>
+#include <new>
 
 namespace rumbario {
 
 namespace {
 
-/** Bit i set for the i lowest bits; count may be 64. */
-constexpr std::uint64_t lowBits(int count)
-{
-    return count >= 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << count) - 1;
-}
-
-/** The value of count (1..8) decimal digits at the start of eight little-endian bytes. */
-std::uint32_t digitsValue(std::uint64_t bytes, int count)
-{
-    // The digits are moved to the top bytes, so the bytes after them fall out; then pairs,
-    // quads and octets of digits are combined with one multiplication each.
-    std::uint64_t value = (bytes & 0x0F0F0F0F0F0F0F0F) << (8 * (8 - count));
-    value = ((value * (10 * 256 + 1)) >> 8) & 0x00FF00FF00FF00FF;
-    value = ((value * (100 * 65536 + 1)) >> 16) & 0x0000FFFF0000FFFF;
-    return std::uint32_t((value * (10000 * (std::uint64_t(1) << 32) + 1)) >> 32);
-}
-
-std::uint64_t loadLittleEndian(const char *data)
-{
-    std::uint64_t bytes;
-    std::memcpy(&bytes, data, sizeof bytes);
-    return qFromLittleEndian(bytes);
-}
-
-/**
- * The longest quoted text readWrittenRecord takes. The editor writes at most 100 bytes; a few
- * more are cut to 100 characters the same way the field by field reading cuts them.
- */
-constexpr int maxWrittenText = 110;
-/** The bytes readWrittenRecord may look at: the exits' 80, then the text in blocks of 16. */
-constexpr int writtenRecordWindow = 80 + 128;
-
-/**
- * Reads twelve exits of one to five digits, each followed by a comma, from the start of record
- * (at least 80 readable bytes). Returns the position after the last comma, or -1 when the
- * record does not start that way.
- */
-int readWrittenExits(const char *record, std::array<qint16, exitCount> &exits)
-{
-    std::uint64_t commas = 0;
-    std::uint64_t digitsOrCommas = 0;
-    for (int block = 0; block < 4; ++block) {
-        const std::uint64_t blockCommas = equalMask16(record + 16 * block, ',');
-        commas |= blockCommas << (16 * block);
-        digitsOrCommas |= (blockCommas | digitMask16(record + 16 * block)) << (16 * block);
-    }
-    std::uint64_t farCommas = equalMask16(record + 64, ',');
-    const std::uint64_t farDigitsOrCommas = farCommas | digitMask16(record + 64);
-
-    int fieldStart = 0;
-    for (qint16 &exit : exits) {
-        int comma;
-        if (commas != 0) {
-            comma = qCountTrailingZeroBits(commas);
-            commas &= commas - 1;
-        } else if (farCommas != 0) {
-            comma = 64 + qCountTrailingZeroBits(farCommas);
-            farCommas &= farCommas - 1;
-        } else {
-            return -1;
-        }
-        const int length = comma - fieldStart;
-        if (length < 1 || length > 5)
-            return -1;
-        const std::uint32_t value = digitsValue(loadLittleEndian(record + fieldStart), length);
-        if (value > 32767)
-            return -1;
-        exit = static_cast<qint16>(value);
-        fieldStart = comma + 1;
-    }
-    // The values above are only right if every byte up to the last comma is a digit or a comma.
-    const bool near = (digitsOrCommas & lowBits(fieldStart)) == lowBits(fieldStart);
-    const bool far = fieldStart <= 64 ||
-                     (farDigitsOrCommas & lowBits(fieldStart - 64)) == lowBits(fieldStart - 64);
-    return near && far ? fieldStart : -1;
-}
-
-/** Where the first CR or LF among the first length bytes of data is, or -1. */
-int lineEndWithin(const char *data, int length)
-{
-    for (int block = 0; block < length; block += 16) {
-        const std::uint32_t ends =
-            equalMask16(data + block, '\r') | equalMask16(data + block, '\n');
-        if (ends != 0) {
-            const int at = block + qCountTrailingZeroBits(ends);
-            return at < length ? at : -1;
-        }
-    }
-    return -1;
-}
-
 /**
  * Reads the fields of a plan file. A comma or a line end (CR LF, LF or CR alone) ends a field
- * and blanks before a field are skipped. Every call consumes at least one byte unless the input
- * is at its end, so a read over any bytes at all ends in time linear in their size.
+ * and blanks before a field are skipped. Every byte is looked at a bounded number of times: the
+ * next CR and the next LF are each searched for once and remembered until the reading passes
+ * them, so a file of any shape reads in time linear in its size.
  */
 class FieldReader
 {
@@ -127,36 +36,6 @@ public:
 
     bool atEnd() const { return mPos >= mBytes.size(); }
 
-    /**
-     * Reads a whole record at once when it has the form the editor writes: twelve exits of one
-     * to five digits each followed by a comma, then a quoted description that closes right
-     * before the line end. Returns false, having read nothing, for anything else, which the
-     * field by field reading then handles; where both apply they read the same.
-     */
-    bool readWrittenRecord(Room &room)
-    {
-        if (mBytes.size() - mPos < writtenRecordWindow)
-            return false;
-        const char *record = mBytes.data() + mPos;
-        std::array<qint16, exitCount> exits;
-        const int textStart = readWrittenExits(record, exits) + 1;
-        if (textStart == 0 || record[textStart - 1] != '"')
-            return false;
-        const int lineEnd = lineEndWithin(record + textStart, maxWrittenText + 2);
-        const int closingQuote = textStart + lineEnd - 1;
-        if (lineEnd < 1 || record[closingQuote] != '"')
-            return false;
-        room.exits = exits;
-        const QByteArrayView text(record + textStart, closingQuote - textStart);
-        if (mUtf8)
-            room.description.setText(QString::fromUtf8(text));
-        else
-            room.description.setCodePageText(text);
-        mPos += closingQuote + 1;
-        consumeDelimiter();
-        return true;
-    }
-
     Outcome readNumber(qint16 &value)
     {
         skipBlanks();
@@ -172,15 +51,11 @@ public:
         skipBlanks();
         if (atEnd())
             return Outcome::EndOfFile;
-        QByteArrayView raw;
-        if (mBytes[mPos] == '"') {
-            raw = takeQuoted();
-        } else {
-            raw = trimmedRight(takeUntilDelimiter());
-        }
+        const QByteArrayView raw =
+            mBytes[mPos] == '"' ? takeQuoted() : trimmedRight(takeUntilDelimiter());
         consumeDelimiter();
         if (mUtf8)
-            description.setText(QString::fromUtf8(raw));
+            description.setUtf8Text(raw);
         else
             description.setCodePageText(raw);
         return Outcome::Read;
@@ -191,8 +66,7 @@ public:
     {
         if (mLineEnded)
             return;
-        while (!atEnd() && !isLineEnd(mBytes[mPos]))
-            ++mPos;
+        mPos = lineEnd();
         consumeDelimiter();
     }
 
@@ -240,27 +114,35 @@ private:
     QByteArrayView takeQuoted()
     {
         const qsizetype start = ++mPos;
-        mPos = lineEndFrom(start);
-        const char *begin = mBytes.data() + start;
-        const auto *lastQuote =
-            static_cast<const char *>(memrchr(begin, '"', size_t(mPos - start)));
-        if (!lastQuote)
-            return mBytes.sliced(start, mPos - start);
-        const qsizetype quote = lastQuote - mBytes.data();
-        mPos = quote + 1;
+        const qsizetype end = lineEnd();
+        qsizetype quote = end;
+        while (quote > start && mBytes[quote - 1] != '"')
+            --quote;
+        if (quote == start) {
+            mPos = end;
+            return mBytes.sliced(start, end - start);
+        }
+        mPos = quote;
         takeUntilDelimiter();
-        return mBytes.sliced(start, quote - start);
+        return mBytes.sliced(start, quote - 1 - start);
     }
 
-    /** Where the line that holds position from ends: its CR or LF, or the end of the bytes. */
-    qsizetype lineEndFrom(qsizetype from) const
+    /** Where the line that holds the read position ends: its CR or LF, or the end of the bytes. */
+    qsizetype lineEnd()
     {
-        const char *begin = mBytes.data() + from;
-        const size_t length = size_t(mBytes.size() - from);
-        const auto *feed = static_cast<const char *>(std::memchr(begin, '\n', length));
-        const size_t untilFeed = feed ? size_t(feed - begin) : length;
-        const auto *carriage = static_cast<const char *>(std::memchr(begin, '\r', untilFeed));
-        return from + qsizetype(carriage ? size_t(carriage - begin) : untilFeed);
+        return qMin(nextFrom(mPos, '\r', mNextCarriageReturn), nextFrom(mPos, '\n', mNextLineFeed));
+    }
+
+    /** The first wanted byte at or after from, searched for again only once the last is passed. */
+    qsizetype nextFrom(qsizetype from, char wanted, qsizetype &remembered) const
+    {
+        if (remembered < from) {
+            const char *begin = mBytes.data() + from;
+            const auto *found =
+                static_cast<const char *>(std::memchr(begin, wanted, size_t(mBytes.size() - from)));
+            remembered = found ? found - mBytes.data() : mBytes.size();
+        }
+        return remembered;
     }
 
     void skipBlanks()
@@ -297,6 +179,8 @@ private:
     bool mUtf8;
     qsizetype mPos = 0;
     bool mLineEnded = false;
+    qsizetype mNextCarriageReturn = -1;
+    qsizetype mNextLineFeed = -1;
 };
 
 struct Placement
@@ -329,8 +213,6 @@ void placeRoom(MapStore &store, qint16 number)
 /** Reads one record into room; returns the failure it met. */
 ReadFailure readRecord(FieldReader &reader, Room &room)
 {
-    if (reader.readWrittenRecord(room))
-        return ReadFailure::None;
     for (int field = 0; field < exitCount; ++field) {
         switch (reader.readNumber(room.exits[field])) {
         case FieldReader::Outcome::Read:
@@ -365,7 +247,7 @@ constexpr int minRecordLength = exitCount * 2 + 3;
 
 ReadResult readRecords(MapStore &store, QByteArrayView bytes)
 {
-    FieldReader reader(bytes, isUtf8Text(bytes));
+    FieldReader reader(bytes, isMostlyUtf8(bytes));
     // Enough for every record the bytes can hold, so that the table grows only once.
     store.Lista.reserve(qMin<qsizetype>(bytes.size() / minRecordLength + 1, maxRoomCount));
     store.coordinates.reserve(store.Lista.capacity());
@@ -377,20 +259,56 @@ ReadResult readRecords(MapStore &store, QByteArrayView bytes)
             store.coordinates.append(Coordinates{});
         }
         const ReadFailure failure = readRecord(reader, store.room(number));
-        if (failure == ReadFailure::Other) {
-            result = {failure, QStringLiteral("la sala %1 tiene un dato que no es un número "
-                                              "entre -32768 y 32767")
-                                   .arg(number)};
-        } else if (failure == ReadFailure::EndOfFileInRecord) {
+        if (failure != ReadFailure::None)
             result.failure = failure;
-        }
+        if (failure == ReadFailure::Other && result.badRecords++ == 0)
+            result.firstBadRecord = number;
         placeRoom(store, number);
         if (number == maxRoomCount && !reader.atEnd()) {
-            return {ReadFailure::Other,
-                    QStringLiteral("el archivo tiene más de %1 salas").arg(maxRoomCount)};
+            result.failure = ReadFailure::Other;
+            result.tooManyRecords = true;
+            break;
         }
     }
     return result;
+}
+
+ReadResult openFailure(const QString &why)
+{
+    ReadResult result;
+    result.failure = ReadFailure::Other;
+    result.openError = why;
+    return result;
+}
+
+/**
+ * The whole file in bytes, or why not. A folder, a device or a pipe is refused before it is
+ * opened (opening a pipe waits for a writer), and so is a file too large to be a plan.
+ */
+QString readWholeFile(const QString &fileName, QByteArray &bytes)
+{
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("no es un archivo de datos, sino una carpeta, un dispositivo o una "
+                              "tubería");
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    if (file.isSequential())
+        return QStringLiteral("no es un archivo de datos, sino un dispositivo o una tubería");
+    const qint64 size = file.size();
+    if (size > maxPlanFileSize) {
+        return QStringLiteral("ocupa %1 MB, y un plano no puede pasar de %2 MB")
+            .arg(QString::number(size / (1024 * 1024)),
+                 QString::number(maxPlanFileSize / (1024 * 1024)));
+    }
+    // Only the bytes the file held when it was opened: one that grows meanwhile cannot run on.
+    bytes.resize(qsizetype(size));
+    const qint64 read = file.read(bytes.data(), size);
+    if (read < 0)
+        return file.errorString();
+    bytes.truncate(qsizetype(read));
+    return QString();
 }
 
 /** The longest record: twelve exits of six characters and their commas, 100 characters quoted. */
@@ -432,23 +350,24 @@ int formatPlanRecord(const Room &room, char *buffer)
 ReadResult readPlanBytes(MapStore &store, QByteArrayView bytes)
 {
     resetForRead(store);
-    try {
-        return readRecords(store, bytes);
-    } catch (const RuntimeError &error) {
-        return {ReadFailure::Other, error.description()};
-    }
+    return readRecords(store, bytes);
 }
 
 ReadResult readPlanFile(MapStore &store, const QString &fileName)
 {
     resetForRead(store);
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return {ReadFailure::Other, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {ReadFailure::Other, file.errorString()};
-    return readPlanBytes(store, bytes);
+    // Memory can only run out before the table grows: the file's bytes and the table are the
+    // large blocks, and the table is reserved whole while it still holds its one reset room.
+    QByteArray bytes;
+    try {
+        const QString error = readWholeFile(fileName, bytes);
+        if (!error.isEmpty())
+            return openFailure(error);
+        return readRecords(store, bytes);
+    } catch (const std::bad_alloc &) {
+        store.resetTables();
+        return openFailure(QStringLiteral("no hay memoria suficiente para leerlo"));
+    }
 }
 
 QByteArray planRecord(const Room &room)
@@ -471,20 +390,11 @@ bool writePlanRecords(const MapStore &store, QIODevice &device)
 
 bool writePlanFile(const MapStore &store, const QString &fileName, QString *errorText)
 {
-    QSaveFile file(fileName);
-    const auto fail = [&](const QString &reason) {
-        if (errorText)
-            *errorText = reason;
-        file.cancelWriting();
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (!writePlanRecords(store, file))
-        return fail(file.errorString());
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
+    const QString failure = saveSafely(
+        fileName, [&store](QIODevice &device) { return writePlanRecords(store, device); });
+    if (errorText)
+        *errorText = failure;
+    return failure.isEmpty();
 }
 
 } // namespace rumbario

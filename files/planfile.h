@@ -11,7 +11,7 @@ namespace rumbario {
 struct MapStore;
 struct Room;
 
-/** How a read went; only the last failure of a read is reported. */
+/** How a read went, as the open operation judges it: by the last failure of the read. */
 enum class ReadFailure {
     None,
     /** The file ended inside a record: what was read is kept and the read counts as good. */
@@ -20,18 +20,31 @@ enum class ReadFailure {
     Other,
 };
 
+/** A plan file refused before reading: anything larger cannot be a map the editor wrote. */
+constexpr qint64 maxPlanFileSize = 64 * 1024 * 1024;
+
 struct ReadResult
 {
     ReadFailure failure = ReadFailure::None;
-    /** For the user, in Spanish, when failure is Other. */
-    QString reason;
+    /** Why nothing could be read, in Spanish: the file could not be opened or is no plan file. */
+    QString openError;
+    /** The first record with a field that is not a 16-bit number, and how many records had one. */
+    qint16 firstBadRecord = 0;
+    int badRecords = 0;
+    /** The file holds more records than a map can: only the first ones were read. */
+    bool tooManyRecords = false;
+
+    /** Whether the map lacks something the file holds. */
+    bool incomplete() const { return !openError.isEmpty() || badRecords > 0 || tooManyRecords; }
 };
 
 /**
  * Replaces the room table and the coordinates with a plan file's records, rebuilding the
  * coordinates from the exits; the display base becomes (1, 1, 1). The table is reset before the
- * file is opened, so it holds at least one room whatever happens. roomCount, currentRoom and
- * the working copy are left to the caller.
+ * file is opened, so it holds at least one room whatever happens, and every room of it has its
+ * coordinates even when memory runs out. What is not a regular file, or is larger than
+ * maxPlanFileSize, is refused unread. roomCount, currentRoom and the working copy are left to
+ * the caller.
  */
 ReadResult readPlanFile(MapStore &store, const QString &fileName);
 

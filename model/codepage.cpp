@@ -42,17 +42,26 @@ int utf8SequenceLength(QByteArrayView bytes, qsizetype i)
     return length;
 }
 
-/** How many bytes at the start are ASCII, found eight at a time: most maps are mostly ASCII. */
-qsizetype asciiPrefixLength(QByteArrayView bytes)
+/** The character of the valid sequence of the given length at text[i]. */
+char32_t utf8Character(QByteArrayView text, qsizetype i, int length)
 {
-    qsizetype i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
+    constexpr unsigned char leadBits[] = {0, 0, 0x1F, 0x0F, 0x07};
+    char32_t character = static_cast<unsigned char>(text[i]) & leadBits[length];
+    for (int k = 1; k < length; ++k)
+        character = (character << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    return character;
+}
+
+/** Where the run of ASCII bytes from data[i] ends, found eight bytes at a time. */
+qsizetype endOfAscii(const unsigned char *data, qsizetype i, qsizetype size)
+{
+    for (; i + 8 <= size; i += 8) {
         std::uint64_t word;
-        std::memcpy(&word, bytes.data() + i, sizeof word);
+        std::memcpy(&word, data + i, sizeof word);
         if ((word & 0x8080808080808080) != 0)
             break;
     }
-    while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) < 0x80)
+    while (i < size && data[i] < 0x80)
         ++i;
     return i;
 }
@@ -79,23 +88,47 @@ QByteArray toWindows1252(QStringView text)
     return bytes;
 }
 
-bool isUtf8Text(QByteArrayView bytes)
+bool isMostlyUtf8(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return true;
-    bool multiByteSeen = false;
-    for (qsizetype i = asciiPrefixLength(bytes); i < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype size = bytes.size();
+    qsizetype sequences = 0;
+    qsizetype strayBytes = 0;
+    for (qsizetype i = 0; i < size;) {
+        if (data[i] < 0x80) {
+            i = endOfAscii(data, i, size);
+        } else if (i + 1 == size || (data[i + 1] & 0xC0) != 0x80) {
+            // Most high bytes of a Windows-1252 text end here: a plain letter follows an accent.
+            ++strayBytes;
             ++i;
+        } else if (const int length = utf8SequenceLength(bytes, i); length > 0) {
+            ++sequences;
+            i += length;
+        } else {
+            ++strayBytes;
+            ++i;
+        }
+    }
+    return sequences > strayBytes;
+}
+
+qsizetype utf8ToWindows1252(QByteArrayView text, char *out, qsizetype capacity)
+{
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < text.size() && written < capacity; ++written) {
+        const int length =
+            static_cast<unsigned char>(text[i]) < 0x80 ? 0 : utf8SequenceLength(text, i);
+        if (length == 0) {
+            out[written] = text[i++];
             continue;
         }
-        const int length = utf8SequenceLength(bytes, i);
-        if (length == 0)
-            return false;
-        multiByteSeen = true;
+        const char32_t character = utf8Character(text, i, length);
+        out[written] = character > 0xFFFF ? '?' : toWindows1252(QChar(char16_t(character)));
         i += length;
     }
-    return multiByteSeen;
+    return written;
 }
 
 } // namespace rumbario

@@ -29,9 +29,20 @@ inline QChar fromWindows1252(char byte)
 }
 
 /**
- * Whether a file's bytes are UTF-8 rather than the code page: they start with a UTF-8
- * byte-order mark, or they are valid UTF-8 and hold at least one multi-byte sequence.
+ * Whether a file's bytes are to be read as UTF-8 rather than the code page: they start with a
+ * UTF-8 byte-order mark, or their valid multi-byte UTF-8 sequences outnumber the bytes above 0x7F
+ * that belong to none. In a Windows-1252 text an accented letter is almost always followed by a
+ * plain one, which UTF-8 never allows, so the rare pair that happens to be valid UTF-8 (a capital
+ * "Í" before "»") never tips a whole file over.
  */
-bool isUtf8Text(QByteArrayView bytes);
+bool isMostlyUtf8(QByteArrayView bytes);
+
+/**
+ * Text that is mostly UTF-8, in the code page: each valid multi-byte sequence is decoded as UTF-8
+ * (a character the code page lacks becomes "?") and every other byte is kept as a byte of the code
+ * page, so a stray Windows-1252 accent in a UTF-8 file keeps its meaning. Writes at most capacity
+ * characters to out and returns how many it wrote.
+ */
+qsizetype utf8ToWindows1252(QByteArrayView text, char *out, qsizetype capacity);
 
 } // namespace rumbario

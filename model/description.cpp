@@ -31,6 +31,18 @@ void Description::setCodePageText(QByteArrayView text)
     std::fill(mCharacters.begin() + kept, mCharacters.end(), ' ');
 }
 
+void Description::setUtf8Text(QByteArrayView text)
+{
+    // A room pasted in from a Windows-1252 file keeps that code page even when one of its pairs
+    // happens to be valid UTF-8.
+    if (!isMostlyUtf8(text)) {
+        setCodePageText(text);
+        return;
+    }
+    const qsizetype kept = utf8ToWindows1252(text, mCharacters.data(), descriptionLength);
+    std::fill(mCharacters.begin() + kept, mCharacters.end(), ' ');
+}
+
 QString Description::text() const
 {
     QString text(descriptionLength, Qt::Uninitialized);

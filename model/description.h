@@ -29,6 +29,11 @@ public:
     void setText(QStringView text);
     /** The same from text already in the code page. */
     void setCodePageText(QByteArrayView text);
+    /**
+     * The same from a text of a UTF-8 file: read as UTF-8 with its stray bytes in the code page
+     * when it is mostly UTF-8 itself, as the code page otherwise.
+     */
+    void setUtf8Text(QByteArrayView text);
 
     QString text() const;
     /** The characters without the blanks (character 32 only) at either end, in the code page. */

@@ -1,12 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/keycodes.h"
+#include "files/gameexport.h"
+#include "files/gameexportcommand.h"
 #include "files/planaccess.h"
 #include "files/planfile.h"
+#include "support/childprocess.h"
 #include "support/scriptedservices.h"
 
+#include <QBuffer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace rumbario;
 
@@ -34,6 +45,12 @@ void drawThreeRooms(Session &session)
     session.services.clearLogs();
 }
 
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no se puede leer)");
+}
+
 } // namespace
 
 class TestPlanAccess : public QObject
@@ -48,7 +65,12 @@ private slots:
     void cancelledDialogsChangeNothing();
     void emptyNameFromOpenDialog();
     void openingAFileWithTrailingLine();
-    void damagedFileLeavesAConsistentEditor();
+    void failedReadsSayWhatWasLost_data();
+    void failedReadsSayWhatWasLost();
+    void savingOverAPartlyReadFileKeepsItsOriginal();
+    void fullDiskKeepsTheOldFile_data();
+    void fullDiskKeepsTheOldFile();
+    void folderWithoutRoomForANewFileIsWrittenInPlace();
     void failedSaveIsSilentAndClearsModified();
     void closingQuestion_data();
     void closingQuestion();
@@ -185,20 +207,164 @@ void TestPlanAccess::openingAFileWithTrailingLine()
     QCOMPARE(session.store.roomCount, qint16(2));
 }
 
-void TestPlanAccess::damagedFileLeavesAConsistentEditor()
+// clang-format off
+void TestPlanAccess::failedReadsSayWhatWasLost_data()
 {
-    const QString path = mDir.filePath(QStringLiteral("roto.pln"));
-    writeFile(path, "0,0,0,0,0,0,0,0,0,0,0,0,\"a\"\r\nbasura\r\n");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("message");
+    const QByteArray good = "0,0,0,0,0,0,0,0,0,0,0,0,\"a\"\r\n";
+    const QByteArray bad = "0,x,0,0,0,0,0,0,0,0,0,0,\"b\"\r\n";
+    QTest::newRow("one room") << good + bad + good << QStringLiteral("No se pudo leer todo el mapa %1: la sala 2 tiene un dato que no es un número entre -32768 y 32767. Se muestran las 3 salas leídas.");
+    QTest::newRow("several rooms") << good + bad + good + bad + bad << QStringLiteral("No se pudo leer todo el mapa %1: 3 salas tienen un dato que no es un número entre -32768 y 32767 (la primera, la sala 2). Se muestran las 5 salas leídas.");
+    QTest::newRow("the only room") << bad << QStringLiteral("No se pudo leer todo el mapa %1: la sala 1 tiene un dato que no es un número entre -32768 y 32767. Se muestra la única sala leída.");
+    QTest::newRow("not a file") << QByteArray() << QStringLiteral("No se pudo abrir el mapa %1: no es un archivo de datos, sino una carpeta, un dispositivo o una tubería.");
+}
+// clang-format on
+
+void TestPlanAccess::failedReadsSayWhatWasLost()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, message);
+    const QString path = mDir.filePath(QStringLiteral("roto-%1.pln").arg(QTest::currentDataTag()));
+    if (file.isEmpty())
+        QVERIFY(QDir(mDir.path()).mkdir(QFileInfo(path).fileName()));
+    else
+        writeFile(path, file);
     Session session;
     drawThreeRooms(session);
     session.store.selectRoom(3);
     session.services.fileAnswers = {path};
     openPlan(session.editor);
-    QVERIFY(session.services.dialogs.last().startsWith(
-        QStringLiteral("message Ok [] No se pudo leer todo el mapa ") + path));
+    QCOMPARE(session.services.dialogs.last(), QStringLiteral("message Ok [] ") + message.arg(path));
+    // The editor goes on as after a good read of what could be read.
     QCOMPARE(session.store.roomCount, session.store.tableSize());
     QCOMPARE(session.store.currentRoom, qint16(1));
+    QCOMPARE(session.text2().left(4), QStringLiteral("S 1:"));
     QVERIFY(!session.store.modified);
+}
+
+void TestPlanAccess::savingOverAPartlyReadFileKeepsItsOriginal()
+{
+    const QString path = mDir.filePath(QStringLiteral("a-medias.pln"));
+    const QByteArray original =
+        "0,0,0,0,0,0,0,0,0,0,0,0,\"a\"\r\n0,?,0,0,0,0,0,0,0,0,0,0,\"b\"\r\n";
+    writeFile(path, original);
+    writeFile(path + u'~', "una copia vieja");
+    Session session;
+    session.services.fileAnswers = {path, path, path};
+    openPlan(session.editor);
+    savePlan(session.editor);
+    QCOMPARE(readFile(path + u'~'), original);
+    QVERIFY(readFile(path).startsWith("0,0,0,0,0,0,0,0,0,0,0,0,\"a\"\r\n"));
+    // Only the first save keeps it: the next one would keep the editor's own file.
+    session.pressLetters(" E");
+    savePlan(session.editor);
+    QCOMPARE(readFile(path + u'~'), original);
+    QCOMPARE(session.store.roomCount, qint16(3));
+    QCOMPARE(readFile(path).count('\n'), 3);
+}
+
+// clang-format off
+void TestPlanAccess::fullDiskKeepsTheOldFile_data()
+{
+    QTest::addColumn<bool>("gameExport");
+    QTest::addColumn<int>("rooms");
+    QTest::addColumn<qint64>("roomOnDisk");
+    // -1: every byte but the last, which the final flush writes.
+    QTest::newRow("save, disk already full") << false << 3 << qint64(0);
+    QTest::newRow("save, last byte missing") << false << 3 << qint64(-1);
+    QTest::newRow("save, disk full half-way") << false << 3000 << qint64(4096);
+    QTest::newRow("export, last byte missing") << true << 3 << qint64(-1);
+    QTest::newRow("export, disk full half-way") << true << 3000 << qint64(4096);
+}
+// clang-format on
+
+/** What a save or an export of the map writes: its size decides where a disk can fill up. */
+QByteArray bytesOfCommand(Editor &editor, bool gameExport)
+{
+    if (gameExport)
+        return exportGameSource(editor.store, GameFormat::Daad, QStringLiteral("Mapa1"));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    writePlanRecords(editor.store, buffer);
+    return buffer.data();
+}
+
+void TestPlanAccess::fullDiskKeepsTheOldFile()
+{
+    QFETCH(bool, gameExport);
+    QFETCH(int, rooms);
+    QFETCH(qint64, roomOnDisk);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mapa.dsf"));
+    const QByteArray old(12900, 'v');
+    writeFile(path, old);
+    QFile oldFile(path);
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+
+    Session session;
+    session.addRooms(rooms);
+    session.editor.exportDialog.selectedFilter = QStringLiteral("DAAD (*.dsf)");
+    session.services.fileAnswers = {path};
+    const QByteArray written = bytesOfCommand(session.editor, gameExport);
+    const rlim_t limit = rlim_t(roomOnDisk < 0 ? written.size() - 1 : roomOnDisk);
+    const int successShown = runInChild([&] {
+        // Writing past the limit fails with EFBIG, as on a full disk, instead of killing.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit fileSize{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        if (gameExport)
+            exportGame(session.editor);
+        else
+            savePlan(session.editor);
+        const QString said = session.services.dialogs.join(u'\n');
+        return said.contains(QStringLiteral("correctamente")) ||
+               said.contains(QStringLiteral("exportado:"));
+    });
+    QCOMPARE(successShown, 0);
+    QCOMPARE(oldFile.readAll(), old);
+    QCOMPARE(readFile(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("mapa.dsf")});
+
+    // With room on the disk the file is replaced, not written over: the old handle still reads
+    // the old bytes.
+    session.services.fileAnswers = {path};
+    if (gameExport)
+        exportGame(session.editor);
+    else
+        savePlan(session.editor);
+    QCOMPARE(readFile(path), written);
+    QVERIFY(oldFile.seek(0));
+    QCOMPARE(oldFile.readAll(), old);
+}
+
+void TestPlanAccess::folderWithoutRoomForANewFileIsWrittenInPlace()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mapa.pln"));
+    writeFile(path, "antiguo");
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther |
+                                            QFile::WriteOther));
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner |
+                                                  QFile::ReadOther | QFile::ExeOther));
+    QFile oldFile(path);
+    QVERIFY(oldFile.open(QIODevice::ReadOnly));
+    Session session;
+    drawThreeRooms(session);
+    session.services.fileAnswers = {path};
+    const int outcome = runInChild([&session] {
+        // Root may create files anywhere: the save runs as a user who may not.
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            return 3;
+        savePlan(session.editor);
+        return session.services.dialogs.last().contains(QStringLiteral("correctamente")) ? 0 : 1;
+    });
+    QVERIFY(
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(outcome, 0);
+    const QByteArray written = bytesOfCommand(session.editor, false);
+    QCOMPARE(readFile(path), written);
+    QCOMPARE(oldFile.readAll(), written);
 }
 
 void TestPlanAccess::failedSaveIsSilentAndClearsModified()

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/form1.h"
+#include "widgets/form1.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -3,8 +3,8 @@
 // descriptions and most exits used. Budgets: reading under 10 ms, writing under 50 ms, and the
 // worst-shaped file of as many records (line ends a lone CR, a blank before every line, quoted
 // descriptions longer than a room keeps) under 20 ms.
-#include "files/planfile.h"
-#include "model/mapstore.h"
+#include "core/mapstore.h"
+#include "core/planfile.h"
 
 #include <QBuffer>
 #include <QFile>

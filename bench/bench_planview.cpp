@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plan view on the largest map: one repaint (budget 2 ms) and one key event with the
 // repaint that follows it (budget 5 ms), on the offscreen platform.
-#include "editor/form1.h"
-#include "editor/keycodes.h"
-#include "editor/keyhandler.h"
-#include "editor/planview.h"
-#include "editor/roomview.h"
+#include "widgets/form1.h"
+#include "widgets/planview.h"
+#include "window/keycodes.h"
+#include "window/keyhandler.h"
+#include "window/roomview.h"
 
 #include <QApplication>
 #include <QImage>

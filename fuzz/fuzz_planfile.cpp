@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the plan-file reader: any bytes at all must leave a consistent table whose
 // failures are counted as reported, and survive a write and a second read unchanged.
-#include "files/planfile.h"
-#include "model/mapstore.h"
+#include "core/mapstore.h"
+#include "core/planfile.h"
 
 #include <QBuffer>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scriptedservices.h"
 
-#include "editor/keyhandler.h"
+#include "window/keyhandler.h"
 
 #include <QTest>
 

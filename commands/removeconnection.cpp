@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "removeconnection.h"
+
+#include "core/mapstore.h"
+
+namespace rumbario {
+
+namespace {
+
+// Down is offered before up.
+constexpr int removalOrder[] = {North, NorthEast, East, SouthEast, South, SouthWest,
+                                West,  NorthWest, Down, Up,        In,    Out};
+
+} // namespace
+
+std::vector<int> removableExits(const Room &room)
+{
+    std::vector<int> exitSlots;
+    for (int slot : removalOrder) {
+        if (room.exits[slot] > 0)
+            exitSlots.push_back(slot);
+    }
+    return exitSlots;
+}
+
+void removeConnection(MapStore &store, Room &edited, int slot, bool bothWays)
+{
+    const qint16 other = edited.exits[slot];
+    if (bothWays)
+        store.room(other).exits[directions[slot].opposite] = 0;
+    edited.exits[slot] = 0;
+    store.room(store.currentRoom) = edited;
+    store.modified = true;
+}
+
+void clearExit(MapStore &store, qint16 room, int slot)
+{
+    store.room(room).exits[slot] = 0;
+}
+
+} // namespace rumbario

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "roomcreation.h"
+
+#include "core/mapstore.h"
+
+namespace rumbario {
+
+qint16 createRoom(MapStore &store, qint16 origin, qint16 directionNumber)
+{
+    const Direction &direction = directions[slotOfNumber(directionNumber)];
+    const qint16 number = checkedAdd(store.roomCount, 1);
+    store.Lista.append(Room::zeroed());
+    store.roomCount = number;
+    store.coordinates.resize(number);
+    Coordinates &position = store.coordinatesOf(number);
+    position = store.coordinatesOf(origin);
+
+    Room created = store.blankRoom;
+    created.exits[direction.opposite] = origin;
+    position[0] = checkedAdd(position[0], direction.dx);
+    position[1] = checkedAdd(position[1], direction.dy);
+    position[2] = checkedAdd(position[2], direction.dz);
+    store.room(number) = created;
+    store.modified = true;
+    return number;
+}
+
+bool followOrCreate(MapStore &store, int slot)
+{
+    const qint16 target = store.currentRoomCopy.exits[slot];
+    if (target != 0) {
+        store.selectRoom(target);
+        return false;
+    }
+    const qint16 created = createRoom(store, store.currentRoom, directions[slot].number);
+    store.currentRoomCopy.exits[slot] = created;
+    store.storeCurrentRoom();
+    store.selectRoom(created);
+    return true;
+}
+
+} // namespace rumbario

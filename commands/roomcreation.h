@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QtGlobal>
+
+namespace rumbario {
+
+struct MapStore;
+
+/**
+ * Appends a room one step from origin in the direction with the given number, linked back to
+ * origin, and returns its number. A full table raises error 6 before anything changes.
+ */
+qint16 createRoom(MapStore &store, qint16 origin, qint16 directionNumber);
+
+/**
+ * A direction key in creation mode: moves through the current room's exit in that slot when it
+ * holds any room number (negative ones included), or creates the next room beyond it and moves
+ * there. Returns whether a room was created.
+ */
+bool followOrCreate(MapStore &store, int slot);
+
+} // namespace rumbario

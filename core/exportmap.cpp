@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "exportmap.h"
+
+#include "mapstore.h"
+
+#include <QRegularExpression>
+
+namespace rumbario {
+
+namespace {
+
+constexpr int nameLength = 40;
+constexpr int identifierLength = 32;
+
+/** The description as the player reads it: without the zero characters of a blank room. */
+QString textOf(const Room &room)
+{
+    QString text = room.description.text();
+    text.remove(QChar(0));
+    return text.trimmed();
+}
+
+QString foldAccents(const QString &text)
+{
+    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded += c;
+    }
+    return folded;
+}
+
+bool isAsciiAlphanumeric(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+/** The first free form of base among the names taken: base, then base + separator + 2, 3 … */
+QString unique(const QString &base, const QString &separator, int limit, QSet<QString> &taken,
+               const QSet<QString> &reserved)
+{
+    QString candidate = base;
+    for (int suffix = 2;
+         taken.contains(candidate.toLower()) || reserved.contains(candidate.toLower()); ++suffix) {
+        const QString ending = separator + QString::number(suffix);
+        candidate = base.left(limit - ending.size()) + ending;
+    }
+    taken.insert(candidate.toLower());
+    return candidate;
+}
+
+} // namespace
+
+const char *const spanishMovementWords[exitCount] = {
+    "N", "NE", "E", "SE", "S", "SO", "O", "NO", "SUBIR", "BAJAR", "ENTRAR", "SALIR",
+};
+
+QString unexportedExitsNote(const ExportMap &map, int locationOffset)
+{
+    QString note;
+    for (const ExportExit &exit : map.missing)
+        note += QStringLiteral("; Sin exportar: la salida al%1 de la localidad %2 lleva a la sala "
+                               "%3, que no existe.\n")
+                    .arg(directions[exit.slot].removalName,
+                         QString::number(exit.from + locationOffset), QString::number(exit.to));
+    return note;
+}
+
+QString roomName(const QString &description, qint16 number)
+{
+    QString text = description;
+    text.remove(QChar(0));
+    const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[.,;]")));
+    QString name = (end < 0 ? text : text.left(end)).simplified().left(nameLength).trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("Sala %1").arg(number);
+    return name;
+}
+
+QString identifierOf(const QString &name)
+{
+    QString identifier;
+    for (QChar c : foldAccents(name)) {
+        if (isAsciiAlphanumeric(c))
+            identifier += c;
+        else if (!identifier.isEmpty() && !identifier.endsWith(u'_'))
+            identifier += u'_';
+    }
+    if (identifier.isEmpty() || !identifier.at(0).isLetter())
+        identifier.prepend(QStringLiteral("Sala_"));
+    identifier.truncate(identifierLength);
+    while (identifier.endsWith(u'_'))
+        identifier.chop(1);
+    return identifier;
+}
+
+ExportMap exportMap(const MapStore &store, const QSet<QString> &reservedNames,
+                    const QSet<QString> &reservedIdentifiers)
+{
+    ExportMap map;
+    QSet<QString> names;
+    QSet<QString> identifiers;
+    const int count = store.roomCount;
+    for (int number = 1; number <= count; ++number) {
+        const Room &room = store.room(qint16(number));
+        const QString name = unique(roomName(room.description.text(), qint16(number)),
+                                    QStringLiteral(" "), nameLength + 4, names, reservedNames);
+        const QString identifier = unique(identifierOf(name), QStringLiteral("_"), identifierLength,
+                                          identifiers, reservedIdentifiers);
+        map.rooms.append({qint16(number), name, identifier, textOf(room)});
+    }
+    for (int number = 1; number <= count; ++number) {
+        const Room &room = store.room(qint16(number));
+        for (int slot = 0; slot < exitCount; ++slot) {
+            const qint16 target = room.exits[slot];
+            if (target <= 0)
+                continue;
+            if (target > count) {
+                map.missing.append({qint16(number), slot, target, true});
+                continue;
+            }
+            const bool oneWay = store.room(target).exits[directions[slot].opposite] != number;
+            map.exits.append({qint16(number), slot, target, oneWay});
+        }
+    }
+    return map;
+}
+
+} // namespace rumbario

@@ -1,0 +1,370 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "widgets/form1.h"
+#include "widgets/helpdialog.h"
+#include "widgets/planview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QImage>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <deque>
+#include <functional>
+
+using namespace rumbario;
+
+namespace {
+
+/**
+ * Answers the modal dialogs of the real window as they appear, one handler each, in order.
+ * Each handler gets the dialog and records what it showed.
+ */
+class DialogScript : public QObject
+{
+public:
+    using Handler = std::function<void(QWidget *)>;
+
+    explicit DialogScript(std::initializer_list<Handler> handlers)
+        : mHandlers(handlers)
+    {
+        connect(&mTimer, &QTimer::timeout, this, &DialogScript::poll);
+        mTimer.start(10);
+    }
+
+    bool done() const { return mHandlers.empty(); }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        // A failed check must not leave the test waiting on a dialog nobody answers.
+        if (QTest::currentTestFailed() || mHandlers.empty()) {
+            modal->close();
+            return;
+        }
+        // Only an active dialog has its focus where a user would find it.
+        if (modal == mLastHandled || !modal->isActiveWindow())
+            return;
+        mLastHandled = modal;
+        const Handler handler = mHandlers.front();
+        mHandlers.pop_front();
+        handler(modal);
+    }
+
+    std::deque<Handler> mHandlers;
+    QPointer<QWidget> mLastHandled;
+    QTimer mTimer;
+};
+
+DialogScript::Handler typeIntoInputBox(const QString &answer, QStringList *shown = nullptr)
+{
+    return [answer, shown](QWidget *widget) {
+        auto *dialog = qobject_cast<QInputDialog *>(widget);
+        QVERIFY(dialog);
+        if (shown)
+            *shown << dialog->windowTitle() + u'|' + dialog->labelText();
+        dialog->setTextValue(answer);
+        dialog->accept();
+    };
+}
+
+/** Answers a message box by clicking the button with that caption, or by a bare letter key. */
+DialogScript::Handler pressMessageButton(const QString &caption, QStringList *shown = nullptr,
+                                         Qt::Key letter = Qt::Key_unknown)
+{
+    return [caption, shown, letter](QWidget *widget) {
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        QVERIFY(box);
+        if (shown)
+            *shown << box->windowTitle() + u'|' + box->text();
+        if (letter != Qt::Key_unknown) {
+            QTest::keyClick(box, letter);
+            return;
+        }
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == caption) {
+                button->click();
+                return;
+            }
+        }
+        QFAIL(qPrintable(QStringLiteral("no button ") + caption));
+    };
+}
+
+DialogScript::Handler chooseFile(const QString &path)
+{
+    return [path](QWidget *widget) {
+        auto *dialog = qobject_cast<QFileDialog *>(widget);
+        QVERIFY(dialog);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+        QVERIFY(!dialog->isVisible());
+    };
+}
+
+/** Does an action, answering the dialogs it opens in order; every handler must be used. */
+void answering(std::initializer_list<DialogScript::Handler> handlers,
+               const std::function<void()> &action)
+{
+    DialogScript script(handlers);
+    action();
+    QVERIFY(script.done());
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startsWithRoomOne();
+    void drawsAndDescribesWithRealKeys();
+    void linksAndUnlinksThroughRealBoxes();
+    void savesAndReopensThroughTheFileDialog();
+    void helpWindowShowsTheReference();
+    void shortcutsFireTheirItems();
+    void planFollowsTheKeyboard();
+    void exportsAGameThroughTheMenu();
+
+private:
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    QString text(const char *name) const;
+
+    Form1 *mWindow = nullptr;
+    QWidget *mPicture1 = nullptr;
+};
+
+void TestForm1::init()
+{
+    mWindow = new Form1;
+    mWindow->show();
+    QApplication::setActiveWindow(mWindow);
+    QVERIFY(QTest::qWaitForWindowActive(mWindow));
+    mPicture1 = mWindow->findChild<QWidget *>(QStringLiteral("Picture1"));
+    QTRY_COMPARE(QApplication::focusWidget(), mPicture1);
+}
+
+void TestForm1::cleanup()
+{
+    mWindow->editor().store.modified = false;
+    delete mWindow;
+    mWindow = nullptr;
+}
+
+void TestForm1::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    // After a modal dialog the window takes the keyboard back once it is active again.
+    QTRY_VERIFY(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+QString TestForm1::text(const char *name) const
+{
+    return mWindow->findChild<QPlainTextEdit *>(QString::fromLatin1(name))->toPlainText();
+}
+
+void TestForm1::startsWithRoomOne()
+{
+    QCOMPARE(mWindow->windowTitle(), QStringLiteral("Rumbario"));
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: (0, 0)"));
+    QCOMPARE(text("Text1"), QStringLiteral("modo creación desactivado"));
+    QCOMPARE(QApplication::focusWidget(), mPicture1);
+    QCOMPARE(mWindow->centralWidget()->size(), QSize(312, 213));
+    // A click on the surface gives it the keyboard back.
+    mWindow->findChild<QWidget *>(QStringLiteral("Text1"))->setFocus();
+    QTest::mouseClick(mPicture1, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), mPicture1);
+}
+
+void TestForm1::drawsAndDescribesWithRealKeys()
+{
+    press(Qt::Key_Space);
+    QCOMPARE(text("Text2"), QStringLiteral("Modo creación  activado"));
+    press(Qt::Key_Right);
+    press(Qt::Key_Up);
+    QCOMPARE(text("Text2"), QStringLiteral("S 3: sur (1, 1)"));
+    press(Qt::Key_T);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Torre"));
+    press(Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), mPicture1);
+    QCOMPARE(text("Text2"), QStringLiteral("Introducido "));
+    QVERIFY(!text("Text1").contains(u'\n'));
+    QCOMPARE(mWindow->editor().store.room(3).description.text(),
+             QStringLiteral("Torre") + QString(95, u' '));
+    // Creation mode is back on: the next key creates.
+    press(Qt::Key_Right);
+    QCOMPARE(mWindow->editor().store.roomCount, qint16(4));
+    press(Qt::Key_Home, Qt::ControlModifier);
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (0, 0)"));
+}
+
+void TestForm1::linksAndUnlinksThroughRealBoxes()
+{
+    press(Qt::Key_Space);
+    press(Qt::Key_Right);
+    press(Qt::Key_Right);
+    QStringList shown;
+    answering({typeIntoInputBox(QStringLiteral("4"), &shown),
+               typeIntoInputBox(QStringLiteral("1"), &shown)},
+              [&] { press(Qt::Key_X); });
+    QCOMPARE(text("Text2"), QStringLiteral("S 3: Oeste (2, 0)"));
+    QCOMPARE(mWindow->editor().store.room(1).exits[East], qint16(3));
+    QCOMPARE(shown.first(), QStringLiteral("Introduzca dirección de enlace| 1 N, 2 S, 3 E, 4 W, "
+                                           "5 U, 6 D, 7 Adentro, 8 Afuera, 9 NE, 10 SE, 11 SO, "
+                                           "12 NO"));
+    // S answers Sí without Alt.
+    answering({typeIntoInputBox(QStringLiteral("1"), &shown),
+               pressMessageButton(QString(), &shown, Qt::Key_S)},
+              [&] { press(Qt::Key_Z); });
+    QCOMPARE(shown.last(), QStringLiteral("Eliminar conexión|¿eliminar también la conexión en "
+                                          "sentido contrario? (desde la otra sala)"));
+    QCOMPARE(mWindow->editor().store.room(3).exits[West], qint16(0));
+    QCOMPARE(mWindow->editor().store.room(1).exits[East], qint16(0));
+    QCOMPARE(text("Text2"), QStringLiteral("S 3: (2, 0)"));
+}
+
+void TestForm1::savesAndReopensThroughTheFileDialog()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("mapa.pln"));
+    press(Qt::Key_Space);
+    press(Qt::Key_Down);
+    QStringList shown;
+    answering({chooseFile(path), pressMessageButton(QStringLiteral("&Aceptar"), &shown)},
+              [&] { press(Qt::Key_G, Qt::ControlModifier); });
+    QCOMPARE(shown.last(),
+             QStringLiteral("Rumbario|Mapa %1 guardado correctamente, 2 salas").arg(path));
+    QVERIFY(!mWindow->editor().store.modified);
+
+    delete mWindow;
+    init();
+    answering({typeIntoInputBox(QStringLiteral("1")), chooseFile(path),
+               pressMessageButton(QStringLiteral("&Aceptar"), &shown)},
+              [&] { press(Qt::Key_F2); });
+    QCOMPARE(shown.last(),
+             QStringLiteral("Rumbario|Mapa %1 cargado correctamente.2 salas.").arg(path));
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: sur (1, 1)"));
+}
+
+void TestForm1::helpWindowShowsTheReference()
+{
+    QString shownText;
+    QString caption;
+    answering({[&](QWidget *widget) {
+                  QCOMPARE(widget->objectName(), QStringLiteral("Dialog"));
+                  caption = widget->windowTitle();
+                  auto *box = widget->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+                  shownText = box->toPlainText();
+                  QTRY_COMPARE(QApplication::focusWidget(), box);
+                  widget->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
+              }},
+              [&] { press(Qt::Key_F1); });
+    QCOMPARE(caption, QStringLiteral("Comandos de teclado"));
+    QFile reference(QStringLiteral(RUMBARIO_TEST_DATA "/help.txt"));
+    QVERIFY(reference.open(QIODevice::ReadOnly));
+    QCOMPARE(helpText().toUtf8(), reference.readAll());
+    QCOMPARE(shownText + QStringLiteral("\n"),
+             helpText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QVERIFY(!mWindow->findChild<Dialog *>());
+}
+
+void TestForm1::shortcutsFireTheirItems()
+{
+    auto *coordinates = mWindow->findChild<QAction *>(QStringLiteral("MnuOpcCoo"));
+    press(Qt::Key_F7);
+    QCOMPARE(coordinates->text(), QStringLiteral("Mostrar coordenadas"));
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: (0, 0)"));
+    press(Qt::Key_B);
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: "));
+
+    // While a description is typed, Ctrl+A still opens a plan file instead of selecting all.
+    press(Qt::Key_Space);
+    press(Qt::Key_T);
+    bool fileDialogShown = false;
+    DialogScript script{[&](QWidget *widget) {
+        fileDialogShown = qobject_cast<QFileDialog *>(widget) != nullptr;
+        widget->close();
+    }};
+    press(Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(fileDialogShown);
+}
+
+void TestForm1::planFollowsTheKeyboard()
+{
+    PlanView *plan = mWindow->planView();
+    const QWidget *text2 = mWindow->findChild<QWidget *>(QStringLiteral("Text2"));
+    QCOMPARE(plan->geometry().top(), text2->geometry().bottom() + 1);
+    QCOMPARE(plan->width(), mWindow->centralWidget()->width());
+    QCOMPARE(plan->focusPolicy(), Qt::NoFocus);
+
+    press(Qt::Key_Space);
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Q, Qt::Key_A})
+        press(key);
+    mWindow->resize(640, 480);
+    QTRY_COMPARE(plan->height(), mWindow->centralWidget()->height() - plan->geometry().top());
+
+    const QImage image = plan->grab().toImage();
+    QVERIFY(image.size() == plan->size() * image.devicePixelRatio());
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    QVERIFY(colours.size() > 3);
+    // Room 3 at (2, 1) is current: a corner of its box shows the highlight colour.
+    const PlanViewport &viewport = plan->viewport();
+    const double side = 2 * planBoxHalf * viewport.scale;
+    const QPointF corner = viewport.toPixel(QPointF(2, 1)) + QPointF(side * 0.35, side * 0.35);
+    QCOMPARE(QColor(image.pixel((corner * image.devicePixelRatio()).toPoint())),
+             QColor(255, 213, 79));
+
+    // A click on room 1 makes it current and gives the keyboard back to Picture1.
+    QTest::mouseClick(plan, Qt::LeftButton, {}, viewport.toPixel(QPointF(0, 0)).toPoint());
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (0, 0)"));
+    QCOMPARE(QApplication::focusWidget(), mPicture1);
+}
+
+void TestForm1::exportsAGameThroughTheMenu()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("juego"));
+    press(Qt::Key_Space);
+    press(Qt::Key_Up);
+    QStringList shown;
+    answering({[&](QWidget *widget) {
+                   auto *dialog = qobject_cast<QFileDialog *>(widget);
+                   QVERIFY(dialog);
+                   QCOMPARE(dialog->nameFilters().size(), 4);
+                   dialog->selectNameFilter(QStringLiteral("ngPAWS (*.txp)"));
+                   chooseFile(path)(widget);
+               },
+               pressMessageButton(QStringLiteral("&Aceptar"), &shown)},
+              [&] { mWindow->findChild<QAction *>(QStringLiteral("MnuArcExp"))->trigger(); });
+    QCOMPARE(shown,
+             QStringList{QStringLiteral("Rumbario|Juego exportado: %1.txp, 2 salas").arg(path)});
+    QFile exported(path + QStringLiteral(".txp"));
+    QVERIFY(exported.open(QIODevice::ReadOnly));
+    QVERIFY(exported.readAll().contains("/CON\n/0\nN 1\n/1\nS 0\n"));
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

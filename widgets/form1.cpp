@@ -1,0 +1,423 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "form1.h"
+
+#include "helpdialog.h"
+#include "keytranslation.h"
+#include "planview.h"
+#include "window/descriptionentry.h"
+#include "window/keyhandler.h"
+#include "window/menutable.h"
+#include "window/planaccess.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <functional>
+
+namespace rumbario {
+
+namespace {
+
+// The window's design is in twips; 15 make one pixel at 96 dots per inch, and Qt scales
+// logical pixels for other densities.
+constexpr int pixels(int twips)
+{
+    return (twips + 7) / 15;
+}
+
+QString forDisplay(QString text)
+{
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString titleOrDefault(const QString &title)
+{
+    return title.isEmpty() ? QStringLiteral("Rumbario") : title;
+}
+
+struct SpanishButton
+{
+    QMessageBox::StandardButton button;
+    const char *caption;
+    Answer answer;
+};
+
+// The letter after "&" is underlined; AnswerLetters lets it answer the box without Alt.
+const SpanishButton spanishButtons[] = {
+    {QMessageBox::Ok, "&Aceptar", Answer::Ok},
+    {QMessageBox::Yes, "&Sí", Answer::Yes},
+    {QMessageBox::No, "&No", Answer::No},
+    {QMessageBox::Cancel, "&Cancelar", Answer::Cancel},
+};
+
+QMessageBox::StandardButtons standardButtons(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton escapeButton(Buttons buttons)
+{
+    switch (buttons) {
+    case Buttons::YesNo:
+        return QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Cancel;
+    case Buttons::Ok:
+        break;
+    }
+    return QMessageBox::Ok;
+}
+
+QStringList nameFilters(const QString &filter)
+{
+    // "Caption|pattern|Caption|pattern": Qt reads the patterns from the captions themselves.
+    const QStringList parts = filter.split(u'|');
+    QStringList captions;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        captions << parts.at(i);
+    return captions;
+}
+
+/**
+ * Shows a modal dialog and gives the main window its activation back afterwards: without a
+ * window manager to do it (offscreen, some embedded displays) the keyboard would go nowhere.
+ */
+int runModal(QDialog &dialog, QWidget *window)
+{
+    const int result = dialog.exec();
+    window->activateWindow();
+    return result;
+}
+
+/** Answers a message box by the first letter of a button, without Alt: S, N, C, A. */
+class AnswerLetters : public QObject
+{
+public:
+    explicit AnswerLetters(QMessageBox *box)
+        : QObject(box)
+        , mBox(box)
+    {
+        box->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() & (Qt::AltModifier | Qt::ControlModifier) || key->text().isEmpty())
+            return false;
+        const QChar letter = key->text().at(0).toUpper();
+        for (QAbstractButton *button : mBox->buttons()) {
+            if (button->text().remove(u'&').at(0).toUpper() == letter) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QMessageBox *mBox;
+};
+
+} // namespace
+
+/** The dark blue surface that holds the keyboard and hands every key to the key handler. */
+class KeySurface : public QWidget
+{
+public:
+    KeySurface(QWidget *parent, std::function<void(QKeyEvent *)> onKey)
+        : QWidget(parent)
+        , mOnKey(std::move(onKey))
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), QColor(0, 0, 128));
+    }
+    void keyPressEvent(QKeyEvent *event) override { mOnKey(event); }
+
+private:
+    std::function<void(QKeyEvent *)> mOnKey;
+};
+
+Form1::Form1(QWidget *parent)
+    : QMainWindow(parent)
+    , mEditor(*this)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Rumbario"));
+    buildControls();
+    buildMenus();
+    Form_Load(mEditor);
+    mPicture1->setFocus();
+    resize(pixels(4680), pixels(3195) + menuBar()->sizeHint().height());
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls()
+{
+    mClient = new QWidget(this);
+    setCentralWidget(mClient);
+
+    mPicture1 = new KeySurface(mClient, [this](QKeyEvent *event) {
+        const int code = virtualKeyCode(event->key());
+        if (code != 0)
+            Picture1_KeyDown(mEditor, code, modifierMask(event->modifiers()));
+    });
+    mPicture1->setObjectName(QStringLiteral("Picture1"));
+    mPicture1->setGeometry(pixels(1800), 0, pixels(1215), pixels(495));
+
+    const auto makeBox = [this](const char *name, int top, int height) {
+        auto *box = new QPlainTextEdit(mClient);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setGeometry(0, pixels(top), pixels(4800), pixels(height));
+        box->setTabChangesFocus(true);
+        return box;
+    };
+    mText1 = makeBox("Text1", 500, 1000);
+    mText2 = makeBox("Text2", 1500, 435);
+    mText1->installEventFilter(this);
+    mText2->installEventFilter(this);
+    setColours(BoxColours::Normal);
+    QPalette palette = mText2->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Highlight));
+    palette.setColor(QPalette::Text, palette.color(QPalette::HighlightedText));
+    mText2->setPalette(palette);
+
+    setTabOrder(mPicture1, mText1);
+    setTabOrder(mText1, mText2);
+
+    mPlanView = new PlanView(mEditor, mClient);
+    mClient->installEventFilter(this);
+}
+
+void Form1::placePlanView()
+{
+    // The plan takes the rest of the client area below the view line, and grows with it.
+    const int top = mText2->geometry().bottom() + 1;
+    mPlanView->setGeometry(0, top, mClient->width(), std::max(0, mClient->height() - top));
+}
+
+void Form1::buildMenus()
+{
+    for (const Menu &menu : menuTable()) {
+        QMenu *qmenu = menuBar()->addMenu(menu.caption);
+        qmenu->setObjectName(QString::fromLatin1(menu.objectName));
+        for (const MenuItem &item : menu.items) {
+            QAction *action = qmenu->addAction(item.caption);
+            action->setObjectName(QString::fromLatin1(item.objectName));
+            action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            action->setShortcutContext(Qt::WindowShortcut);
+            connect(action, &QAction::triggered, this,
+                    [this, &item] { runMenuItem(mEditor, item); });
+            mActions.insert(action->objectName(), action);
+        }
+    }
+}
+
+bool Form1::isMenuShortcut(const QKeyEvent *event) const
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (const QAction *action : mActions) {
+        if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+            return true;
+    }
+    return false;
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == mClient && event->type() == QEvent::Resize)
+        placePlanView();
+    const bool textBox = watched == mText1 || watched == mText2;
+    const bool keyEvent =
+        event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+    if (!textBox || !keyEvent)
+        return QMainWindow::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    // Menu shortcuts win over the boxes' own keys (Ctrl+A would select all): leaving the
+    // override unaccepted lets the shortcut fire.
+    if (event->type() == QEvent::ShortcutOverride)
+        return isMenuShortcut(key);
+    if (watched == mText1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        Text1_KeyDown(mEditor, virtualKeyCode(key->key()), modifierMask(key->modifiers()));
+        return true;
+    }
+    return false;
+}
+
+QPlainTextEdit *Form1::box(TextBox box) const
+{
+    return box == TextBox::Text1 ? mText1 : mText2;
+}
+
+void Form1::showText(TextBox which, const QString &text)
+{
+    box(which)->setPlainText(forDisplay(text));
+    // Every redraw of the room view ends in the view line: the plan follows it.
+    if (which == TextBox::Text2 && mPlanView)
+        mPlanView->refresh();
+}
+
+QString Form1::text(TextBox which) const
+{
+    return box(which)->toPlainText();
+}
+
+void Form1::setColours(BoxColours colours)
+{
+    QPalette palette = mText1->palette();
+    const QPalette standard = QApplication::palette(mText1);
+    const bool entry = colours == BoxColours::Entry;
+    palette.setColor(QPalette::Base,
+                     entry ? QColor(255, 255, 255) : standard.color(QPalette::Highlight));
+    palette.setColor(QPalette::Text,
+                     entry ? QColor(0, 0, 0) : standard.color(QPalette::HighlightedText));
+    mText1->setPalette(palette);
+}
+
+void Form1::repaintText1()
+{
+    mText1->repaint();
+}
+
+void Form1::giveFocus(Control control)
+{
+    if (control == Control::Text1)
+        mText1->setFocus();
+    else
+        mPicture1->setFocus();
+}
+
+void Form1::beep()
+{
+    QApplication::beep();
+}
+
+void Form1::setMenuCaption(const QString &itemName, const QString &caption)
+{
+    if (QAction *action = mActions.value(itemName))
+        action->setText(caption);
+}
+
+void Form1::showHelp()
+{
+    Dialog dialog(this);
+    runModal(dialog, this);
+}
+
+void Form1::closeMainWindow()
+{
+    close();
+}
+
+void Form1::endProgram()
+{
+    mEnding = true;
+    close();
+}
+
+Answer Form1::messageBox(const QString &prompt, Buttons buttons, const QString &title)
+{
+    QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), forDisplay(prompt),
+                    standardButtons(buttons), this);
+    box.setTextFormat(Qt::PlainText);
+    for (const SpanishButton &spanish : spanishButtons) {
+        if (QAbstractButton *button = box.button(spanish.button))
+            button->setText(QString::fromUtf8(spanish.caption));
+    }
+    box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
+    box.setEscapeButton(escapeButton(buttons));
+    new AnswerLetters(&box);
+    runModal(box, this);
+    for (const SpanishButton &spanish : spanishButtons) {
+        if (box.clickedButton() == box.button(spanish.button))
+            return spanish.answer;
+    }
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+}
+
+QString Form1::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(titleOrDefault(title));
+    dialog.setLabelText(forDisplay(prompt));
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("Aceptar"));
+    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    return runModal(dialog, this) == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
+{
+    const bool opening = mode == FileDialogMode::Open;
+    QFileDialog dialog(this, opening ? QStringLiteral("Abrir") : QStringLiteral("Guardar como"));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(settings.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilters(nameFilters(settings.filter));
+    if (!settings.selectedFilter.isEmpty())
+        dialog.selectNameFilter(settings.selectedFilter);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Buscar en:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nombre de archivo:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Tipo:"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        opening ? QStringLiteral("Abrir") : QStringLiteral("Guardar"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Cancelar"));
+    if (settings.fileName.isEmpty()) {
+        dialog.setDirectory(settings.initialFolder);
+    } else {
+        const QFileInfo previous(settings.fileName);
+        dialog.setDirectory(previous.absolutePath());
+        dialog.selectFile(previous.fileName());
+    }
+    if (runModal(dialog, this) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    settings.fileName = dialog.selectedFiles().constFirst();
+    settings.selectedFilter = dialog.selectedNameFilter();
+    return true;
+}
+
+QString Form1::programFolder() const
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    if (mEnding || !Form_QueryUnload(mEditor))
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace rumbario

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "window/editor.h"
+
+#include <QHash>
+#include <QMainWindow>
+
+class QAction;
+class QPlainTextEdit;
+
+namespace rumbario {
+
+class KeySurface;
+class PlanView;
+
+/**
+ * The main window: the key-capturing surface Picture1, the description box Text1, the view line
+ * Text2 and the menu bar. It is also the window services of the editor it owns.
+ */
+class Form1 : public QMainWindow, public WindowServices
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    Editor &editor() { return mEditor; }
+    PlanView *planView() const { return mPlanView; }
+
+    Answer messageBox(const QString &prompt, Buttons buttons, const QString &title) override;
+    QString inputBox(const QString &prompt, const QString &title,
+                     const QString &defaultText) override;
+    QString text(TextBox box) const override;
+    void setColours(BoxColours colours) override;
+    void repaintText1() override;
+    void giveFocus(Control control) override;
+    void beep() override;
+    void setMenuCaption(const QString &itemName, const QString &caption) override;
+    void showHelp() override;
+    void closeMainWindow() override;
+    void endProgram() override;
+    bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) override;
+    QString programFolder() const override;
+
+protected:
+    void showText(TextBox box, const QString &text) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void placePlanView();
+    bool isMenuShortcut(const QKeyEvent *event) const;
+    QPlainTextEdit *box(TextBox box) const;
+
+    Editor mEditor;
+    QWidget *mClient = nullptr;
+    KeySurface *mPicture1 = nullptr;
+    QPlainTextEdit *mText1 = nullptr;
+    QPlainTextEdit *mText2 = nullptr;
+    PlanView *mPlanView = nullptr;
+    QHash<QString, QAction *> mActions;
+    bool mEnding = false;
+};
+
+} // namespace rumbario

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "window/planmodel.h"
+
+#include <QHash>
+#include <QStaticText>
+#include <QWidget>
+
+namespace rumbario {
+
+struct Editor;
+
+/**
+ * A live drawing of the current room's level: rooms as boxes at the coordinates the view line
+ * shows, their exits as lines. It never keeps the keyboard: Picture1 does.
+ */
+class PlanView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    PlanView(Editor &editor, QWidget *parent);
+
+    /** Follows the map after the room view was drawn: indexes what changed, keeps the room in view.
+     */
+    void refresh();
+
+    const PlanViewport &viewport() const { return mViewport; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QPointF currentRoomCenter() const;
+    using TextCache = QHash<QString, QStaticText>;
+    const QStaticText &cachedText(TextCache &cache, const QString &text, double width);
+    void paintLines(QPainter &painter, const PlanScene &scene) const;
+    QHash<qint16, QRectF> paintBoxes(QPainter &painter, const PlanScene &scene);
+    void paintMarks(QPainter &painter, const PlanScene &scene,
+                    const QHash<qint16, QRectF> &frames) const;
+
+    Editor &mEditor;
+    PlanIndex mIndex;
+    PlanViewport mViewport;
+    QPointF mPressedAt;
+    QPointF mLastDragPoint;
+    bool mDragging = false;
+    TextCache mNumberCache;
+    TextCache mLabelCache;
+    double mCachedScale = 0;
+};
+
+} // namespace rumbario

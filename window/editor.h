@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/mapstore.h"
+#include "windowservices.h"
+
+namespace rumbario {
+
+/**
+ * The state the main window shares with every command: the map, the window members and the
+ * services through which the logic reaches the window.
+ */
+struct Editor
+{
+    explicit Editor(WindowServices &windowServices)
+        : services(windowServices)
+    {}
+
+    WindowServices &services;
+    MapStore store;
+    Flag creationMode;
+    Flag showCoordinates{true};
+    /** Set by the first description entry and never cleared: Enter in Text1 then turns creation on.
+     */
+    Flag textEntryPending;
+    Flag exitAfterSave;
+    QString mapName;
+    /** The last file opened that could not be read whole, until its original is kept aside. */
+    QString unreadPlan;
+    /** Offered again as the answer of the next text search. */
+    QString lastSearchText;
+    FileDialogSettings CommonDialog1;
+    /** The export dialog keeps its own file name, apart from the plan file's. */
+    FileDialogSettings exportDialog;
+};
+
+/** Start-up: the fresh map of one room, the window members' start values, room 1 shown. */
+void Form_Load(Editor &editor);
+
+/** Shows or hides the coordinates; the view changes at its next redraw, the caption at once. */
+void toggleCoordinates(Editor &editor);
+
+} // namespace rumbario

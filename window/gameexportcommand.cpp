@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gameexportcommand.h"
+
+#include "brokenlinkrecovery.h"
+#include "core/gameexport.h"
+#include "core/runtimeerror.h"
+#include "core/safesave.h"
+#include "editor.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+
+namespace rumbario {
+
+namespace {
+
+QString exportFilter()
+{
+    QStringList parts;
+    for (const GameFormatInfo &info : gameFormats())
+        parts << info.filter << QStringLiteral("*.") + info.extension;
+    return parts.join(u'|');
+}
+
+const GameFormatInfo &chosenFormat(const QString &selectedFilter)
+{
+    for (const GameFormatInfo &info : gameFormats()) {
+        if (info.filter == selectedFilter)
+            return info;
+    }
+    return gameFormats().front();
+}
+
+void exportChosenFile(Editor &editor)
+{
+    FileDialogSettings &dialog = editor.exportDialog;
+    if (dialog.fileName.isEmpty())
+        dialog.initialFolder = editor.services.programFolder();
+    dialog.filter = exportFilter();
+    dialog.fileMustExist = false;
+    if (!editor.services.runFileDialog(FileDialogMode::Save, dialog))
+        return;
+    const GameFormatInfo &format = chosenFormat(dialog.selectedFilter);
+    QString path = dialog.fileName;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u'.' + format.extension;
+    const QString title = QFileInfo(editor.mapName).completeBaseName();
+    const QByteArray source = exportGameSource(editor.store, format.format,
+                                               title.isEmpty() ? QStringLiteral("Mapa1") : title);
+    const QString failure = saveSafely(
+        path, [&source](QIODevice &device) { return device.write(source) == source.size(); });
+    if (failure.isEmpty()) {
+        editor.services.messageBox(QStringLiteral("Juego exportado: %1, %2 salas")
+                                       .arg(path, QString::number(editor.store.roomCount)),
+                                   Buttons::Ok);
+    } else {
+        editor.services.messageBox(
+            QStringLiteral("No se pudo exportar el juego a %1: %2").arg(path, failure),
+            Buttons::Ok);
+    }
+}
+
+} // namespace
+
+void exportGame(Editor &editor)
+{
+    // Reached from the menu, outside any key event: it reports its own errors.
+    try {
+        exportChosenFile(editor);
+    } catch (const RuntimeError &error) {
+        reportRuntimeError(editor, error);
+    }
+}
+
+} // namespace rumbario

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "menutable.h"
+
+#include "editor.h"
+#include "gameexportcommand.h"
+#include "keycodes.h"
+#include "keyhandler.h"
+#include "planaccess.h"
+
+namespace rumbario {
+
+namespace {
+
+QString caption(const char *utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+std::vector<Menu> buildMenuTable()
+{
+    using A = MenuAction;
+    return {
+        {"MnuArc",
+         caption("&Archivo"),
+         {
+             {"MnuArcAbr", caption("&Abrir..."), "Ctrl+A", A::Open, 0},
+             {"MnuArcGua", caption("&Guardar como..."), "Ctrl+G", A::Save, 0},
+             {"MnuArcSal", caption("Salir (Alt-f4)"), "", A::Exit, 0},
+             // No shortcut: every Ctrl+letter already means that letter's key.
+             {"MnuArcExp", caption("&Exportar juego..."), "", A::Export, 0},
+         }},
+        {"MnuOpc",
+         caption("&Opciones"),
+         {
+             {"MnuOpcAlt", caption("&Alternar modo creación (espacio)"), "", A::SendKey,
+              Key::Space},
+             {"MnuOpcAbr", caption("A&brir / guardar"), "F2", A::SendKey, Key::F2},
+             {"MnuOpcRea", caption("&Reajustar coordenadas"), "F3", A::SendKey, Key::F3},
+             {"MnuOpcBus", caption("B&uscar texto"), "F5", A::SendKey, Key::F5},
+             {"MnuOpcIr", caption("&Ir a sala"), "F6", A::SendKey, Key::F6},
+             {coordinatesItemName, coordinatesCaption(true), "F7", A::ToggleCoordinates, 0},
+             {"MnuOpcIns", caption("&Insertar texto t"), "", A::SendKey, Key::letter('T')},
+             {"MnuOpcelS", caption("&Eliminar última sala supr"), "", A::SendKey, Key::Delete},
+             {"MnuOpcCon", caption("&Conectar salas x"), "", A::SendKey, Key::letter('X')},
+             {"MnuOpcEli", caption("&Eliminar conexión z"), "", A::SendKey, Key::letter('Z')},
+         }},
+        {"MnuAyu",
+         caption("A&yuda"),
+         {
+             {"MnuAyuCom", caption("&Comandos de teclado"), "F1", A::SendKey, Key::F1},
+         }},
+    };
+}
+
+} // namespace
+
+const std::vector<Menu> &menuTable()
+{
+    static const std::vector<Menu> menus = buildMenuTable();
+    return menus;
+}
+
+QString coordinatesCaption(bool shown)
+{
+    return shown ? QStringLiteral("Ocultar coordenadas") : QStringLiteral("Mostrar coordenadas");
+}
+
+void runMenuItem(Editor &editor, const MenuItem &item)
+{
+    switch (item.action) {
+    case MenuAction::SendKey:
+        Picture1_KeyDown(editor, item.keyCode, 0);
+        break;
+    case MenuAction::Open:
+        openPlan(editor);
+        break;
+    case MenuAction::Save:
+        savePlan(editor);
+        break;
+    case MenuAction::Exit:
+        editor.services.closeMainWindow();
+        break;
+    case MenuAction::ToggleCoordinates:
+        toggleCoordinates(editor);
+        break;
+    case MenuAction::Export:
+        exportGame(editor);
+        break;
+    }
+}
+
+} // namespace rumbario

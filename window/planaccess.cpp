@@ -1,0 +1,185 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "planaccess.h"
+
+#include "brokenlinkrecovery.h"
+#include "core/planfile.h"
+#include "core/runtimeerror.h"
+#include "core/safesave.h"
+#include "editor.h"
+#include "roomview.h"
+
+#include <QFileInfo>
+
+#include <new>
+
+namespace rumbario {
+
+namespace {
+
+const QString planFilter = QStringLiteral("Archivos de plano (*.pln)|*.pln");
+
+void prepareDialog(Editor &editor, const QString &filter, bool fileMustExist)
+{
+    FileDialogSettings &dialog = editor.CommonDialog1;
+    if (dialog.fileName.isEmpty())
+        dialog.initialFolder = editor.services.programFolder();
+    dialog.filter = filter;
+    dialog.fileMustExist = fileMustExist;
+}
+
+QString roomsWithBadData(const ReadResult &result)
+{
+    const QString range = QStringLiteral("entre -32768 y 32767");
+    if (result.badRecords == 1) {
+        return QStringLiteral("la sala %1 tiene un dato que no es un número %2")
+            .arg(QString::number(result.firstBadRecord), range);
+    }
+    return QStringLiteral("%1 salas tienen un dato que no es un número %2 (la primera, la sala %3)")
+        .arg(QString::number(result.badRecords), range, QString::number(result.firstBadRecord));
+}
+
+/** What could not be read, in Spanish, for a read that opened the file. */
+QString whatWasLost(const ReadResult &result)
+{
+    QStringList reasons;
+    if (result.badRecords > 0)
+        reasons << roomsWithBadData(result);
+    if (result.tooManyRecords)
+        reasons << QStringLiteral("el archivo tiene más de %1 salas").arg(maxRoomCount);
+    return reasons.join(QStringLiteral("; "));
+}
+
+QString roomsShown(qint16 rooms)
+{
+    if (rooms == 1)
+        return QStringLiteral("Se muestra la única sala leída.");
+    return QStringLiteral("Se muestran las %1 salas leídas.").arg(rooms);
+}
+
+void reportRead(Editor &editor, const ReadResult &result)
+{
+    const qint16 rooms = editor.store.tableSize();
+    QString text;
+    if (!result.openError.isEmpty()) {
+        text = QStringLiteral("No se pudo abrir el mapa %1: %2.")
+                   .arg(editor.mapName, result.openError);
+    } else if (result.failure == ReadFailure::Other) {
+        text = QStringLiteral("No se pudo leer todo el mapa %1: %2. %3")
+                   .arg(editor.mapName, whatWasLost(result), roomsShown(rooms));
+    } else {
+        text = QStringLiteral("Mapa ") + editor.mapName +
+               QStringLiteral(" cargado correctamente.") + QString::number(rooms) +
+               QStringLiteral(" salas.");
+    }
+    editor.services.messageBox(text, Buttons::Ok);
+}
+
+void loadChosenFile(Editor &editor)
+{
+    MapStore &store = editor.store;
+    const ReadResult result = readPlanFile(store, editor.mapName);
+    editor.unreadPlan = result.incomplete() ? editor.mapName : QString();
+    // Placing the rooms marked the map modified; as read, it matches the file.
+    store.modified = false;
+    reportRead(editor, result);
+    // After a failed read too, the editor goes on with what was read, room 1 current.
+    store.roomCount = store.tableSize();
+    store.selectRoom(1);
+    showRoomAfterOpen(editor);
+}
+
+/** Before the first save over a file that could not be read whole, its original is kept. */
+bool keepsWhatWasNotRead(Editor &editor)
+{
+    if (editor.unreadPlan.isEmpty() || QFileInfo(editor.unreadPlan) != QFileInfo(editor.mapName))
+        return true;
+    if (!keepOriginalBeside(editor.mapName).isEmpty())
+        return false;
+    editor.unreadPlan.clear();
+    return true;
+}
+
+/** File commands handle their own errors: they are reached from menus, outside any key event. */
+template<typename Command>
+void runFileCommand(Editor &editor, Command command)
+{
+    try {
+        command();
+    } catch (const RuntimeError &error) {
+        reportRuntimeError(editor, error);
+    } catch (const std::bad_alloc &) {
+        reportRuntimeError(editor, RuntimeError::outOfMemory());
+    }
+}
+
+} // namespace
+
+bool chooseDiskAction(Editor &editor)
+{
+    const QString answer = editor.services.inputBox(
+        QStringLiteral("Elija una opción: \r\n1. Abrir un mapa.\r\n2. guardar mapa actual."),
+        QStringLiteral("acceso a disco"));
+    const bool open = answer.contains(u'1');
+    const bool save = answer.contains(u'2');
+    if (open == save)
+        return false;
+    if (open)
+        openPlan(editor);
+    else
+        savePlan(editor);
+    return true;
+}
+
+void openPlan(Editor &editor)
+{
+    runFileCommand(editor, [&editor] {
+        prepareDialog(editor, planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"), true);
+        if (!editor.services.runFileDialog(FileDialogMode::Open, editor.CommonDialog1))
+            return;
+        editor.mapName = editor.CommonDialog1.fileName;
+        if (editor.mapName.isEmpty()) {
+            editor.services.setText(TextBox::Text2, QStringLiteral("Proceso de carga cancelado"));
+            return;
+        }
+        loadChosenFile(editor);
+    });
+}
+
+void savePlan(Editor &editor)
+{
+    runFileCommand(editor, [&editor] {
+        prepareDialog(editor, planFilter, false);
+        if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
+            return;
+        editor.mapName = editor.CommonDialog1.fileName;
+        if (keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.mapName)) {
+            editor.services.messageBox(QStringLiteral("Mapa ") + editor.mapName +
+                                           QStringLiteral(" guardado correctamente, ") +
+                                           QString::number(editor.store.roomCount) +
+                                           QStringLiteral(" salas"),
+                                       Buttons::Ok);
+        }
+        editor.store.modified = false;
+        if (editor.exitAfterSave)
+            editor.services.endProgram();
+    });
+}
+
+bool Form_QueryUnload(Editor &editor)
+{
+    if (!editor.store.modified)
+        return false;
+    switch (editor.services.messageBox(QStringLiteral("¿Desea guardar los cambios?"),
+                                       Buttons::YesNoCancel, QStringLiteral("Rumbario"))) {
+    case Answer::Yes:
+        editor.exitAfterSave = true;
+        savePlan(editor);
+        return false;
+    case Answer::No:
+        return false;
+    default:
+        return true;
+    }
+}
+
+} // namespace rumbario

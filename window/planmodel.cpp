@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "planmodel.h"
+
+#include "brokenlinkrecovery.h"
+#include "core/runtimeerror.h"
+#include "editor.h"
+#include "roomview.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace rumbario {
+
+namespace {
+
+constexpr int chunkSide = 8;
+/** The farthest the view zooms out, in rooms across, so a repaint stays bounded. */
+constexpr double widestView = 256.0;
+constexpr int labelLength = 14;
+
+size_t fingerprint(const MapStore &store, int rooms)
+{
+    return qHashBits(store.coordinates.constData(), size_t(rooms) * sizeof(Coordinates));
+}
+
+ShownPosition shownPositionOf(const MapStore &store, int room)
+{
+    const Coordinates &stored = store.coordinates[room - 1];
+    return {stored[0] + store.coordinateBase[0], stored[1] + store.coordinateBase[1],
+            stored[2] + store.coordinateBase[2]};
+}
+
+int floorDiv(int value, int divisor)
+{
+    return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
+}
+
+QPointF centerOf(const ShownPosition &position)
+{
+    return QPointF(position[0], position[1]);
+}
+
+QPointF stepOf(int slot)
+{
+    return QPointF(directions[slot].dx, directions[slot].dy);
+}
+
+QString labelOf(const Room &room)
+{
+    QString text = room.description.text();
+    const qsizetype end = text.indexOf(QChar(0));
+    if (end >= 0)
+        text.truncate(end);
+    return text.trimmed().left(labelLength);
+}
+
+bool isCompass(int slot)
+{
+    return slot < Up;
+}
+
+} // namespace
+
+PlanIndex::ChunkKey PlanIndex::chunkOf(int level, int x, int y)
+{
+    return {level, floorDiv(x, chunkSide), floorDiv(y, chunkSide)};
+}
+
+void PlanIndex::add(qint16 room, const ShownPosition &position)
+{
+    mShown.append(position);
+    mChunks[chunkOf(position[2], position[0], position[1])].append(room);
+}
+
+void PlanIndex::rebuild(const MapStore &store)
+{
+    mShown.clear();
+    mChunks.clear();
+    const int rooms = std::min<int>(store.Lista.size(), store.coordinates.size());
+    mShown.reserve(rooms);
+    for (int room = 1; room <= rooms; ++room)
+        add(qint16(room), shownPositionOf(store, room));
+}
+
+bool PlanIndex::update(const MapStore &store)
+{
+    const int rooms = std::min<int>(store.Lista.size(), store.coordinates.size());
+    const int indexed = int(mShown.size());
+    const bool sameBase = store.coordinateBase == mBase;
+    const bool unchangedPrefix =
+        sameBase && rooms >= indexed && fingerprint(store, indexed) == mFingerprint;
+    if (unchangedPrefix && rooms == indexed)
+        return false;
+    // Drawing a map only appends rooms: the rooms already indexed stay where they are.
+    if (unchangedPrefix) {
+        for (int room = indexed + 1; room <= rooms; ++room)
+            add(qint16(room), shownPositionOf(store, room));
+    } else {
+        mBase = store.coordinateBase;
+        rebuild(store);
+    }
+    mFingerprint = fingerprint(store, rooms);
+    return true;
+}
+
+QVector<qint16> PlanIndex::roomsIn(int level, const QRectF &area) const
+{
+    QVector<qint16> rooms;
+    const int left = int(std::floor(area.left()));
+    const int right = int(std::ceil(area.right()));
+    const int bottom = int(std::floor(area.top()));
+    const int top = int(std::ceil(area.bottom()));
+    const ChunkKey first = chunkOf(level, left, bottom);
+    const ChunkKey last = chunkOf(level, right, top);
+    for (int cx = first.x; cx <= last.x; ++cx) {
+        for (int cy = first.y; cy <= last.y; ++cy) {
+            const auto chunk = mChunks.constFind(ChunkKey{level, cx, cy});
+            if (chunk == mChunks.constEnd())
+                continue;
+            for (qint16 room : *chunk) {
+                const ShownPosition &position = shownPosition(room);
+                if (position[0] >= area.left() && position[0] <= area.right() &&
+                    position[1] >= area.top() && position[1] <= area.bottom())
+                    rooms.append(room);
+            }
+        }
+    }
+    return rooms;
+}
+
+QPointF PlanViewport::toPixel(QPointF plan) const
+{
+    return QPointF(size.width() / 2 + (plan.x() - center.x()) * scale,
+                   size.height() / 2 - (plan.y() - center.y()) * scale);
+}
+
+QPointF PlanViewport::toPlan(QPointF pixel) const
+{
+    return QPointF(center.x() + (pixel.x() - size.width() / 2) / scale,
+                   center.y() - (pixel.y() - size.height() / 2) / scale);
+}
+
+QRectF PlanViewport::visibleArea() const
+{
+    const double halfWidth = size.width() / 2 / scale;
+    const double halfHeight = size.height() / 2 / scale;
+    return QRectF(center.x() - halfWidth, center.y() - halfHeight, 2 * halfWidth, 2 * halfHeight);
+}
+
+void PlanViewport::zoomAround(QPointF pixel, double factor)
+{
+    const QPointF fixed = toPlan(pixel);
+    const double narrowest = std::max(size.width(), size.height()) / widestView;
+    scale = std::clamp(scale * factor, std::max(narrowest, 4.0), 400.0);
+    // Move the centre so that the plan point stays under the pixel.
+    center += fixed - toPlan(pixel);
+}
+
+void PlanViewport::panBy(QPointF pixelDelta)
+{
+    center -= QPointF(pixelDelta.x() / scale, -pixelDelta.y() / scale);
+}
+
+bool PlanViewport::keepInView(QPointF plan)
+{
+    const QRectF comfortable =
+        visibleArea().adjusted(planBoxHalf, planBoxHalf, -planBoxHalf, -planBoxHalf);
+    if (comfortable.contains(plan))
+        return false;
+    center = plan;
+    return true;
+}
+
+PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
+                         const PlanViewport &viewport)
+{
+    PlanScene scene;
+    const int rooms = index.roomCount();
+    if (store.currentRoom < 1 || store.currentRoom > rooms)
+        return scene;
+    scene.level = index.shownPosition(store.currentRoom)[2];
+    // One room of margin, so that lines to rooms just outside still reach the edge.
+    const QRectF area = viewport.visibleArea().adjusted(-1, -1, 1, 1);
+    QVector<qint16> visible = index.roomsIn(scene.level, area);
+    std::sort(visible.begin(), visible.end());
+
+    QHash<QPair<int, int>, int> boxAt;
+    for (qint16 room : std::as_const(visible)) {
+        const ShownPosition &position = index.shownPosition(room);
+        const QPair<int, int> key(position[0], position[1]);
+        const bool current = room == store.currentRoom;
+        const auto existing = boxAt.constFind(key);
+        if (existing == boxAt.constEnd()) {
+            boxAt.insert(key, int(scene.boxes.size()));
+            scene.boxes.append(
+                {room, centerOf(position), labelOf(store.Lista[room - 1]), 1, current});
+            continue;
+        }
+        // Rooms sharing a position are drawn as one box with a count; the current one on top.
+        PlanScene::Box &box = scene.boxes[*existing];
+        ++box.stacked;
+        if (current) {
+            box.room = room;
+            box.label = labelOf(store.Lista[room - 1]);
+            box.current = true;
+        }
+    }
+
+    for (qint16 room : std::as_const(visible)) {
+        const Room &record =
+            room == store.currentRoom ? store.currentRoomCopy : store.Lista[room - 1];
+        const QPointF center = centerOf(index.shownPosition(room));
+        for (int slot = 0; slot < exitCount; ++slot) {
+            const qint16 target = record.exits[slot];
+            if (target <= 0 || target == room)
+                continue;
+            const bool missing = target > rooms;
+            if (!isCompass(slot)) {
+                scene.marks.append({room, slot, missing});
+                continue;
+            }
+            const QPointF start = center + stepOf(slot) * planBoxHalf;
+            if (missing) {
+                scene.stubs.append({room, slot, start, start + stepOf(slot) * 0.25});
+                continue;
+            }
+            const Room &other =
+                target == store.currentRoom ? store.currentRoomCopy : store.Lista[target - 1];
+            const bool oneWay = other.exits[directions[slot].opposite] != room;
+            const ShownPosition &to = index.shownPosition(target);
+            const bool otherLevel = to[2] != scene.level;
+            // A two-way connection between two visible rooms is drawn once.
+            if (!oneWay && !otherLevel && target < room &&
+                std::binary_search(visible.begin(), visible.end(), target))
+                continue;
+            const QPointF end =
+                otherLevel ? start + stepOf(slot) * 0.4 : centerOf(to) - stepOf(slot) * planBoxHalf;
+            scene.lines.append({room, target, slot, start, end, oneWay, otherLevel});
+        }
+    }
+    return scene;
+}
+
+qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewport &viewport,
+                  QPointF pixel)
+{
+    const PlanScene scene = buildPlanScene(store, index, viewport);
+    const QPointF plan = viewport.toPlan(pixel);
+    for (const PlanScene::Box &box : scene.boxes) {
+        if (std::abs(plan.x() - box.center.x()) <= planBoxHalf &&
+            std::abs(plan.y() - box.center.y()) <= planBoxHalf)
+            return box.room;
+    }
+    return 0;
+}
+
+void showRoomFromPlan(Editor &editor, qint16 room)
+{
+    try {
+        editor.store.selectRoom(room);
+        showRoom(editor);
+    } catch (const RuntimeError &error) {
+        reportRuntimeError(editor, error);
+    }
+}
+
+} // namespace rumbario

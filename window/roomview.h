@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace rumbario {
+
+struct Editor;
+
+/** The ordinary view of the current room: the view line in Text2 and the description in Text1. */
+void showRoom(Editor &editor);
+
+/** The view drawn once after a plan file is opened: exits in storage order, other capitals. */
+void showRoomAfterOpen(Editor &editor);
+
+/** The view line alone, as showRoom() or showRoomAfterOpen() would set it. */
+QString viewLine(const Editor &editor, bool afterOpen);
+
+/** The notice a creation leaves in the description box until the view replaces it. */
+QString createdNotice();
+
+} // namespace rumbario

@@ -15,7 +15,7 @@ void clearMirroredExits(MapStore &store, qint16 last)
         // Read from the table each time: a room leading to itself clears its own slots on the way.
         const qint16 neighbour = store.room(last).exits[slot];
         if (neighbour >= 1 && neighbour <= last)
-            store.room(neighbour).exits[directions[slot].opposite] = 0;
+            store.setExit(neighbour, directions[slot].opposite, 0);
     }
 }
 
@@ -27,11 +27,11 @@ bool deleteLastRoom(MapStore &store)
         return false;
     const qint16 last = store.roomCount;
     clearMirroredExits(store, last);
-    store.roomCount = qint16(last - 1);
+    store.setRoomCount(qint16(last - 1));
     // Coordinates keep the deleted room's column; the next creation sizes them again.
-    store.Lista.resize(store.roomCount);
+    store.truncateRooms(store.roomCount);
     store.selectRoom(store.roomCount);
-    store.modified = true;
+    store.noteAction(QStringLiteral("eliminación de la sala %1").arg(last), ModifiedEffect::Mark);
     return true;
 }
 

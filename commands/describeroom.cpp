@@ -10,7 +10,8 @@ void describeRoom(MapStore &store, QString typed)
     typed.replace(u'\r', u' ').replace(u'\n', u' ');
     store.currentRoomCopy.description.setText(typed);
     store.storeCurrentRoom();
-    store.modified = true;
+    store.noteAction(QStringLiteral("descripción de la sala %1").arg(store.currentRoom),
+                     ModifiedEffect::Mark);
 }
 
 } // namespace rumbario

@@ -32,6 +32,7 @@ bool goToRoom(MapStore &store, qint16 number)
     if (number < 1 || number > store.roomCount)
         return false;
     store.selectRoom(number);
+    store.noteAction(QStringLiteral("paso a la sala %1").arg(number), ModifiedEffect::Leave);
     return true;
 }
 

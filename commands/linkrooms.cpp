@@ -12,10 +12,13 @@ bool linkRooms(MapStore &store, qint16 directionNumber, qint16 target)
     const int slot = slotOfNumber(directionNumber);
     if (slot >= 0) {
         store.currentRoomCopy.exits[slot] = target;
-        store.room(target).exits[directions[slot].opposite] = store.currentRoom;
+        store.setExit(target, directions[slot].opposite, store.currentRoom);
     }
     // Linking a room to itself: this store overwrites the way back written just above.
     store.storeCurrentRoom();
+    store.noteAction(
+        QStringLiteral("enlace de la sala %1 con la %2").arg(store.currentRoom).arg(target),
+        ModifiedEffect::Leave);
     return true;
 }
 

@@ -27,15 +27,19 @@ void removeConnection(MapStore &store, Room &edited, int slot, bool bothWays)
 {
     const qint16 other = edited.exits[slot];
     if (bothWays)
-        store.room(other).exits[directions[slot].opposite] = 0;
+        store.setExit(other, directions[slot].opposite, 0);
     edited.exits[slot] = 0;
-    store.room(store.currentRoom) = edited;
-    store.modified = true;
+    store.setRoom(store.currentRoom, edited);
+    store.noteAction(
+        QStringLiteral("eliminación de una conexión de la sala %1").arg(store.currentRoom),
+        ModifiedEffect::Mark);
 }
 
 void clearExit(MapStore &store, qint16 room, int slot)
 {
-    store.room(room).exits[slot] = 0;
+    store.setExit(room, slot, 0);
+    store.noteAction(QStringLiteral("eliminación de la salida rota de la sala %1").arg(room),
+                     ModifiedEffect::Leave);
 }
 
 } // namespace rumbario

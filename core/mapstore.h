@@ -1,44 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "description.h"
-#include "directions.h"
+#include "journal.h"
 #include "numbers.h"
 
 #include <QVector>
 
-#include <array>
-
 namespace rumbario {
 
 constexpr qint16 maxRoomCount = 32767;
-
-/** One room: twelve exits in slot order (0 = none) and a description of exactly 100 characters. */
-struct Room
-{
-    std::array<qint16, exitCount> exits{};
-    Description description;
-
-    /** All exits 0 and 100 blanks: what a newly created room starts as. */
-    static Room blank();
-    /** All exits 0 and 100 zero characters: room 1 of a fresh map, and a table grown by a read. */
-    static Room zeroed() { return Room(); }
-
-    bool operator==(const Room &other) const
-    {
-        return exits == other.exits && description == other.description;
-    }
-};
-
-/** X, Y and Z of one room. */
-using Coordinates = std::array<qint16, 3>;
 
 /**
  * The map in memory: the room table, the working copy of the current room, the coordinates and
  * their display base.
  *
  * Room n lives at index n - 1 of Lista and of coordinates; every access by room number goes
- * through the checked accessors, which raise error 9 for a number outside the table.
+ * through the checked accessors, which raise error 9 for a number outside the table. The fields
+ * are read freely, but the map is written only through the edit functions below, which record
+ * every change in the journal; the working copy is the one exception, as it is not the map until
+ * it is stored.
  */
 struct MapStore
 {
@@ -51,22 +31,46 @@ struct MapStore
     QVector<Coordinates> coordinates;
     Coordinates coordinateBase{};
     Flag modified;
+    Journal journal;
 
-    Room &room(qint16 number);
     const Room &room(qint16 number) const;
-    Coordinates &coordinatesOf(qint16 number);
     const Coordinates &coordinatesOf(qint16 number) const;
+    qint16 tableSize() const { return static_cast<qint16>(Lista.size()); }
 
+    // The edit functions.
+    void setRoom(qint16 number, const Room &room);
+    void setExit(qint16 number, int slot, qint16 target);
+    void appendRoom(const Room &room);
+    /** Drops the rooms of the table from index rooms on. */
+    void truncateRooms(qint16 rooms);
+    /** Grows the coordinates with (0, 0, 0) columns, or drops the last ones. */
+    void resizeCoordinates(qint16 columns);
+    void setCoordinates(qint16 number, const Coordinates &position);
+    void setRoomCount(qint16 count);
+    void setCoordinateBase(const Coordinates &base);
     /** Sets currentRoom first, then copies the room; a missing room raises error 9 after that. */
     void selectRoom(qint16 number);
+    /** Writes the working copy into the table as the current room. */
     void storeCurrentRoom();
-    void setCoordinates(qint16 number, qint16 x, qint16 y, qint16 z);
-    /** Copies X, Y, Z and marks the map modified; silently nothing past the last column. */
-    void copyCoordinates(qint16 source, qint16 target);
+    /** Puts new tables in place of the old ones: what an open does. */
+    void replaceTables(MapTables tables);
 
-    /** One all-zero room at (0, 0, 0): the table a fresh map and a plan-file read start from. */
-    void resetTables();
-    qint16 tableSize() const { return static_cast<qint16>(Lista.size()); }
+    /** Names the user action in progress and what it does to the modified mark when it ends. */
+    void noteAction(const QString &label, ModifiedEffect effect);
+    /** Ends the user action: its changes become one journal entry, and modified is set here. */
+    void endAction();
+
+    /** Undoes an entry's changes, last first; the journal keeps it. */
+    void revert(const JournalEntry &entry);
+    /** Applies an entry's changes again, first first. */
+    void reapply(const JournalEntry &entry);
+
+private:
+    void apply(const Change &change, bool forward);
+    void resizeTable(bool columns, qsizetype size);
 };
+
+/** One all-zero room at (0, 0, 0): the tables a fresh map and a plan-file read start from. */
+MapTables resetTables();
 
 } // namespace rumbario

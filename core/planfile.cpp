@@ -195,15 +195,17 @@ constexpr Placement placements[] = {
     {North, 1, -1}, {South, 1, 1}, {East, 0, -1}, {West, 0, 1}, {Up, 2, -1}, {Down, 2, 1},
 };
 
-void placeRoom(MapStore &store, qint16 number)
+/** Room number's coordinates: beside the earlier room it leads to, or (0, 0, 0). */
+void placeRoom(MapTables &tables, int number)
 {
-    store.setCoordinates(number, 0, 0, 0);
-    const Room &room = store.room(number);
+    Coordinates &position = tables.coordinates[number - 1];
+    position = {0, 0, 0};
+    const Room &room = tables.rooms[number - 1];
     for (const Placement &placement : placements) {
         const qint16 earlier = room.exits[placement.slot];
         if (earlier > 0 && earlier < number) {
-            store.copyCoordinates(earlier, number);
-            qint16 &coordinate = store.coordinatesOf(number)[placement.axis];
+            position = tables.coordinates[earlier - 1];
+            qint16 &coordinate = position[size_t(placement.axis)];
             coordinate = checkedAdd(coordinate, placement.step);
             return;
         }
@@ -236,34 +238,29 @@ ReadFailure readRecord(FieldReader &reader, Room &room)
     return ReadFailure::None;
 }
 
-void resetForRead(MapStore &store)
-{
-    store.resetTables();
-    store.coordinateBase = {1, 1, 1};
-}
-
 /** The shortest record: twelve one-digit exits, two quotes and a line feed. */
 constexpr int minRecordLength = exitCount * 2 + 3;
 
-ReadResult readRecords(MapStore &store, QByteArrayView bytes)
+/** Reads the records into tables that hold the reset room. */
+ReadResult readRecords(MapTables &tables, QByteArrayView bytes)
 {
     FieldReader reader(bytes, isMostlyUtf8(bytes));
     // Enough for every record the bytes can hold, so that the table grows only once.
-    store.Lista.reserve(qMin<qsizetype>(bytes.size() / minRecordLength + 1, maxRoomCount));
-    store.coordinates.reserve(store.Lista.capacity());
+    tables.rooms.reserve(qMin<qsizetype>(bytes.size() / minRecordLength + 1, maxRoomCount));
+    tables.coordinates.reserve(tables.rooms.capacity());
     ReadResult result;
     for (int record = 1; !reader.atEnd(); ++record) {
         const auto number = static_cast<qint16>(record);
-        if (number > store.tableSize()) {
-            store.Lista.append(Room());
-            store.coordinates.append(Coordinates{});
+        if (number > tables.rooms.size()) {
+            tables.rooms.append(Room());
+            tables.coordinates.append(Coordinates{});
         }
-        const ReadFailure failure = readRecord(reader, store.room(number));
+        const ReadFailure failure = readRecord(reader, tables.rooms[number - 1]);
         if (failure != ReadFailure::None)
             result.failure = failure;
         if (failure == ReadFailure::Other && result.badRecords++ == 0)
             result.firstBadRecord = number;
-        placeRoom(store, number);
+        placeRoom(tables, number);
         if (number == maxRoomCount && !reader.atEnd()) {
             result.failure = ReadFailure::Other;
             result.tooManyRecords = true;
@@ -271,6 +268,11 @@ ReadResult readRecords(MapStore &store, QByteArrayView bytes)
         }
     }
     return result;
+}
+
+QString outOfMemoryText()
+{
+    return QStringLiteral("no hay memoria suficiente para leerlo");
 }
 
 ReadResult openFailure(const QString &why)
@@ -349,24 +351,32 @@ int formatPlanRecord(const Room &room, char *buffer)
 
 ReadResult readPlanBytes(MapStore &store, QByteArrayView bytes)
 {
-    resetForRead(store);
-    return readRecords(store, bytes);
+    MapTables tables = resetTables();
+    const ReadResult result = readRecords(tables, bytes);
+    store.replaceTables(std::move(tables));
+    store.setCoordinateBase({1, 1, 1});
+    return result;
 }
 
 ReadResult readPlanFile(MapStore &store, const QString &fileName)
 {
-    resetForRead(store);
-    // Memory can only run out before the table grows: the file's bytes and the table are the
-    // large blocks, and the table is reserved whole while it still holds its one reset room.
-    QByteArray bytes;
+    // When even the reset tables cannot be made, the old map stays as it was.
     try {
-        const QString error = readWholeFile(fileName, bytes);
-        if (!error.isEmpty())
-            return openFailure(error);
-        return readRecords(store, bytes);
+        MapTables tables = resetTables();
+        ReadResult result;
+        try {
+            QByteArray bytes;
+            const QString error = readWholeFile(fileName, bytes);
+            result = error.isEmpty() ? readRecords(tables, bytes) : openFailure(error);
+        } catch (const std::bad_alloc &) {
+            tables = resetTables();
+            result = openFailure(outOfMemoryText());
+        }
+        store.replaceTables(std::move(tables));
+        store.setCoordinateBase({1, 1, 1});
+        return result;
     } catch (const std::bad_alloc &) {
-        store.resetTables();
-        return openFailure(QStringLiteral("no hay memoria suficiente para leerlo"));
+        return openFailure(outOfMemoryText());
     }
 }
 

@@ -40,11 +40,11 @@ struct ReadResult
 
 /**
  * Replaces the room table and the coordinates with a plan file's records, rebuilding the
- * coordinates from the exits; the display base becomes (1, 1, 1). The table is reset before the
- * file is opened, so it holds at least one room whatever happens, and every room of it has its
- * coordinates even when memory runs out. What is not a regular file, or is larger than
- * maxPlanFileSize, is refused unread. roomCount, currentRoom and the working copy are left to
- * the caller.
+ * coordinates from the exits; the display base becomes (1, 1, 1). What replaces the map starts
+ * from the reset tables, so it holds at least one room whatever happens, and every room of it has
+ * its coordinates even when memory runs out; the old map is gone either way. What is not a regular
+ * file, or is larger than maxPlanFileSize, is refused unread. roomCount, currentRoom and the
+ * working copy are left to the caller.
  */
 ReadResult readPlanFile(MapStore &store, const QString &fileName);
 

@@ -176,6 +176,7 @@ Form1::Form1(QWidget *parent)
     buildControls();
     buildMenus();
     Form_Load(mEditor);
+    mPlanView->refresh();
     mPicture1->setFocus();
     resize(pixels(4680), pixels(3195) + menuBar()->sizeHint().height());
 }
@@ -283,9 +284,11 @@ QPlainTextEdit *Form1::box(TextBox box) const
 void Form1::showText(TextBox which, const QString &text)
 {
     box(which)->setPlainText(forDisplay(text));
-    // Every redraw of the room view ends in the view line: the plan follows it.
-    if (which == TextBox::Text2 && mPlanView)
-        mPlanView->refresh();
+}
+
+void Form1::mapChanged()
+{
+    mPlanView->refresh();
 }
 
 QString Form1::text(TextBox which) const

@@ -43,6 +43,7 @@ public:
     void endProgram() override;
     bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) override;
     QString programFolder() const override;
+    void mapChanged() override;
 
 protected:
     void showText(TextBox box, const QString &text) override;

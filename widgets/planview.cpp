@@ -2,6 +2,7 @@
 #include "planview.h"
 
 #include "window/editor.h"
+#include "window/useraction.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -229,9 +230,11 @@ void PlanView::mouseReleaseEvent(QMouseEvent *event)
     setCursor(Qt::OpenHandCursor);
     if (mDragging || event->button() != Qt::LeftButton)
         return;
-    const qint16 room = planRoomAt(mEditor.store, mIndex, mViewport, event->position());
-    if (room > 0)
-        showRoomFromPlan(mEditor, room);
+    runUserAction(mEditor, [this, event] {
+        const qint16 room = planRoomAt(mEditor.store, mIndex, mViewport, event->position());
+        if (room > 0)
+            showRoomFromPlan(mEditor, room);
+    });
 }
 
 } // namespace rumbario

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "brokenlinkrecovery.h"
+#include "useraction.h"
 
 #include "commands/removeconnection.h"
 
@@ -7,7 +8,6 @@
 #include "editor.h"
 #include "roomview.h"
 
-#include <new>
 #include <utility>
 
 namespace rumbario {
@@ -58,26 +58,12 @@ void recoverMissingRoom(Editor &editor, qint16 previousRoom)
 
 } // namespace
 
-void reportRuntimeError(Editor &editor, const RuntimeError &error)
-{
-    editor.services.messageBox(QStringLiteral("error ") + QString::number(error.number()) +
-                                   QStringLiteral(": ") + error.description(),
-                               Buttons::Ok);
-}
-
 void recoverKeyError(Editor &editor, const RuntimeError &error, qint16 previousRoom)
 {
-    try {
-        if (error.number() == RuntimeError::SubscriptOutOfRangeNumber)
-            recoverMissingRoom(editor, previousRoom);
-        else
-            reportRuntimeError(editor, error);
-    } catch (const RuntimeError &failure) {
-        // A failure of the recovery itself is reported plainly and ends the event.
-        reportRuntimeError(editor, failure);
-    } catch (const std::bad_alloc &) {
-        reportRuntimeError(editor, RuntimeError::outOfMemory());
-    }
+    if (error.number() == RuntimeError::SubscriptOutOfRangeNumber)
+        recoverMissingRoom(editor, previousRoom);
+    else
+        reportRuntimeError(editor, error);
 }
 
 } // namespace rumbario

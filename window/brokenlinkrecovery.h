@@ -14,7 +14,4 @@ class RuntimeError;
  */
 void recoverKeyError(Editor &editor, const RuntimeError &error, qint16 previousRoom);
 
-/** "error N: description" in a message box. */
-void reportRuntimeError(Editor &editor, const RuntimeError &error);
-
 } // namespace rumbario

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "descriptionentry.h"
 
-#include "brokenlinkrecovery.h"
 #include "commands/describeroom.h"
-#include "core/runtimeerror.h"
 #include "editor.h"
 #include "keycodes.h"
+#include "useraction.h"
 
 namespace rumbario {
 
@@ -37,11 +36,7 @@ void Text1_KeyDown(Editor &editor, int keyCode, int shift)
     Q_UNUSED(shift);
     if (keyCode != Key::Enter)
         return;
-    try {
-        storeTypedDescription(editor);
-    } catch (const RuntimeError &error) {
-        reportRuntimeError(editor, error);
-    }
+    runUserAction(editor, [&editor] { storeTypedDescription(editor); });
 }
 
 } // namespace rumbario

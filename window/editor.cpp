@@ -9,14 +9,14 @@ namespace rumbario {
 void Form_Load(Editor &editor)
 {
     MapStore &store = editor.store;
-    store.resetTables();
-    store.setCoordinates(1, 0, 0, 0);
-    store.coordinateBase = {0, 0, 0};
+    store.replaceTables(resetTables());
+    store.setCoordinateBase({0, 0, 0});
     store.blankRoom = Room::blank();
     editor.mapName = QStringLiteral("Mapa1");
-    store.currentRoomCopy = store.room(1);
-    store.roomCount = 1;
-    store.currentRoom = 1;
+    store.setRoomCount(1);
+    store.selectRoom(1);
+    // The fresh map is where the history of this run begins.
+    store.journal.clear();
     editor.creationMode = false;
     editor.showCoordinates = true;
     showRoom(editor);

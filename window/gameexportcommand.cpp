@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gameexportcommand.h"
 
-#include "brokenlinkrecovery.h"
 #include "core/gameexport.h"
-#include "core/runtimeerror.h"
 #include "core/safesave.h"
 #include "editor.h"
+#include "useraction.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -64,12 +63,7 @@ void exportChosenFile(Editor &editor)
 
 void exportGame(Editor &editor)
 {
-    // Reached from the menu, outside any key event: it reports its own errors.
-    try {
-        exportChosenFile(editor);
-    } catch (const RuntimeError &error) {
-        reportRuntimeError(editor, error);
-    }
+    runUserAction(editor, [&editor] { exportChosenFile(editor); });
 }
 
 } // namespace rumbario

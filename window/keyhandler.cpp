@@ -9,8 +9,7 @@
 #include "keycodes.h"
 #include "planaccess.h"
 #include "roomview.h"
-
-#include <new>
+#include "useraction.h"
 
 namespace rumbario {
 
@@ -155,13 +154,9 @@ int directionSlotOfKey(int keyCode, bool creationMode)
 void Picture1_KeyDown(Editor &editor, int keyCode, int shift)
 {
     const qint16 previousRoom = editor.store.currentRoom;
-    try {
-        handleKey(editor, keyCode, shift);
-    } catch (const RuntimeError &error) {
-        recoverKeyError(editor, error, previousRoom);
-    } catch (const std::bad_alloc &) {
-        recoverKeyError(editor, RuntimeError::outOfMemory(), previousRoom);
-    }
+    runUserAction(
+        editor, [&] { handleKey(editor, keyCode, shift); },
+        [&](const RuntimeError &error) { recoverKeyError(editor, error, previousRoom); });
 }
 
 } // namespace rumbario

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menutable.h"
+#include "useraction.h"
 
 #include "editor.h"
 #include "gameexportcommand.h"
@@ -81,7 +82,7 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         editor.services.closeMainWindow();
         break;
     case MenuAction::ToggleCoordinates:
-        toggleCoordinates(editor);
+        runUserAction(editor, [&editor] { toggleCoordinates(editor); });
         break;
     case MenuAction::Export:
         exportGame(editor);

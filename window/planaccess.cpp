@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planaccess.h"
 
-#include "brokenlinkrecovery.h"
 #include "core/planfile.h"
-#include "core/runtimeerror.h"
 #include "core/safesave.h"
 #include "editor.h"
 #include "roomview.h"
+#include "useraction.h"
 
 #include <QFileInfo>
 
@@ -79,11 +78,11 @@ void loadChosenFile(Editor &editor)
     MapStore &store = editor.store;
     const ReadResult result = readPlanFile(store, editor.mapName);
     editor.unreadPlan = result.incomplete() ? editor.mapName : QString();
-    // Placing the rooms marked the map modified; as read, it matches the file.
-    store.modified = false;
+    // As read, the map matches the file.
+    store.noteAction(QStringLiteral("apertura de %1").arg(editor.mapName), ModifiedEffect::Clear);
     reportRead(editor, result);
     // After a failed read too, the editor goes on with what was read, room 1 current.
-    store.roomCount = store.tableSize();
+    store.setRoomCount(store.tableSize());
     store.selectRoom(1);
     showRoomAfterOpen(editor);
 }
@@ -97,19 +96,6 @@ bool keepsWhatWasNotRead(Editor &editor)
         return false;
     editor.unreadPlan.clear();
     return true;
-}
-
-/** File commands handle their own errors: they are reached from menus, outside any key event. */
-template<typename Command>
-void runFileCommand(Editor &editor, Command command)
-{
-    try {
-        command();
-    } catch (const RuntimeError &error) {
-        reportRuntimeError(editor, error);
-    } catch (const std::bad_alloc &) {
-        reportRuntimeError(editor, RuntimeError::outOfMemory());
-    }
 }
 
 } // namespace
@@ -132,7 +118,7 @@ bool chooseDiskAction(Editor &editor)
 
 void openPlan(Editor &editor)
 {
-    runFileCommand(editor, [&editor] {
+    runUserAction(editor, [&editor] {
         prepareDialog(editor, planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"), true);
         if (!editor.services.runFileDialog(FileDialogMode::Open, editor.CommonDialog1))
             return;
@@ -147,7 +133,7 @@ void openPlan(Editor &editor)
 
 void savePlan(Editor &editor)
 {
-    runFileCommand(editor, [&editor] {
+    runUserAction(editor, [&editor] {
         prepareDialog(editor, planFilter, false);
         if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
             return;
@@ -159,13 +145,15 @@ void savePlan(Editor &editor)
                                            QStringLiteral(" salas"),
                                        Buttons::Ok);
         }
-        editor.store.modified = false;
+        editor.store.noteAction(QString(), ModifiedEffect::Clear);
         if (editor.exitAfterSave)
             editor.services.endProgram();
     });
 }
 
-bool Form_QueryUnload(Editor &editor)
+namespace {
+
+bool askBeforeClosing(Editor &editor)
 {
     if (!editor.store.modified)
         return false;
@@ -180,6 +168,16 @@ bool Form_QueryUnload(Editor &editor)
     default:
         return true;
     }
+}
+
+} // namespace
+
+bool Form_QueryUnload(Editor &editor)
+{
+    // A failure before the user has answered keeps the map open rather than closing it unsaved.
+    bool staysOpen = true;
+    runUserAction(editor, [&] { staysOpen = askBeforeClosing(editor); });
+    return staysOpen;
 }
 
 } // namespace rumbario

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "planmodel.h"
 
-#include "brokenlinkrecovery.h"
-#include "core/runtimeerror.h"
 #include "editor.h"
 #include "roomview.h"
+#include "useraction.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,6 +83,9 @@ void PlanIndex::rebuild(const MapStore &store)
 
 bool PlanIndex::update(const MapStore &store)
 {
+    if (store.journal.revision() == mRevision && mRevision != 0)
+        return false;
+    mRevision = store.journal.revision();
     const int rooms = std::min<int>(store.Lista.size(), store.coordinates.size());
     const int indexed = int(mShown.size());
     const bool sameBase = store.coordinateBase == mBase;
@@ -256,12 +258,10 @@ qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewp
 
 void showRoomFromPlan(Editor &editor, qint16 room)
 {
-    try {
+    runUserAction(editor, [&editor, room] {
         editor.store.selectRoom(room);
         showRoom(editor);
-    } catch (const RuntimeError &error) {
-        reportRuntimeError(editor, error);
-    }
+    });
 }
 
 } // namespace rumbario

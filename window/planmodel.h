@@ -57,6 +57,7 @@ private:
     QVector<ShownPosition> mShown;
     QHash<ChunkKey, QVector<qint16>> mChunks;
     size_t mFingerprint = 0;
+    quint64 mRevision = 0;
     std::array<qint16, 3> mBase{};
 };
 

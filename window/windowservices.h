@@ -69,6 +69,8 @@ public:
     /** Shows the file dialog; on a choice the full path is left in settings.fileName. */
     virtual bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) = 0;
     virtual QString programFolder() const = 0;
+    /** The map or the current room changed: whatever follows the map catches up. */
+    virtual void mapChanged() = 0;
 
 protected:
     virtual void showText(TextBox box, const QString &text) = 0;

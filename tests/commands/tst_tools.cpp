@@ -299,8 +299,8 @@ void TestTools::searchIsCircular()
 {
     Session session;
     session.addRooms(7);
-    session.store.room(2).description.setText(QStringLiteral("una puerta"));
-    session.store.room(5).description.setText(QStringLiteral("puerta roja"));
+    session.describe(2, QStringLiteral("una puerta"));
+    session.describe(5, QStringLiteral("puerta roja"));
     session.store.selectRoom(3);
     session.services.inputAnswers = {QStringLiteral("puerta"), QStringLiteral("puerta"),
                                      QStringLiteral("puerta")};
@@ -341,9 +341,9 @@ void TestTools::searchEdges()
     QFETCH(bool, notFound);
     Session session;
     session.addRooms(rooms);
-    session.store.room(1).description.setText(QStringLiteral("puerta"));
+    session.describe(1, QStringLiteral("puerta"));
     if (rooms > 1)
-        session.store.room(2).description.setText(QStringLiteral("Sótano"));
+        session.describe(2, QStringLiteral("Sótano"));
     session.store.selectRoom(1);
     session.services.inputAnswers = {wanted};
     session.press(Key::F5);
@@ -374,8 +374,8 @@ void TestTools::rebase()
     QFETCH(QStringList, messages);
     Session session;
     session.addRooms(2);
-    session.store.setCoordinates(1, 2, -1, 0);
-    session.store.setCoordinates(2, 3, -1, 0);
+    session.store.setCoordinates(1, {2, -1, 0});
+    session.store.setCoordinates(2, {3, -1, 0});
     session.services.inputAnswers.assign(answers.begin(), answers.end());
     session.press(Key::F3);
     QCOMPARE(session.store.coordinateBase, base);
@@ -400,7 +400,7 @@ void TestTools::rebase()
 void TestTools::rebaseOverflowKeepsOffsetsAlreadySet()
 {
     Session session;
-    session.store.setCoordinates(1, 0, -10, 0);
+    session.store.setCoordinates(1, {0, -10, 0});
     session.services.inputAnswers = {QStringLiteral("5"), QStringLiteral("32767"),
                                      QStringLiteral("0")};
     session.press(Key::F3);

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/mapstore.h"
+#include "core/planfile.h"
 #include "core/runtimeerror.h"
 #include "support/scriptedservices.h"
+#include "window/descriptionentry.h"
+#include "window/keycodes.h"
 
+#include <QBuffer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <set>
@@ -17,9 +23,8 @@ private slots:
     void freshMap();
     void selectRoomSetsNumberBeforeFailing_data();
     void selectRoomSetsNumberBeforeFailing();
-    void copyCoordinates_data();
-    void copyCoordinates();
-    void setCoordinatesLeavesModified();
+    void journalRevertsAndReappliesSessions();
+    void oneEntryPerActionAndModifiedAsTheActionSays();
     void directionTableIsConsistent();
 };
 
@@ -63,39 +68,154 @@ void TestMapStore::selectRoomSetsNumberBeforeFailing()
     QCOMPARE(session.store.currentRoomCopy, copyBefore);
 }
 
-// clang-format off
-void TestMapStore::copyCoordinates_data()
-{
-    QTest::addColumn<int>("source");
-    QTest::addColumn<int>("target");
-    QTest::addColumn<bool>("copies");
-    QTest::newRow("both in range, equal values still mark modified") << 1 << 2 << true;
-    QTest::newRow("target one past the last column") << 1 << 4 << false;
-    QTest::newRow("source one past the last column") << 4 << 1 << false;
-}
-// clang-format on
+namespace {
 
-void TestMapStore::copyCoordinates()
+/** What a revert must bring back: the plan file's bytes and everything the file does not hold. */
+struct MapState
 {
-    QFETCH(int, source);
-    QFETCH(int, target);
-    QFETCH(bool, copies);
-    Session session;
-    session.addRooms(3);
-    session.store.setCoordinates(1, 5, -6, 7);
-    session.store.copyCoordinates(qint16(source), qint16(target));
-    QCOMPARE(bool(session.store.modified), copies);
-    if (copies)
-        QCOMPARE(session.store.coordinatesOf(qint16(target)), (Coordinates{5, -6, 7}));
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, session.store.copyCoordinates(0, 1));
+    QByteArray plan;
+    QVector<Room> rooms;
+    QVector<Coordinates> coordinates;
+    Coordinates base;
+    qint16 roomCount;
+    qint16 currentRoom;
+    Room currentRoomCopy;
+
+    explicit MapState(const MapStore &store)
+        : rooms(store.Lista)
+        , coordinates(store.coordinates)
+        , base(store.coordinateBase)
+        , roomCount(store.roomCount)
+        , currentRoom(store.currentRoom)
+        , currentRoomCopy(store.currentRoomCopy)
+    {
+        QBuffer buffer(&plan);
+        buffer.open(QIODevice::WriteOnly);
+        writePlanRecords(store, buffer);
+    }
+
+    bool operator==(const MapState &other) const
+    {
+        return plan == other.plan && rooms == other.rooms && coordinates == other.coordinates &&
+               base == other.base && roomCount == other.roomCount &&
+               currentRoom == other.currentRoom && currentRoomCopy == other.currentRoomCopy;
+    }
+};
+
+/** One user action chosen at random, with the answers its questions will get. */
+void playRandomAction(Session &session, QRandomGenerator &random, const QString &planPath)
+{
+    ScriptedServices &services = session.services;
+    const auto number = [&random](int low, int high) {
+        return QString::number(random.bounded(low, high + 1));
+    };
+    const qint16 rooms = session.store.roomCount;
+    const char directionKeys[] = "UIESNWYQADF";
+    switch (random.bounded(12)) {
+    case 0:
+        session.press(Key::Space);
+        break;
+    case 1: // a description, typed and entered
+        session.press('T');
+        services.setText(TextBox::Text1, QStringLiteral("Sala ") + number(1, 999));
+        Text1_KeyDown(session.editor, Key::Enter, 0);
+        break;
+    case 2: // a link, sometimes to a room that does not exist, which the recovery clears
+        services.inputAnswers = {number(0, 13), number(1, rooms + 2),
+                                 QStringLiteral("NSEWUD").mid(random.bounded(6), 1)};
+        services.messageAnswers = {random.bounded(2) ? Answer::Yes : Answer::No};
+        session.press('X');
+        break;
+    case 3:
+        services.inputAnswers = {number(1, 3), QString()};
+        services.messageAnswers = {random.bounded(2) ? Answer::Yes : Answer::No};
+        session.press('Z');
+        break;
+    case 4:
+        services.messageAnswers = {Answer::Yes};
+        session.press(Key::Delete);
+        break;
+    case 5:
+        services.inputAnswers = {number(-9, 9), number(-9, 9), number(-9, 9)};
+        session.press(Key::F3);
+        break;
+    case 6:
+        if (random.bounded(4) == 0) {
+            services.inputAnswers = {QStringLiteral("1")};
+            services.fileAnswers = {planPath};
+            session.press(Key::F2);
+            break;
+        }
+        [[fallthrough]];
+    default:
+        session.press(directionKeys[random.bounded(11)]);
+        break;
+    }
+    services.inputAnswers.clear();
+    services.messageAnswers.clear();
+    services.fileAnswers.clear();
+    services.unanswered = 0;
 }
 
-void TestMapStore::setCoordinatesLeavesModified()
+} // namespace
+
+void TestMapStore::journalRevertsAndReappliesSessions()
+{
+    QTemporaryDir dir;
+    const QString planPath = dir.filePath(QStringLiteral("mapa.pln"));
+    QFile plan(planPath);
+    QVERIFY(plan.open(QIODevice::WriteOnly));
+    // Three rooms with an exit to a room the file lacks.
+    plan.write("0,0,2,0,0,0,0,0,0,0,0,0,\"a\"\r\n0,0,0,0,9,0,1,0,0,0,0,0,\"b\"\r\n"
+               "2,0,0,0,0,0,0,0,0,0,0,0,\"c\"\r\n");
+    plan.close();
+    QRandomGenerator random(141205);
+    for (int run = 0; run < 40; ++run) {
+        Session session;
+        MapStore &store = session.store;
+        // The state after each entry; an action makes at most one.
+        std::vector<MapState> states{MapState(store)};
+        for (int action = 0; action < 80; ++action) {
+            playRandomAction(session, random, planPath);
+            const size_t entries = store.journal.entries().size();
+            QVERIFY(entries <= states.size());
+            if (entries == states.size())
+                states.emplace_back(store);
+        }
+        const std::vector<JournalEntry> entries = store.journal.entries();
+        const QByteArray where = "run " + QByteArray::number(run) + ", entry ";
+        for (size_t entry = entries.size(); entry-- > 0;) {
+            store.revert(entries[entry]);
+            QVERIFY2(MapState(store) == states[entry], where + QByteArray::number(entry));
+        }
+        for (size_t entry = 0; entry < entries.size(); ++entry) {
+            store.reapply(entries[entry]);
+            QVERIFY2(MapState(store) == states[entry + 1], where + QByteArray::number(entry));
+        }
+    }
+}
+
+void TestMapStore::oneEntryPerActionAndModifiedAsTheActionSays()
 {
     Session session;
-    session.store.setCoordinates(1, 1, 2, 3);
-    QVERIFY(!session.store.modified);
-    QVERIFY_THROWS_EXCEPTION(RuntimeError, session.store.setCoordinates(2, 0, 0, 0));
+    MapStore &store = session.store;
+    const quint64 revision = store.journal.revision();
+    session.pressLetters(" E");
+    QCOMPARE(store.journal.entries().size(), size_t(1));
+    QCOMPARE(store.journal.entries().back().label, QStringLiteral("creación de la sala 2"));
+    QVERIFY(store.journal.revision() > revision);
+    QVERIFY(store.modified);
+    QCOMPARE(session.services.mapChanges, 1);
+    // A link changes the map but leaves the mark alone, as does walking into a wall.
+    store.modified = false;
+    session.services.inputAnswers = {QStringLiteral("1"), QStringLiteral("1")};
+    session.press('X');
+    QCOMPARE(store.journal.entries().back().label, QStringLiteral("enlace de la sala 2 con la 1"));
+    QVERIFY(!store.modified);
+    const size_t entries = store.journal.entries().size();
+    session.pressLetters(" Q");
+    QCOMPARE(store.journal.entries().size(), entries);
+    QCOMPARE(session.services.mapChanges, 2);
 }
 
 void TestMapStore::directionTableIsConsistent()

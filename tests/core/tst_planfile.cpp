@@ -174,12 +174,10 @@ void TestPlanFile::placementRebuildsCoordinates()
                             "0,0,0,0,0,0,0,0,2,0,0,0,\"\"\r\n"
                             "0,0,0,0,2,0,1,0,0,0,0,0,\"\"\r\n";
     MapStore store;
-    store.modified = false;
     QCOMPARE(readPlanBytes(store, file).failure, ReadFailure::None);
     const QVector<Coordinates> expected = {{0, 0, 0}, {0, 1, 0},  {0, 0, 0},
                                            {1, 0, 0}, {0, 1, -1}, {0, 2, 0}};
     QCOMPARE(store.coordinates, expected);
-    QVERIFY(store.modified);
 }
 
 // clang-format off
@@ -387,15 +385,16 @@ void TestPlanFile::memoryRunningOutLeavesTablesConsistent()
     file.write(
         "0,0,2,0,0,0,0,0,0,0,0,0,\"Entrada\"\r\n0,0,0,0,0,0,1,0,0,0,0,0,\"Jard\xC3\xADn\"\r\n");
     file.close();
-    // Every allocation a read makes fails in turn, until a read gets through.
+    // Every allocation a read makes fails in turn, until a read gets through; the tables always
+    // agree, holding the old map, the reset room, or what was read.
     for (long allocation = 0;; ++allocation) {
         MapStore store;
+        store.replaceTables({{Room::blank(), Room::blank()}, {Coordinates{}, Coordinates{}}});
         failAllocationAfter(allocation);
-        const ReadResult result = readPlanFile(store, path);
+        readPlanFile(store, path);
         const bool failed = allocationFailed();
         QVERIFY(!store.Lista.isEmpty());
         QCOMPARE(store.coordinates.size(), store.Lista.size());
-        QCOMPARE(result.incomplete(), failed);
         if (!failed)
             break;
     }

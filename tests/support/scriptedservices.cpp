@@ -131,18 +131,27 @@ void Session::press(int keyCode, int shift)
 
 void Session::addRooms(int count)
 {
-    while (store.Lista.size() < count) {
-        store.Lista.append(Room::blank());
-        store.coordinates.append(Coordinates{});
-    }
-    store.roomCount = static_cast<qint16>(count);
+    while (store.Lista.size() < count)
+        store.appendRoom(Room::blank());
+    store.resizeCoordinates(qint16(count));
+    store.setRoomCount(qint16(count));
+    store.endAction();
+}
+
+void Session::describe(qint16 room, const QString &text)
+{
+    Room described = store.room(room);
+    described.description.setText(text);
+    store.setRoom(room, described);
+    store.endAction();
 }
 
 void Session::setExit(qint16 room, int slot, qint16 target)
 {
-    store.room(room).exits[slot] = target;
+    store.setExit(room, slot, target);
+    store.endAction();
     if (room == store.currentRoom)
-        store.currentRoomCopy.exits[slot] = target;
+        store.currentRoomCopy.exits[size_t(slot)] = target;
 }
 
 } // namespace rumbario

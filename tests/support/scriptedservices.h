@@ -30,6 +30,8 @@ public:
     /** Questions that found no queued answer; a test expects none. */
     int unanswered = 0;
     bool ended = false;
+    /** How often the editor said the map changed. */
+    int mapChanges = 0;
     Control focus = Control::Picture1;
     BoxColours colours = BoxColours::Normal;
     std::function<void()> onClose;
@@ -48,6 +50,7 @@ public:
     void closeMainWindow() override;
     void endProgram() override;
     QString programFolder() const override { return QStringLiteral("/opt/rumbario"); }
+    void mapChanged() override { ++mapChanges; }
 
     int beeps() const { return int(events.count(QStringLiteral("beep"))); }
     void clearLogs()
@@ -81,6 +84,8 @@ struct Session
     void addRooms(int count);
     /** Sets an exit in the table and, for the current room, in the working copy too. */
     void setExit(qint16 room, int slot, qint16 target);
+    /** Sets a description in the table, as though typed long ago. */
+    void describe(qint16 room, const QString &text);
     QString text1() const { return services.text(TextBox::Text1); }
     QString text2() const { return services.text(TextBox::Text2); }
 };

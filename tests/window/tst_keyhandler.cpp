@@ -153,7 +153,7 @@ void TestKeyHandler::creationStepsAndBackLinks()
     QFETCH(Coordinates, position);
     QFETCH(int, backSlot);
     Session session;
-    session.store.setCoordinates(1, 2, 3, -1);
+    session.store.setCoordinates(1, {2, 3, -1});
     session.editor.creationMode = true;
     session.press(key);
     QCOMPARE(session.store.coordinatesOf(2), position);
@@ -300,7 +300,7 @@ void TestKeyHandler::failureInsideRecoveryIsReported()
     Session session;
     session.addRooms(2);
     session.setExit(1, North, 9);
-    session.store.setCoordinates(1, 32767, 0, 0);
+    session.store.setCoordinates(1, {32767, 0, 0});
     session.store.coordinateBase = {1, 0, 0};
     session.services.messageAnswers = {Answer::No};
     session.press(Key::Up);
@@ -330,7 +330,7 @@ void TestKeyHandler::descriptionEntry()
     QFETCH(QString, typed);
     QFETCH(QString, stored);
     Session session;
-    session.store.room(1).description.setText(QStringLiteral("Cocina"));
+    session.describe(1, QStringLiteral("Cocina"));
     session.store.selectRoom(1);
     session.editor.creationMode = true;
     session.press(Key::letter('T'));

@@ -107,7 +107,7 @@ void TestPlanModel::indexFollowsCreationDeletionAndBase()
     QVERIFY(index.update(session.store));
     QCOMPARE(index.roomCount(), 3);
     QCOMPARE(index.shownPosition(3), (ShownPosition{1, 0, 1}));
-    session.store.coordinateBase = {10, 20, 0};
+    session.store.setCoordinateBase({10, 20, 0});
     QVERIFY(index.update(session.store));
     QCOMPARE(index.shownPosition(3), (ShownPosition{11, 20, 1}));
     QCOMPARE(index.roomsIn(1, QRectF(10, 19, 2, 2)), QVector<qint16>{3});
@@ -122,9 +122,9 @@ void TestPlanModel::exitsOneWayMissingAndVertical()
 {
     Session session;
     session.addRooms(4);
-    session.store.setCoordinates(2, 1, 0, 0);
-    session.store.setCoordinates(3, 0, 1, 0);
-    session.store.setCoordinates(4, 0, 0, 1);
+    session.store.setCoordinates(2, {1, 0, 0});
+    session.store.setCoordinates(3, {0, 1, 0});
+    session.store.setCoordinates(4, {0, 0, 1});
     session.setExit(1, East, 2); // two-way
     session.setExit(2, West, 1);
     session.setExit(1, North, 3);     // one-way
@@ -171,7 +171,7 @@ void TestPlanModel::hitTestingAndClickSelect()
 {
     Session session;
     session.pressLetters(" EE ");
-    session.store.room(2).description.setText(QStringLiteral("Sala del trono"));
+    session.describe(2, QStringLiteral("Sala del trono"));
     PlanIndex index;
     index.update(session.store);
     const PlanViewport viewport = viewportAt(QPointF(1, 0));

@@ -59,7 +59,7 @@ void TestRoomView::viewLine()
     session.store.selectRoom(qint16(room));
     for (int slot : exits)
         session.store.currentRoomCopy.exits[slot] = 2;
-    session.store.coordinatesOf(qint16(room)) = stored;
+    session.store.setCoordinates(qint16(room), stored);
     session.store.coordinateBase = base;
     session.editor.showCoordinates = coordinatesShown;
 
@@ -116,7 +116,7 @@ void TestRoomView::descriptionBox()
 void TestRoomView::overflowLeavesBothBoxes()
 {
     Session session;
-    session.store.setCoordinates(1, 32767, 0, 0);
+    session.store.setCoordinates(1, {32767, 0, 0});
     session.store.coordinateBase = {1, 0, 0};
     session.services.setText(TextBox::Text1, QStringLiteral("antes"));
     session.services.setText(TextBox::Text2, QStringLiteral("antes"));

@@ -144,6 +144,8 @@ void Session::describe(qint16 room, const QString &text)
     described.description.setText(text);
     store.setRoom(room, described);
     store.endAction();
+    if (room == store.currentRoom)
+        store.currentRoomCopy = described;
 }
 
 void Session::setExit(qint16 room, int slot, qint16 target)

@@ -84,7 +84,7 @@ struct Session
     void addRooms(int count);
     /** Sets an exit in the table and, for the current room, in the working copy too. */
     void setExit(qint16 room, int slot, qint16 target);
-    /** Sets a description in the table, as though typed long ago. */
+    /** Sets a description in the table and, for the current room, in the working copy too. */
     void describe(qint16 room, const QString &text);
     QString text1() const { return services.text(TextBox::Text1); }
     QString text2() const { return services.text(TextBox::Text2); }

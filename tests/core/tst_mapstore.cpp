@@ -20,53 +20,10 @@ class TestMapStore : public QObject
     Q_OBJECT
 
 private slots:
-    void freshMap();
-    void selectRoomSetsNumberBeforeFailing_data();
-    void selectRoomSetsNumberBeforeFailing();
     void journalRevertsAndReappliesSessions();
     void oneEntryPerActionAndModifiedAsTheActionSays();
     void directionTableIsConsistent();
 };
-
-void TestMapStore::freshMap()
-{
-    Session session;
-    const MapStore &store = session.store;
-    QCOMPARE(store.Lista, QVector<Room>{Room::zeroed()});
-    QCOMPARE(store.currentRoomCopy, Room::zeroed());
-    QCOMPARE(store.roomCount + store.currentRoom, 2);
-    QCOMPARE(store.blankRoom, Room::blank());
-    QCOMPARE(store.coordinates, QVector<Coordinates>{Coordinates{}});
-    QCOMPARE(store.coordinateBase, Coordinates{});
-    QVERIFY(!store.modified && !session.editor.creationMode && session.editor.showCoordinates);
-    QCOMPARE(session.editor.mapName, QStringLiteral("Mapa1"));
-}
-
-// clang-format off
-void TestMapStore::selectRoomSetsNumberBeforeFailing_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::newRow("one above the last") << 4;
-    QTest::newRow("zero") << 0;
-    QTest::newRow("negative") << -3;
-}
-// clang-format on
-
-void TestMapStore::selectRoomSetsNumberBeforeFailing()
-{
-    QFETCH(int, number);
-    Session session;
-    session.addRooms(3);
-    const Room copyBefore = session.store.currentRoomCopy;
-    try {
-        session.store.selectRoom(qint16(number));
-        QFAIL("no error");
-    } catch (const RuntimeError &error) {
-        QCOMPARE(error.number(), 9);
-    }
-    QCOMPARE(int(session.store.currentRoom), number);
-    QCOMPARE(session.store.currentRoomCopy, copyBefore);
-}
 
 namespace {
 

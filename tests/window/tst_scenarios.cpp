@@ -15,6 +15,7 @@
 #include "window/keycodes.h"
 #include "window/menutable.h"
 #include "window/planaccess.h"
+#include "window/roomview.h"
 
 #include <QDir>
 #include <QFile>
@@ -198,6 +199,8 @@ private:
             if (!file.open(QIODevice::WriteOnly))
                 return file.errorString();
             file.write(rest.section(u' ', 1).toLatin1());
+        } else if (word == QLatin1String("show")) {
+            return showView(rest == QLatin1String("after open"));
         } else if (word == QLatin1String("folder")) {
             QDir().mkpath(rest);
         } else if (word == QLatin1String("close")) {
@@ -241,6 +244,18 @@ private:
             mError = error.number();
         }
         store.endAction();
+        return QString();
+    }
+
+    /** Draws the room view as a command would; an error is remembered like an edit's. */
+    QString showView(bool afterOpen)
+    {
+        mError = 0;
+        try {
+            afterOpen ? showRoomAfterOpen(mSession.editor) : showRoom(mSession.editor);
+        } catch (const RuntimeError &error) {
+            mError = error.number();
+        }
         return QString();
     }
 

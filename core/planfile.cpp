@@ -360,22 +360,21 @@ ReadResult readPlanBytes(MapStore &store, QByteArrayView bytes)
 
 ReadResult readPlanFile(MapStore &store, const QString &fileName)
 {
-    // When even the reset tables cannot be made, the old map stays as it was.
     try {
         MapTables tables = resetTables();
-        ReadResult result;
-        try {
-            QByteArray bytes;
-            const QString error = readWholeFile(fileName, bytes);
-            result = error.isEmpty() ? readRecords(tables, bytes) : openFailure(error);
-        } catch (const std::bad_alloc &) {
-            tables = resetTables();
-            result = openFailure(outOfMemoryText());
-        }
+        QByteArray bytes;
+        const QString error = readWholeFile(fileName, bytes);
+        const ReadResult result = error.isEmpty() ? readRecords(tables, bytes) : openFailure(error);
         store.replaceTables(std::move(tables));
         store.setCoordinateBase({1, 1, 1});
         return result;
     } catch (const std::bad_alloc &) {
+        // The reset map when it can still be made; else the old map stays as it was.
+        try {
+            store.replaceTables(resetTables());
+            store.setCoordinateBase({1, 1, 1});
+        } catch (const std::bad_alloc &) {
+        }
         return openFailure(outOfMemoryText());
     }
 }

@@ -166,17 +166,19 @@ void TestPlanFile::roundTripOfGeneratedMaps()
 void TestPlanFile::placementRebuildsCoordinates()
 {
     // 1; 2 north of 1; 3 north-east of 2 (only a diagonal back); 4 east of 3; 5 below 2
-    // reached by its up exit; 6 leads south to 2 and west to 1: south comes first.
+    // reached by its up exit; 6 leads south to 2 and west to 1: south comes first; 7 leads
+    // south to 2 and north to 3: north comes first.
     const QByteArray file = "0,0,0,0,2,0,0,0,0,0,0,0,\"\"\r\n"
                             "0,0,0,0,1,0,0,0,0,5,0,0,\"\"\r\n"
                             "0,0,0,0,0,2,0,0,0,0,0,0,\"\"\r\n"
                             "0,0,0,0,0,0,3,0,0,0,0,0,\"\"\r\n"
                             "0,0,0,0,0,0,0,0,2,0,0,0,\"\"\r\n"
-                            "0,0,0,0,2,0,1,0,0,0,0,0,\"\"\r\n";
+                            "0,0,0,0,2,0,1,0,0,0,0,0,\"\"\r\n"
+                            "3,0,0,0,2,0,0,0,0,0,0,0,\"\"\r\n";
     MapStore store;
     QCOMPARE(readPlanBytes(store, file).failure, ReadFailure::None);
-    const QVector<Coordinates> expected = {{0, 0, 0}, {0, 1, 0},  {0, 0, 0},
-                                           {1, 0, 0}, {0, 1, -1}, {0, 2, 0}};
+    const QVector<Coordinates> expected = {{0, 0, 0},  {0, 1, 0}, {0, 0, 0}, {1, 0, 0},
+                                           {0, 1, -1}, {0, 2, 0}, {0, -1, 0}};
     QCOMPARE(store.coordinates, expected);
 }
 

@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+#include <new>
+
 namespace rumbario {
 
 namespace {
@@ -31,8 +33,15 @@ const char *buttonsName(Buttons buttons)
 
 } // namespace
 
+void ScriptedServices::call()
+{
+    if (callsBeforeFailure >= 0 && callsBeforeFailure-- == 0)
+        throw std::bad_alloc();
+}
+
 Answer ScriptedServices::messageBox(const QString &prompt, Buttons buttons, const QString &title)
 {
+    call();
     dialogs << QStringLiteral("message %1 [%2] %3")
                    .arg(QLatin1String(buttonsName(buttons)), title, prompt);
     if (buttons == Buttons::Ok)
@@ -43,12 +52,14 @@ Answer ScriptedServices::messageBox(const QString &prompt, Buttons buttons, cons
 QString ScriptedServices::inputBox(const QString &prompt, const QString &title,
                                    const QString &defaultText)
 {
+    call();
     dialogs << QStringLiteral("input [%1] %2 {%3}").arg(title, prompt, defaultText);
     return takeAnswer(inputAnswers, QString(), unanswered);
 }
 
 bool ScriptedServices::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
 {
+    call();
     dialogs << QStringLiteral("file %1 [%2] folder=%3 name=%4 mustExist=%5")
                    .arg(QLatin1String(mode == FileDialogMode::Open ? "open" : "save"),
                         settings.filter, settings.initialFolder, settings.fileName,
@@ -66,6 +77,7 @@ bool ScriptedServices::runFileDialog(FileDialogMode mode, FileDialogSettings &se
 
 void ScriptedServices::showText(TextBox box, const QString &text)
 {
+    call();
     const bool first = box == TextBox::Text1;
     (first ? mText1 : mText2) = text;
     events << QLatin1String(first ? "Text1=" : "Text2=") + text;
@@ -90,6 +102,7 @@ void ScriptedServices::giveFocus(Control control)
 
 void ScriptedServices::setMenuCaption(const QString &itemName, const QString &caption)
 {
+    call();
     events << QStringLiteral("caption %1=%2").arg(itemName, caption);
 }
 

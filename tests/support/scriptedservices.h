@@ -27,6 +27,11 @@ public:
     QStringList dialogs;
     /** Everything else: texts set, colours, focus, beeps, help, closing. */
     QStringList events;
+    /**
+     * The service call that throws std::bad_alloc, as the window does when memory runs out:
+     * the one after this many more calls; -1 never.
+     */
+    int callsBeforeFailure = -1;
     /** Questions that found no queued answer; a test expects none. */
     int unanswered = 0;
     bool ended = false;
@@ -63,6 +68,9 @@ protected:
     void showText(TextBox box, const QString &text) override;
 
 private:
+    /** Throws when the armed failure is due. */
+    void call();
+
     QString mText1;
     QString mText2;
 };

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
-#include "helpdialog.h"
+#include "helpwindow.h"
 #include "keytranslation.h"
 #include "planview.h"
+#include "twips.h"
 #include "window/descriptionentry.h"
 #include "window/keyhandler.h"
 #include "window/menutable.h"
-#include "window/planaccess.h"
+#include "window/openandsave.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,13 +29,6 @@
 namespace rumbario {
 
 namespace {
-
-// The window's design is in twips; 15 make one pixel at 96 dots per inch, and Qt scales
-// logical pixels for other densities.
-constexpr int pixels(int twips)
-{
-    return (twips + 7) / 15;
-}
 
 QString forDisplay(QString text)
 {
@@ -334,7 +328,7 @@ void Form1::setMenuCaption(const QString &itemName, const QString &caption)
 
 void Form1::showHelp()
 {
-    Dialog dialog(this);
+    HelpWindow dialog(this);
     runModal(dialog, this);
 }
 

@@ -33,10 +33,7 @@ const GameFormatInfo &chosenFormat(const QString &selectedFilter)
 void exportChosenFile(Editor &editor)
 {
     FileDialogSettings &dialog = editor.exportDialog;
-    if (dialog.fileName.isEmpty())
-        dialog.initialFolder = editor.services.programFolder();
-    dialog.filter = exportFilter();
-    dialog.fileMustExist = false;
+    dialog.prepare(exportFilter(), false, editor.services.programFolder());
     if (!editor.services.runFileDialog(FileDialogMode::Save, dialog))
         return;
     const GameFormatInfo &format = chosenFormat(dialog.selectedFilter);

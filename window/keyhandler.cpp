@@ -7,7 +7,7 @@
 #include "editingcommands.h"
 #include "editor.h"
 #include "keycodes.h"
-#include "planaccess.h"
+#include "openandsave.h"
 #include "roomview.h"
 #include "useraction.h"
 

@@ -6,7 +6,7 @@
 #include "gameexportcommand.h"
 #include "keycodes.h"
 #include "keyhandler.h"
-#include "planaccess.h"
+#include "openandsave.h"
 
 namespace rumbario {
 

@@ -9,4 +9,13 @@ void WindowServices::setText(TextBox box, const QString &text)
     showText(box, end < 0 ? text : text.left(end));
 }
 
+void FileDialogSettings::prepare(const QString &newFilter, bool mustExist,
+                                 const QString &programFolder)
+{
+    if (fileName.isEmpty())
+        initialFolder = programFolder;
+    filter = newFilter;
+    fileMustExist = mustExist;
+}
+
 } // namespace rumbario

@@ -32,6 +32,12 @@ struct FileDialogSettings
     /** The caption of the filter chosen in the dialog, kept for the next showing. */
     QString selectedFilter;
     bool fileMustExist = false;
+
+    /**
+     * Sets the filter and the options for the next showing; a dialog that has never had a file
+     * chosen starts in the program's own folder.
+     */
+    void prepare(const QString &newFilter, bool mustExist, const QString &programFolder);
 };
 
 /**

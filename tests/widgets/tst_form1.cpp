@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets/form1.h"
-#include "widgets/helpdialog.h"
+#include "widgets/helpwindow.h"
 #include "widgets/planview.h"
 
 #include <QAction>
@@ -284,7 +284,7 @@ void TestForm1::helpWindowShowsTheReference()
     QCOMPARE(helpText().toUtf8(), reference.readAll());
     QCOMPARE(shownText + QStringLiteral("\n"),
              helpText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    QVERIFY(!mWindow->findChild<Dialog *>());
+    QVERIFY(!mWindow->findChild<HelpWindow *>());
 }
 
 void TestForm1::shortcutsFireTheirItems()

@@ -8,7 +8,7 @@
 #include "window/gameexportcommand.h"
 #include "window/keycodes.h"
 #include "window/menutable.h"
-#include "window/planaccess.h"
+#include "window/openandsave.h"
 #include "window/planmodel.h"
 
 #include <QFile>

@@ -14,7 +14,7 @@
 #include "window/descriptionentry.h"
 #include "window/keycodes.h"
 #include "window/menutable.h"
-#include "window/planaccess.h"
+#include "window/openandsave.h"
 #include "window/roomview.h"
 
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "support/scriptedservices.h"
 #include "window/gameexportcommand.h"
 #include "window/keycodes.h"
-#include "window/planaccess.h"
+#include "window/openandsave.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -42,7 +42,7 @@ QByteArray readFile(const QString &path)
 
 // Saving where the disk fills up or no new file can be made; the rest of opening and saving is
 // played by the scenarios in tests/data/scenarios/files.txt.
-class TestPlanAccess : public QObject
+class TestOpenAndSave : public QObject
 {
     Q_OBJECT
 
@@ -53,7 +53,7 @@ private slots:
 };
 
 // clang-format off
-void TestPlanAccess::fullDiskKeepsTheOldFile_data()
+void TestOpenAndSave::fullDiskKeepsTheOldFile_data()
 {
     QTest::addColumn<bool>("gameExport");
     QTest::addColumn<int>("rooms");
@@ -78,7 +78,7 @@ QByteArray bytesOfCommand(Editor &editor, bool gameExport)
     return buffer.data();
 }
 
-void TestPlanAccess::fullDiskKeepsTheOldFile()
+void TestOpenAndSave::fullDiskKeepsTheOldFile()
 {
     QFETCH(bool, gameExport);
     QFETCH(int, rooms);
@@ -126,7 +126,7 @@ void TestPlanAccess::fullDiskKeepsTheOldFile()
     QCOMPARE(oldFile.readAll(), old);
 }
 
-void TestPlanAccess::folderWithoutRoomForANewFileIsWrittenInPlace()
+void TestOpenAndSave::folderWithoutRoomForANewFileIsWrittenInPlace()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mapa.pln"));
@@ -155,5 +155,5 @@ void TestPlanAccess::folderWithoutRoomForANewFileIsWrittenInPlace()
     QCOMPARE(oldFile.readAll(), written);
 }
 
-QTEST_GUILESS_MAIN(TestPlanAccess)
-#include "tst_planaccess.moc"
+QTEST_GUILESS_MAIN(TestOpenAndSave)
+#include "tst_openandsave.moc"

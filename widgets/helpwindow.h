@@ -9,12 +9,12 @@ namespace rumbario {
 QString helpText();
 
 /** The modal help window "Comandos de teclado". */
-class Dialog : public QDialog
+class HelpWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Dialog(QWidget *parent);
+    explicit HelpWindow(QWidget *parent);
 };
 
 } // namespace rumbario

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "planaccess.h"
+#include "openandsave.h"
 
 #include "core/planfile.h"
 #include "core/safesave.h"
@@ -16,15 +16,6 @@ namespace rumbario {
 namespace {
 
 const QString planFilter = QStringLiteral("Archivos de plano (*.pln)|*.pln");
-
-void prepareDialog(Editor &editor, const QString &filter, bool fileMustExist)
-{
-    FileDialogSettings &dialog = editor.CommonDialog1;
-    if (dialog.fileName.isEmpty())
-        dialog.initialFolder = editor.services.programFolder();
-    dialog.filter = filter;
-    dialog.fileMustExist = fileMustExist;
-}
 
 QString roomsWithBadData(const ReadResult &result)
 {
@@ -119,7 +110,8 @@ bool chooseDiskAction(Editor &editor)
 void openPlan(Editor &editor)
 {
     runUserAction(editor, [&editor] {
-        prepareDialog(editor, planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"), true);
+        editor.CommonDialog1.prepare(planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"),
+                                     true, editor.services.programFolder());
         if (!editor.services.runFileDialog(FileDialogMode::Open, editor.CommonDialog1))
             return;
         editor.mapName = editor.CommonDialog1.fileName;
@@ -134,7 +126,7 @@ void openPlan(Editor &editor)
 void savePlan(Editor &editor)
 {
     runUserAction(editor, [&editor] {
-        prepareDialog(editor, planFilter, false);
+        editor.CommonDialog1.prepare(planFilter, false, editor.services.programFolder());
         if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
             return;
         editor.mapName = editor.CommonDialog1.fileName;

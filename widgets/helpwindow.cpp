@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "helpdialog.h"
+#include "helpwindow.h"
+
+#include "twips.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -12,12 +14,6 @@
 namespace rumbario {
 
 namespace {
-
-// Twips of the help window's design; 15 make one pixel at 96 dots per inch.
-constexpr int pixels(int twips)
-{
-    return (twips + 7) / 15;
-}
 
 QFont helpFont()
 {
@@ -90,7 +86,7 @@ QString helpText()
         "última sala: control fin \r\n");
 }
 
-Dialog::Dialog(QWidget *parent)
+HelpWindow::HelpWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {

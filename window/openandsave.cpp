@@ -9,8 +9,6 @@
 
 #include <QFileInfo>
 
-#include <new>
-
 namespace rumbario {
 
 namespace {
@@ -71,10 +69,11 @@ void loadChosenFile(Editor &editor)
     editor.unreadPlan = result.incomplete() ? editor.mapName : QString();
     // As read, the map matches the file.
     store.noteAction(QStringLiteral("apertura de %1").arg(editor.mapName), ModifiedEffect::Clear);
-    reportRead(editor, result);
-    // After a failed read too, the editor goes on with what was read, room 1 current.
+    // After a failed read too, the editor goes on with what was read, room 1 current. That is
+    // settled before the message, so that a failure to show it cannot leave the count behind.
     store.setRoomCount(store.tableSize());
     store.selectRoom(1);
+    reportRead(editor, result);
     showRoomAfterOpen(editor);
 }
 

@@ -93,7 +93,7 @@ void TestErrorPath::allocationFailureInEveryHandler()
     QTemporaryDir folder;
     QFile plan(folder.filePath(QStringLiteral("mapa.pln")));
     QVERIFY(plan.open(QIODevice::WriteOnly));
-    plan.write("0,0,2,0,0,0,0,0,0,0,0,0,\"a\"\r\n0,0,0,0,0,0,1,0,0,0,0,0,\"b\"\r\n");
+    plan.write("0,0,2,0,0,0,0,0,0,0,0,0,\"a\"\r\n0,0,0,0,0,0,1,0,0,0,0,0,\"b\"\r\n\"c\"\r\n");
     plan.close();
     for (int call = 0;; ++call) {
         Session session;

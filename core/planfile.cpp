@@ -291,13 +291,12 @@ QString readWholeFile(const QString &fileName, QByteArray &bytes)
 {
     const QFileInfo info(fileName);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("no es un archivo de datos, sino una carpeta, un dispositivo o una "
-                              "tubería");
+        return notAFileText();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     if (file.isSequential())
-        return QStringLiteral("no es un archivo de datos, sino un dispositivo o una tubería");
+        return notAFileText();
     const qint64 size = file.size();
     if (size > maxPlanFileSize) {
         return QStringLiteral("ocupa %1 MB, y un plano no puede pasar de %2 MB")

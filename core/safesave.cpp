@@ -12,8 +12,7 @@ QString saveSafely(const QString &path, const std::function<bool(QIODevice &)> &
     // Replacing a device or a pipe by a regular file is never what saving a map means.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return QStringLiteral("no es un archivo de datos, sino una carpeta, un dispositivo o una "
-                              "tubería");
+        return notAFileText();
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     const auto failure = [&file] {
@@ -32,13 +31,19 @@ QString saveSafely(const QString &path, const std::function<bool(QIODevice &)> &
     return QString();
 }
 
+QString notAFileText()
+{
+    return QStringLiteral("no es un archivo de datos, sino una carpeta, un dispositivo o una "
+                          "tubería");
+}
+
 QString keepOriginalBeside(const QString &path)
 {
     const QFileInfo original(path);
     if (!original.exists())
         return QString();
     if (!original.isFile())
-        return QStringLiteral("no es un archivo de datos");
+        return notAFileText();
     QFile source(path);
     if (!source.open(QIODevice::ReadOnly))
         return source.errorString();

@@ -18,6 +18,9 @@ namespace rumbario {
  */
 QString saveSafely(const QString &path, const std::function<bool(QIODevice &)> &write);
 
+/** Why a folder, a device or a pipe is neither read nor written as a map, in Spanish. */
+QString notAFileText();
+
 /**
  * Copies a file to the same name with "~" appended, replacing an older copy, so that a save over
  * a file the editor could not read whole never loses what it could not read. Nothing to do when

@@ -37,15 +37,17 @@ struct Scenario
     QStringList lines;
 };
 
-/** "\0", "\r", "\n" and "{blanks:N}" as the characters they stand for; "$DIR" as the scenario's
- * folder. */
+/** "\0", "\t", "\r", "\n", "{blanks:N}" and "{zeros:N}" as the characters they stand for; "$DIR"
+ * as the scenario's folder. */
 QString unescaped(QString text, const QString &folder)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\{blanks:(\\d+)\\}"));
-    for (auto match = blanks.match(text); match.hasMatch(); match = blanks.match(text))
+    static const QRegularExpression runs(QStringLiteral("\\{(blanks|zeros):(\\d+)\\}"));
+    for (auto match = runs.match(text); match.hasMatch(); match = runs.match(text))
         text.replace(match.capturedStart(), match.capturedLength(),
-                     QString(match.captured(1).toInt(), u' '));
+                     QString(match.captured(2).toInt(),
+                             match.captured(1) == QLatin1String("zeros") ? QChar(0) : QChar(u' ')));
     return text.replace(QLatin1String("\\0"), QString(QChar(0)))
+        .replace(QLatin1String("\\t"), QLatin1String("\t"))
         .replace(QLatin1String("\\r"), QLatin1String("\r"))
         .replace(QLatin1String("\\n"), QLatin1String("\n"))
         .replace(QLatin1String("$DIR"), folder);
@@ -190,6 +192,17 @@ private:
                     return QStringLiteral("no such key");
                 mSession.press(key, shift);
             }
+        } else if (word == QLatin1String("bytes")) {
+            const QString &encoding = args.value(0);
+            const QString text = rest.section(u' ', 1);
+            mBytes += encoding == QLatin1String("bom")    ? QByteArray("\xEF\xBB\xBF")
+                      : encoding == QLatin1String("utf8") ? text.toUtf8()
+                                                          : toWindows1252(text);
+        } else if (word == QLatin1String("read")) {
+            // As an open reads the file, without its dialogs and view.
+            mRead = readPlanBytes(store, std::exchange(mBytes, QByteArray()));
+            store.setRoomCount(store.tableSize());
+            store.endAction();
         } else if (word == QLatin1String("edit")) {
             return edit(args, rest);
         } else if (word == QLatin1String("menu")) {
@@ -316,6 +329,20 @@ private:
                            rest);
         if (what == QLatin1String("room"))
             return compare(recordText(store.room(number(0))), rest.section(u' ', 1));
+        if (what == QLatin1String("description")) {
+            QString text = store.room(number(0)).description.text();
+            while (text.endsWith(u' '))
+                text.chop(1);
+            return compare(text, rest.section(u' ', 1));
+        }
+        if (what == QLatin1String("read"))
+            return compare(QStringLiteral("%1 %2 %3")
+                               .arg(QLatin1String(mRead.failure == ReadFailure::None    ? "none"
+                                                  : mRead.failure == ReadFailure::Other ? "other"
+                                                                                        : "end"))
+                               .arg(mRead.firstBadRecord)
+                               .arg(mRead.badRecords),
+                           rest);
         if (what == QLatin1String("copy"))
             return compare(recordText(store.currentRoomCopy), rest);
         if (what == QLatin1String("coordinates"))
@@ -384,6 +411,9 @@ private:
     /** What the last edit returned, as a number, and the run-time error it raised or 0. */
     int mEdited = 0;
     int mError = 0;
+    /** The plan-file bytes the next read step reads, and what the last one found. */
+    QByteArray mBytes;
+    ReadResult mRead;
 };
 
 QList<Scenario> readScenarios()

@@ -214,6 +214,8 @@ private:
             file.write(rest.section(u' ', 1).toLatin1());
         } else if (word == QLatin1String("show")) {
             return showView(rest == QLatin1String("after open"));
+        } else if (word == QLatin1String("filter")) {
+            mSession.editor.exportDialog.selectedFilter = rest;
         } else if (word == QLatin1String("folder")) {
             QDir().mkpath(rest);
         } else if (word == QLatin1String("close")) {

@@ -23,7 +23,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <map>
+#include <optional>
 
 using namespace rumbario;
 
@@ -112,6 +114,24 @@ QString coordinatesText(const Coordinates &position)
     return QStringLiteral("%1 %2 %3").arg(position[0]).arg(position[1]).arg(position[2]);
 }
 
+const QRegularExpression &trailingBlanks()
+{
+    static const QRegularExpression blanks(QStringLiteral(" +$"));
+    return blanks;
+}
+
+/** How a plan-file read ended, its first bad record and how many records were bad. */
+QString readText(const ReadResult &read)
+{
+    const char *failure = read.failure == ReadFailure::None    ? "none"
+                          : read.failure == ReadFailure::Other ? "other"
+                                                               : "end";
+    return QStringLiteral("%1 %2 %3")
+        .arg(QLatin1String(failure))
+        .arg(read.firstBadRecord)
+        .arg(read.badRecords);
+}
+
 /** Plays one scenario; returns the first line that did not hold, with what was seen instead. */
 class Player
 {
@@ -124,14 +144,13 @@ public:
     QString play()
     {
         for (mLine = 0; mLine < mScenario.lines.size(); ++mLine) {
-            if (mScenario.lines[mLine].isEmpty())
-                continue;
-            const QString failure = step(mScenario.lines[mLine]);
+            const QString &line = mScenario.lines[mLine];
+            const QString failure = line.isEmpty() ? QString() : step(line);
             if (!failure.isEmpty())
                 return QStringLiteral("%1:%2: %3\n    %4")
                     .arg(mScenario.file)
                     .arg(mScenario.firstLine + mLine)
-                    .arg(mScenario.lines[mLine], failure);
+                    .arg(line, failure);
         }
         mSession.services.unanswered = 0;
         return QString();
@@ -144,141 +163,139 @@ private:
         const QString body = marker == u'?' || marker == u'>' ? line.mid(2) : line;
         const qsizetype space = body.indexOf(u' ');
         const QString word = space < 0 ? body : body.left(space);
-        const QString rest = space < 0 ? QString() : unescaped(body.mid(space + 1), mFolder);
-        const QStringList args = rest.split(u' ', Qt::SkipEmptyParts);
+        mRest = space < 0 ? QString() : unescaped(body.mid(space + 1), mFolder);
+        mArgs = mRest.split(u' ', Qt::SkipEmptyParts);
         if (marker == u'?')
-            return check(word, rest, args);
+            return check(word);
         if (marker == u'>')
-            return answer(word, rest);
-        return act(word, rest, args);
+            return answer(word);
+        return act(word);
     }
 
-    QString act(const QString &word, const QString &rest, const QStringList &args)
+    qint16 number(int i) const { return qint16(mArgs.value(i).toInt()); }
+    /** The text after the first argument. */
+    QString tail() const { return mRest.section(u' ', 1); }
+
+    QString act(const QString &word)
     {
         ScriptedServices &services = mSession.services;
         MapStore &store = mSession.store;
-        const auto number = [&args](int i) {
-            return qint16(args.value(i).toInt());
-        };
+        QString failure;
         if (word == QLatin1String("rooms")) {
             mSession.addRooms(number(0));
         } else if (word == QLatin1String("exit")) {
-            mSession.setExit(number(0), slotNamed(args.value(1)), number(2));
+            mSession.setExit(number(0), slotNamed(mArgs.value(1)), number(2));
         } else if (word == QLatin1String("describe")) {
-            mSession.describe(number(0), rest.section(u' ', 1));
+            mSession.describe(number(0), tail());
         } else if (word == QLatin1String("at")) {
             store.selectRoom(number(0));
-            store.endAction();
         } else if (word == QLatin1String("creation")) {
-            mSession.editor.creationMode = args.value(0) == QLatin1String("on");
+            mSession.editor.creationMode = mRest == QLatin1String("on");
         } else if (word == QLatin1String("coordinates")) {
             store.setCoordinates(number(0), {number(1), number(2), number(3)});
-            store.endAction();
         } else if (word == QLatin1String("base")) {
             store.setCoordinateBase({number(0), number(1), number(2)});
-            store.endAction();
         } else if (word == QLatin1String("unmodified")) {
             store.modified = false;
         } else if (word == QLatin1String("text1") || word == QLatin1String("text2")) {
             services.setText(word == QLatin1String("text1") ? TextBox::Text1 : TextBox::Text2,
-                             rest);
+                             mRest);
         } else if (word == QLatin1String("type")) {
-            services.setText(TextBox::Text1, rest);
+            services.setText(TextBox::Text1, mRest);
             Text1_KeyDown(mSession.editor, Key::Enter, 0);
         } else if (word == QLatin1String("press")) {
-            for (const QString &name : args) {
-                const auto [key, shift] = keyNamed(name);
-                if (key < 0)
-                    return QStringLiteral("no such key");
-                mSession.press(key, shift);
-            }
+            failure = press();
+        } else if (word == QLatin1String("edit")) {
+            guarded([&] { failure = edit(); });
+        } else if (word == QLatin1String("show")) {
+            guarded([&] { showView(mRest == QLatin1String("after open")); });
+        } else if (word == QLatin1String("menu")) {
+            failure = runMenu();
+        } else if (word == QLatin1String("file")) {
+            failure = writeFile(mArgs.value(0), tail());
         } else if (word == QLatin1String("bytes")) {
-            const QString &encoding = args.value(0);
-            const QString text = rest.section(u' ', 1);
+            const QString &encoding = mArgs.value(0);
             mBytes += encoding == QLatin1String("bom")    ? QByteArray("\xEF\xBB\xBF")
-                      : encoding == QLatin1String("utf8") ? text.toUtf8()
-                                                          : toWindows1252(text);
+                      : encoding == QLatin1String("utf8") ? tail().toUtf8()
+                                                          : toWindows1252(tail());
         } else if (word == QLatin1String("read")) {
             // As an open reads the file, without its dialogs and view.
             mRead = readPlanBytes(store, std::exchange(mBytes, QByteArray()));
             store.setRoomCount(store.tableSize());
-            store.endAction();
-        } else if (word == QLatin1String("edit")) {
-            return edit(args, rest);
-        } else if (word == QLatin1String("menu")) {
-            return runMenu(rest);
-        } else if (word == QLatin1String("file")) {
-            QFile file(args.value(0));
-            if (!file.open(QIODevice::WriteOnly))
-                return file.errorString();
-            file.write(rest.section(u' ', 1).toLatin1());
-        } else if (word == QLatin1String("show")) {
-            return showView(rest == QLatin1String("after open"));
         } else if (word == QLatin1String("filter")) {
-            mSession.editor.exportDialog.selectedFilter = rest;
+            mSession.editor.exportDialog.selectedFilter = mRest;
         } else if (word == QLatin1String("folder")) {
-            QDir().mkpath(rest);
+            QDir().mkpath(mRest);
         } else if (word == QLatin1String("close")) {
             mEdited = Form_QueryUnload(mSession.editor);
         } else if (word == QLatin1String("clear")) {
             services.clearLogs();
         } else {
-            return QStringLiteral("no such step");
+            failure = QStringLiteral("no such step");
+        }
+        // Changes made here directly are one action each, as the editor's own are.
+        store.endAction();
+        return failure;
+    }
+
+    QString press()
+    {
+        for (const QString &name : std::as_const(mArgs)) {
+            const auto [key, shift] = keyNamed(name);
+            if (key < 0)
+                return QStringLiteral("no such key");
+            mSession.press(key, shift);
         }
         return QString();
+    }
+
+    /** Runs a step that may raise a run-time error, remembered for `? error` as the program's. */
+    void guarded(const std::function<void()> &run)
+    {
+        mError = 0;
+        try {
+            run();
+        } catch (const RuntimeError &error) {
+            mError = error.number();
+        }
+        mSession.store.endAction();
     }
 
     /** Applies one edit of the commands layer with its answers given: no question is asked. */
-    QString edit(const QStringList &args, const QString &rest)
+    QString edit()
     {
         MapStore &store = mSession.store;
-        const QString &name = args.value(0);
-        const auto number = [&args](int i) {
-            return qint16(args.value(i).toInt());
-        };
-        mError = 0;
-        try {
-            if (name == QLatin1String("link"))
-                mEdited = linkRooms(store, number(1), number(2));
-            else if (name == QLatin1String("remove"))
-                removeConnection(store, store.currentRoomCopy, slotNamed(args.value(1)),
-                                 args.value(2) == QLatin1String("both"));
-            else if (name == QLatin1String("delete"))
-                mEdited = deleteLastRoom(store);
-            else if (name == QLatin1String("rebase"))
-                rebaseCoordinates(store, {number(1), number(2), number(3)});
-            else if (name == QLatin1String("goto"))
-                mEdited = goToRoom(store, number(1));
-            else if (name == QLatin1String("find"))
-                mEdited = findDescription(store, rest.mid(5)).value_or(0);
-            else if (name == QLatin1String("create"))
-                mEdited = followOrCreate(store, slotNamed(args.value(1)));
-            else
-                return QStringLiteral("no such edit");
-        } catch (const RuntimeError &error) {
-            mError = error.number();
-        }
-        store.endAction();
+        const QString &name = mArgs.value(0);
+        if (name == QLatin1String("link"))
+            mEdited = linkRooms(store, number(1), number(2));
+        else if (name == QLatin1String("remove"))
+            removeConnection(store, store.currentRoomCopy, slotNamed(mArgs.value(1)),
+                             mArgs.value(2) == QLatin1String("both"));
+        else if (name == QLatin1String("delete"))
+            mEdited = deleteLastRoom(store);
+        else if (name == QLatin1String("rebase"))
+            rebaseCoordinates(store, {number(1), number(2), number(3)});
+        else if (name == QLatin1String("goto"))
+            mEdited = goToRoom(store, number(1));
+        else if (name == QLatin1String("find"))
+            mEdited = findDescription(store, tail()).value_or(0);
+        else if (name == QLatin1String("create"))
+            mEdited = followOrCreate(store, slotNamed(mArgs.value(1)));
+        else
+            return QStringLiteral("no such edit");
         return QString();
     }
 
-    /** Draws the room view as a command would; an error is remembered like an edit's. */
-    QString showView(bool afterOpen)
+    void showView(bool afterOpen)
     {
-        mError = 0;
-        try {
-            afterOpen ? showRoomAfterOpen(mSession.editor) : showRoom(mSession.editor);
-        } catch (const RuntimeError &error) {
-            mError = error.number();
-        }
-        return QString();
+        afterOpen ? showRoomAfterOpen(mSession.editor) : showRoom(mSession.editor);
     }
 
-    QString runMenu(const QString &caption)
+    QString runMenu()
     {
         for (const Menu &menu : menuTable()) {
             for (const MenuItem &item : menu.items) {
-                if (item.caption == caption) {
+                if (item.caption == mRest) {
                     runMenuItem(mSession.editor, item);
                     return QString();
                 }
@@ -287,108 +304,110 @@ private:
         return QStringLiteral("no such menu item");
     }
 
-    QString answer(const QString &kind, const QString &rest)
+    static QString writeFile(const QString &path, const QString &bytes)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return file.errorString();
+        file.write(bytes.toLatin1());
+        return QString();
+    }
+
+    QString answer(const QString &kind)
     {
         ScriptedServices &services = mSession.services;
         if (kind == QLatin1String("input"))
-            services.inputAnswers.push_back(rest);
+            services.inputAnswers.push_back(mRest);
         else if (kind == QLatin1String("message"))
-            services.messageAnswers.push_back(answerNamed(rest));
-        else if (kind == QLatin1String("file") && rest == QLatin1String("cancel"))
-            services.fileAnswers.push_back(std::nullopt);
+            services.messageAnswers.push_back(answerNamed(mRest));
         else if (kind == QLatin1String("file"))
-            services.fileAnswers.push_back(rest);
+            services.fileAnswers.push_back(
+                mRest == QLatin1String("cancel") ? std::nullopt : std::optional<QString>(mRest));
         else
             return QStringLiteral("no such answer");
         return QString();
     }
 
-    /** Compares a seen value with the expected one; the message says what was seen. */
-    static QString compare(const QString &seen, const QString &expected)
-    {
-        return seen == expected ? QString() : QStringLiteral("seen: [%1]").arg(seen);
-    }
-
-    QString check(const QString &what, const QString &rest, const QStringList &args)
+    /**
+     * What the named check sees, as the scenario writes it: checks of a room or a file see its
+     * number or path first; nothing for a check that does not exist.
+     */
+    std::optional<QString> seen(const QString &what) const
     {
         const MapStore &store = mSession.store;
         const Editor &editor = mSession.editor;
-        ScriptedServices &services = mSession.services;
-        const auto number = [&args](int i) {
-            return qint16(args.value(i).toInt());
+        const QString first = mArgs.value(0) + u' ';
+        const auto yesNo = [](bool yes) {
+            return QString::fromLatin1(yes ? "yes" : "no");
         };
         if (what == QLatin1String("text1"))
-            return compare(mSession.text1(), rest);
+            return mSession.text1();
         if (what == QLatin1String("text2"))
-            return compare(mSession.text2(), rest);
+            return mSession.text2();
         if (what == QLatin1String("current"))
-            return compare(QString::number(store.currentRoom), rest);
+            return QString::number(store.currentRoom);
         if (what == QLatin1String("count"))
-            return compare(QStringLiteral("%1 %2 %3")
-                               .arg(store.roomCount)
-                               .arg(store.Lista.size())
-                               .arg(store.coordinates.size()),
-                           rest);
+            return QStringLiteral("%1 %2 %3")
+                .arg(store.roomCount)
+                .arg(store.Lista.size())
+                .arg(store.coordinates.size());
         if (what == QLatin1String("room"))
-            return compare(recordText(store.room(number(0))), rest.section(u' ', 1));
-        if (what == QLatin1String("description")) {
-            QString text = store.room(number(0)).description.text();
-            while (text.endsWith(u' '))
-                text.chop(1);
-            return compare(text, rest.section(u' ', 1));
-        }
+            return first + recordText(store.room(number(0)));
+        if (what == QLatin1String("description"))
+            return first + store.room(number(0)).description.text().remove(trailingBlanks());
         if (what == QLatin1String("read"))
-            return compare(QStringLiteral("%1 %2 %3")
-                               .arg(QLatin1String(mRead.failure == ReadFailure::None    ? "none"
-                                                  : mRead.failure == ReadFailure::Other ? "other"
-                                                                                        : "end"))
-                               .arg(mRead.firstBadRecord)
-                               .arg(mRead.badRecords),
-                           rest);
+            return readText(mRead);
         if (what == QLatin1String("copy"))
-            return compare(recordText(store.currentRoomCopy), rest);
+            return recordText(store.currentRoomCopy);
         if (what == QLatin1String("coordinates"))
-            return compare(coordinatesText(store.coordinatesOf(number(0))), rest.section(u' ', 1));
+            return first + coordinatesText(store.coordinatesOf(number(0)));
         if (what == QLatin1String("base"))
-            return compare(coordinatesText(store.coordinateBase), rest);
+            return coordinatesText(store.coordinateBase);
         if (what == QLatin1String("modified"))
-            return compare(QLatin1String(store.modified ? "yes" : "no"), rest);
+            return yesNo(store.modified);
         if (what == QLatin1String("mode"))
-            return compare(QLatin1String(editor.creationMode ? "creation" : "walking"), rest);
+            return QString::fromLatin1(editor.creationMode ? "creation" : "walking");
         if (what == QLatin1String("beeps"))
-            return compare(QString::number(services.beeps()), rest);
+            return QString::number(mSession.services.beeps());
+        if (what == QLatin1String("lastsearch"))
+            return editor.lastSearchText;
+        if (what == QLatin1String("ended"))
+            return yesNo(mSession.services.ended);
+        if (what == QLatin1String("exists"))
+            return first + yesNo(QFile::exists(mArgs.value(0)));
+        if (what == QLatin1String("mapname"))
+            return editor.mapName;
+        if (what == QLatin1String("file"))
+            return first + fileText(mArgs.value(0));
+        if (what == QLatin1String("result"))
+            return QString::number(mEdited);
+        if (what == QLatin1String("error"))
+            return QString::number(mError);
+        return std::nullopt;
+    }
+
+    QString check(const QString &what)
+    {
+        ScriptedServices &services = mSession.services;
         if (what == QLatin1String("event"))
-            return services.events.contains(rest)
+            return services.events.contains(mRest)
                        ? QString()
                        : QStringLiteral("seen: ") + services.events.join(QLatin1String(" | "));
-        if (what == QLatin1String("lastsearch"))
-            return compare(editor.lastSearchText, rest);
-        if (what == QLatin1String("ended"))
-            return compare(QLatin1String(services.ended ? "yes" : "no"), rest);
-        if (what == QLatin1String("exists"))
-            return compare(QLatin1String(QFile::exists(args.value(0)) ? "yes" : "no"),
-                           args.value(1));
-        if (what == QLatin1String("mapname"))
-            return compare(editor.mapName, rest);
-        if (what == QLatin1String("file"))
-            return compareFile(args.value(0), rest.section(u' ', 1));
-        if (what == QLatin1String("result"))
-            return compare(QString::number(mEdited), rest);
-        if (what == QLatin1String("error"))
-            return compare(QString::number(mError), rest);
         if (what == QLatin1String("dialogs"))
             return checkLog(services.dialogs);
         if (what == QLatin1String("events"))
             return checkLog(services.events);
-        return QStringLiteral("no such check");
+        const std::optional<QString> value = seen(what);
+        if (!value)
+            return QStringLiteral("no such check");
+        return *value == mRest ? QString() : QStringLiteral("seen: [%1]").arg(*value);
     }
 
-    QString compareFile(const QString &path, const QString &expected)
+    static QString fileText(const QString &path)
     {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("no file");
-        return compare(QString::fromLatin1(file.readAll()), expected);
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll())
+                                              : QStringLiteral("(no file)");
     }
 
     /** What was logged since the last check, one per following "| " line; then forgotten. */
@@ -399,17 +418,19 @@ private:
             ++mLine;
             expected << unescaped(mScenario.lines[mLine].mid(2), mFolder);
         }
-        const QStringList seen = log;
-        log.clear();
-        return seen == expected
+        const QStringList logged = std::exchange(log, QStringList());
+        return logged == expected
                    ? QString()
-                   : QStringLiteral("seen:\n    | ") + seen.join(QLatin1String("\n    | "));
+                   : QStringLiteral("seen:\n    | ") + logged.join(QLatin1String("\n    | "));
     }
 
     const Scenario &mScenario;
     QString mFolder;
     Session mSession;
     int mLine = 0;
+    /** The current step's text after its first word, and that text split at blanks. */
+    QString mRest;
+    QStringList mArgs;
     /** What the last edit returned, as a number, and the run-time error it raised or 0. */
     int mEdited = 0;
     int mError = 0;

@@ -11,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <set>
-
 using namespace rumbario;
 
 class TestMapStore : public QObject
@@ -22,7 +20,6 @@ class TestMapStore : public QObject
 private slots:
     void journalRevertsAndReappliesSessions();
     void oneEntryPerActionAndModifiedAsTheActionSays();
-    void directionTableIsConsistent();
 };
 
 namespace {
@@ -173,29 +170,6 @@ void TestMapStore::oneEntryPerActionAndModifiedAsTheActionSays()
     session.pressLetters(" Q");
     QCOMPARE(store.journal.entries().size(), entries);
     QCOMPARE(session.services.mapChanges, 2);
-}
-
-void TestMapStore::directionTableIsConsistent()
-{
-    std::set<int> numbers;
-    for (int slot = 0; slot < exitCount; ++slot) {
-        const Direction &direction = directions[slot];
-        QCOMPARE(direction.slot, slot);
-        const Direction &back = directions[direction.opposite];
-        QCOMPARE(back.opposite, slot);
-        // Going and coming back cancel out.
-        QCOMPARE(direction.dx + back.dx, 0);
-        QCOMPARE(direction.dy + back.dy, 0);
-        QCOMPARE(direction.dz + back.dz, 0);
-        QVERIFY(direction.viewName.endsWith(u' '));
-        QVERIFY(direction.removalName.startsWith(u' '));
-        QCOMPARE(direction.viewName.toString().toLower(),
-                 direction.afterOpenName.toString().toLower());
-        numbers.insert(direction.number);
-    }
-    QCOMPARE(numbers.size(), std::size_t(12));
-    QCOMPARE(*numbers.begin(), 1);
-    QCOMPARE(*numbers.rbegin(), 12);
 }
 
 QTEST_GUILESS_MAIN(TestMapStore)

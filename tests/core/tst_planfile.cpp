@@ -54,7 +54,6 @@ private slots:
     void unreadableFilesResetAndFail_data();
     void unreadableFilesResetAndFail();
     void memoryRunningOutLeavesTablesConsistent();
-    void realMapOpens();
 };
 
 void TestPlanFile::roundTripOfGeneratedMaps()
@@ -192,25 +191,6 @@ void TestPlanFile::memoryRunningOutLeavesTablesConsistent()
         if (!failed)
             break;
     }
-}
-
-void TestPlanFile::realMapOpens()
-{
-    const QString path = QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln");
-    MapStore store;
-    QCOMPARE(readPlanFile(store, path).failure, ReadFailure::None);
-    QCOMPARE(store.Lista.size(), 184);
-    int exits = 0;
-    for (const Room &room : store.Lista)
-        exits += int(std::count_if(room.exits.begin(), room.exits.end(),
-                                   [](qint16 exit) { return exit != 0; }));
-    QCOMPARE(exits, 562);
-    // Some descriptions of that file end in a blank, which the writer trims: compare maps.
-    store.roomCount = store.tableSize();
-    MapStore again;
-    QCOMPARE(readPlanBytes(again, writtenBytes(store)).failure, ReadFailure::None);
-    QCOMPARE(again.Lista, store.Lista);
-    QCOMPARE(again.coordinates, store.coordinates);
 }
 
 QTEST_GUILESS_MAIN(TestPlanFile)

@@ -18,21 +18,6 @@ PlanViewport viewportAt(QPointF center, double scale = 40, QSizeF size = QSizeF(
     return viewport;
 }
 
-PlanScene sceneOf(Session &session, const PlanViewport &viewport)
-{
-    PlanIndex index;
-    index.update(session.store);
-    return buildPlanScene(session.store, index, viewport);
-}
-
-QList<int> roomsOf(const PlanScene &scene)
-{
-    QList<int> rooms;
-    for (const PlanScene::Box &box : scene.boxes)
-        rooms << box.room;
-    return rooms;
-}
-
 } // namespace
 
 class TestPlanModel : public QObject
@@ -42,12 +27,8 @@ class TestPlanModel : public QObject
 private slots:
     void pixelsAndPlanUnits();
     void zoomKeepsThePointUnderThePointer();
-    void visibleRoomsAtZoomAndPan_data();
-    void visibleRoomsAtZoomAndPan();
     void indexFollowsCreationDeletionAndBase();
-    void exitsOneWayMissingAndVertical();
-    void stackedRoomsShowOneBoxWithACount();
-    void hitTestingAndClickSelect();
+    void hitTesting();
     void recentresWhenTheRoomLeavesTheView();
 };
 
@@ -73,30 +54,6 @@ void TestPlanModel::zoomKeepsThePointUnderThePointer()
     QVERIFY(viewport.visibleArea().width() <= 256.0 + 1e-9);
 }
 
-// clang-format off
-void TestPlanModel::visibleRoomsAtZoomAndPan_data()
-{
-    QTest::addColumn<QPointF>("center");
-    QTest::addColumn<double>("scale");
-    QTest::addColumn<QList<int>>("rooms");
-    // Rooms 1..5 in a row eastwards from (0, 0); the view is 400 x 200 pixels.
-    QTest::newRow("all at small scale") << QPointF(2, 0) << 40.0 << QList<int>{1, 2, 3, 4, 5};
-    QTest::newRow("zoomed in on room 3, a room of margin") << QPointF(2, 0) << 400.0 << QList<int>{2, 3, 4};
-    QTest::newRow("panned far away") << QPointF(50, 50) << 40.0 << QList<int>{};
-}
-// clang-format on
-
-void TestPlanModel::visibleRoomsAtZoomAndPan()
-{
-    QFETCH(QPointF, center);
-    QFETCH(double, scale);
-    QFETCH(QList<int>, rooms);
-    Session session;
-    session.pressLetters(" EEEE");
-    session.store.selectRoom(3);
-    QCOMPARE(roomsOf(sceneOf(session, viewportAt(center, scale))), rooms);
-}
-
 void TestPlanModel::indexFollowsCreationDeletionAndBase()
 {
     Session session;
@@ -118,60 +75,10 @@ void TestPlanModel::indexFollowsCreationDeletionAndBase()
     QCOMPARE(index.roomCount(), 2);
 }
 
-void TestPlanModel::exitsOneWayMissingAndVertical()
-{
-    Session session;
-    session.addRooms(4);
-    session.store.setCoordinates(2, {1, 0, 0});
-    session.store.setCoordinates(3, {0, 1, 0});
-    session.store.setCoordinates(4, {0, 0, 1});
-    session.setExit(1, East, 2); // two-way
-    session.setExit(2, West, 1);
-    session.setExit(1, North, 3);     // one-way
-    session.setExit(1, South, 9);     // missing room
-    session.setExit(1, Up, 4);        // vertical
-    session.setExit(1, In, 7);        // vertical, missing
-    session.setExit(2, NorthWest, 4); // to the other level
-    const PlanScene scene = sceneOf(session, viewportAt(QPointF(0, 0)));
-
-    QCOMPARE(scene.level, 0);
-    QCOMPARE(roomsOf(scene), (QList<int>{1, 2, 3}));
-    QCOMPARE(scene.lines.size(), 3);
-    QCOMPARE(scene.lines.at(0).to, qint16(3));
-    QVERIFY(scene.lines.at(0).oneWay);
-    // The two-way connection is drawn once, from room 1's east side to room 2's west side.
-    const PlanScene::Line &east = scene.lines.at(1);
-    QCOMPARE(east.to, qint16(2));
-    QVERIFY(!east.oneWay);
-    QCOMPARE(east.start, QPointF(planBoxHalf, 0));
-    QCOMPARE(east.end, QPointF(1 - planBoxHalf, 0));
-    QCOMPARE(scene.lines.at(2).from, qint16(2));
-    QVERIFY(scene.lines.at(2).toOtherLevel);
-    QCOMPARE(scene.stubs.size(), 1);
-    QCOMPARE(scene.stubs.first().slot, int(South));
-    QCOMPARE(scene.marks.size(), 2);
-    QVERIFY(!scene.marks.at(0).broken);
-    QCOMPARE(scene.marks.at(1).slot, int(In));
-    QVERIFY(scene.marks.at(1).broken);
-}
-
-void TestPlanModel::stackedRoomsShowOneBoxWithACount()
-{
-    Session session;
-    session.pressLetters(" DDF");
-    // Rooms 1, 2 and 3 share (0, 0); room 2 is current.
-    const PlanScene scene = sceneOf(session, viewportAt(QPointF(0, 0)));
-    QCOMPARE(scene.boxes.size(), 1);
-    QCOMPARE(scene.boxes.first().stacked, 3);
-    QCOMPARE(scene.boxes.first().room, qint16(2));
-    QVERIFY(scene.boxes.first().current);
-}
-
-void TestPlanModel::hitTestingAndClickSelect()
+void TestPlanModel::hitTesting()
 {
     Session session;
     session.pressLetters(" EE ");
-    session.describe(2, QStringLiteral("Sala del trono"));
     PlanIndex index;
     index.update(session.store);
     const PlanViewport viewport = viewportAt(QPointF(1, 0));
@@ -179,13 +86,6 @@ void TestPlanModel::hitTestingAndClickSelect()
     QCOMPARE(planRoomAt(session.store, index, viewport, QPointF(200 + 0.25 * 40, 100)), qint16(2));
     QCOMPARE(planRoomAt(session.store, index, viewport, QPointF(220, 100)), qint16(0));
     QCOMPARE(planRoomAt(session.store, index, viewport, QPointF(160, 100)), qint16(1));
-
-    showRoomFromPlan(session.editor, 2);
-    QCOMPARE(session.store.currentRoom, qint16(2));
-    QCOMPARE(session.text2(), QStringLiteral("S 2: Este Oeste (1, 0)"));
-    QCOMPARE(session.text1(),
-             QStringLiteral("Sala del trono").leftJustified(descriptionLength, u' ', true));
-    QCOMPARE(sceneOf(session, viewport).boxes.at(1).label, QStringLiteral("Sala del trono"));
 }
 
 void TestPlanModel::recentresWhenTheRoomLeavesTheView()

@@ -15,6 +15,7 @@
 #include "window/keycodes.h"
 #include "window/menutable.h"
 #include "window/openandsave.h"
+#include "window/planmodel.h"
 #include "window/roomview.h"
 
 #include <QDir>
@@ -55,13 +56,18 @@ QString unescaped(QString text, const QString &folder)
         .replace(QLatin1String("$DIR"), folder);
 }
 
-int slotNamed(const QString &name)
+const QStringList &slotNames()
 {
     static const QStringList names = {
         QStringLiteral("N"), QStringLiteral("NE"), QStringLiteral("E"),  QStringLiteral("SE"),
         QStringLiteral("S"), QStringLiteral("SW"), QStringLiteral("W"),  QStringLiteral("NW"),
         QStringLiteral("U"), QStringLiteral("D"),  QStringLiteral("IN"), QStringLiteral("OUT")};
-    return int(names.indexOf(name));
+    return names;
+}
+
+int slotNamed(const QString &name)
+{
+    return int(slotNames().indexOf(name));
 }
 
 /** A key as written in a press line: one character, or <Name> with Ctrl+ and Shift+ before it. */
@@ -130,6 +136,39 @@ QString readText(const ReadResult &read)
         .arg(QLatin1String(failure))
         .arg(read.firstBadRecord)
         .arg(read.badRecords);
+}
+
+/** What the plan draws, one line a thing: its level, then boxes, lines, stubs and marks. */
+QStringList planText(const MapStore &store, const PlanViewport &viewport)
+{
+    PlanIndex index;
+    index.update(store);
+    const PlanScene scene = buildPlanScene(store, index, viewport);
+    const auto point = [](QPointF at) {
+        return QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
+    };
+    const auto flag = [](bool set, const char *name) {
+        return QLatin1String(set ? name : "");
+    };
+    QStringList text{QStringLiteral("level %1").arg(scene.level)};
+    for (const PlanScene::Box &box : scene.boxes)
+        text << QStringLiteral("box %1 at %2%3%4 %5")
+                    .arg(QString::number(box.room), point(box.center),
+                         box.stacked > 1 ? QStringLiteral(" x%1").arg(box.stacked) : QString(),
+                         flag(box.current, " current"), box.label)
+                    .trimmed();
+    for (const PlanScene::Line &line : scene.lines)
+        text << QStringLiteral("line %1-%2 %3 to %4%5%6")
+                    .arg(QString::number(line.from), QString::number(line.to), point(line.start),
+                         point(line.end), flag(line.oneWay, " one-way"),
+                         flag(line.toOtherLevel, " other level"));
+    for (const PlanScene::Stub &stub : scene.stubs)
+        text << QStringLiteral("stub %1 %2").arg(stub.from).arg(slotNames().at(stub.slot));
+    for (const PlanScene::Mark &mark : scene.marks)
+        text << QStringLiteral("mark %1 %2%3")
+                    .arg(QString::number(mark.room), slotNames().at(mark.slot),
+                         flag(mark.broken, " broken"));
+    return text;
 }
 
 /** Plays one scenario; returns the first line that did not hold, with what was seen instead. */
@@ -222,6 +261,11 @@ private:
             // As an open reads the file, without its dialogs and view.
             mRead = readPlanBytes(store, std::exchange(mBytes, QByteArray()));
             store.setRoomCount(store.tableSize());
+        } else if (word == QLatin1String("viewport")) {
+            mViewport.center = QPointF(mArgs.value(0).toDouble(), mArgs.value(1).toDouble());
+            mViewport.scale = mArgs.value(2).toDouble();
+        } else if (word == QLatin1String("click")) {
+            showRoomFromPlan(mSession.editor, number(0));
         } else if (word == QLatin1String("filter")) {
             mSession.editor.exportDialog.selectedFilter = mRest;
         } else if (word == QLatin1String("folder")) {
@@ -397,6 +441,8 @@ private:
             return checkLog(services.dialogs);
         if (what == QLatin1String("events"))
             return checkLog(services.events);
+        if (what == QLatin1String("plan"))
+            return compareWithFollowingLines(planText(mSession.store, mViewport));
         const std::optional<QString> value = seen(what);
         if (!value)
             return QStringLiteral("no such check");
@@ -413,15 +459,19 @@ private:
     /** What was logged since the last check, one per following "| " line; then forgotten. */
     QString checkLog(QStringList &log)
     {
+        return compareWithFollowingLines(std::exchange(log, QStringList()));
+    }
+
+    QString compareWithFollowingLines(const QStringList &seen)
+    {
         QStringList expected;
         while (mLine + 1 < mScenario.lines.size() && mScenario.lines[mLine + 1].startsWith(u'|')) {
             ++mLine;
             expected << unescaped(mScenario.lines[mLine].mid(2), mFolder);
         }
-        const QStringList logged = std::exchange(log, QStringList());
-        return logged == expected
+        return seen == expected
                    ? QString()
-                   : QStringLiteral("seen:\n    | ") + logged.join(QLatin1String("\n    | "));
+                   : QStringLiteral("seen:\n    | ") + seen.join(QLatin1String("\n    | "));
     }
 
     const Scenario &mScenario;
@@ -437,6 +487,8 @@ private:
     /** The plan-file bytes the next read step reads, and what the last one found. */
     QByteArray mBytes;
     ReadResult mRead;
+    /** Where the plan looks: 400 x 200 pixels, 40 pixels a room, at the origin unless moved. */
+    PlanViewport mViewport{QPointF(0, 0), 40.0, QSizeF(400, 200)};
 };
 
 QList<Scenario> readScenarios()

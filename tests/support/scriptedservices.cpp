@@ -90,13 +90,11 @@ QString ScriptedServices::text(TextBox box) const
 
 void ScriptedServices::setColours(BoxColours newColours)
 {
-    colours = newColours;
     events << QLatin1String(newColours == BoxColours::Entry ? "colours entry" : "colours normal");
 }
 
 void ScriptedServices::giveFocus(Control control)
 {
-    focus = control;
     events << QLatin1String(control == Control::Text1 ? "focus Text1" : "focus Picture1");
 }
 
@@ -109,8 +107,6 @@ void ScriptedServices::setMenuCaption(const QString &itemName, const QString &ca
 void ScriptedServices::closeMainWindow()
 {
     events << QStringLiteral("close");
-    if (onClose)
-        onClose();
 }
 
 void ScriptedServices::endProgram()

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 #include <deque>
-#include <functional>
 #include <optional>
 
 namespace rumbario {
@@ -37,9 +36,6 @@ public:
     bool ended = false;
     /** How often the editor said the map changed. */
     int mapChanges = 0;
-    Control focus = Control::Picture1;
-    BoxColours colours = BoxColours::Normal;
-    std::function<void()> onClose;
 
     Answer messageBox(const QString &prompt, Buttons buttons, const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title,

@@ -19,9 +19,8 @@
 
 using namespace rumbario;
 
-/** Queues the answers the handler will need, then arms the failure, then runs the handler. */
-using Handler =
-    std::function<void(Session &, const QString &folder, const std::function<void()> &arm)>;
+/** Queues the answers a handler needs and runs it; the plan file it may open or save given. */
+using Handler = std::function<void(Session &, const QString &plan)>;
 Q_DECLARE_METATYPE(Handler)
 
 class TestErrorPath : public QObject
@@ -36,71 +35,55 @@ private slots:
 void TestErrorPath::allocationFailureInEveryHandler_data()
 {
     QTest::addColumn<Handler>("handler");
-    const auto plan = [](const QString &folder) {
-        return folder + QStringLiteral("/mapa.pln");
-    };
-    QTest::newRow("key") << Handler([](Session &session, const QString &, const auto &arm) {
+    QTest::newRow("key") << Handler([](Session &session, const QString &) {
         session.services.inputAnswers = {QStringLiteral("1")};
         session.services.messageAnswers = {Answer::Yes};
-        arm();
         session.press('Z');
     });
-    QTest::newRow("description box")
-        << Handler([](Session &session, const QString &, const auto &arm) {
-               session.services.setText(TextBox::Text1, QStringLiteral("Torre"));
-               arm();
-               Text1_KeyDown(session.editor, Key::Enter, 0);
-           });
-    QTest::newRow("menu") << Handler([](Session &session, const QString &, const auto &arm) {
-        const MenuItem &coordinates = menuTable().at(1).items.at(5);
-        arm();
-        runMenuItem(session.editor, coordinates);
+    QTest::newRow("description box") << Handler(
+        [](Session &session, const QString &) { Text1_KeyDown(session.editor, Key::Enter, 0); });
+    QTest::newRow("menu") << Handler([](Session &session, const QString &) {
+        runMenuItem(session.editor, menuTable().at(1).items.at(5));
     });
-    QTest::newRow("plan click") << Handler([](Session &session, const QString &, const auto &arm) {
-        arm();
-        showRoomFromPlan(session.editor, 2);
+    QTest::newRow("plan click") << Handler(
+        [](Session &session, const QString &) { showRoomFromPlan(session.editor, 2); });
+    QTest::newRow("export") << Handler([](Session &session, const QString &plan) {
+        session.services.fileAnswers = {plan + QStringLiteral(".ni")};
+        exportGame(session.editor);
     });
-    QTest::newRow("export") << Handler(
-        [plan](Session &session, const QString &folder, const auto &arm) {
-            session.services.fileAnswers = {plan(folder) + QStringLiteral(".ni")};
-            arm();
-            exportGame(session.editor);
-        });
-    QTest::newRow("save") << Handler(
-        [plan](Session &session, const QString &folder, const auto &arm) {
-            session.services.fileAnswers = {plan(folder)};
-            arm();
-            savePlan(session.editor);
-        });
-    QTest::newRow("open") << Handler(
-        [plan](Session &session, const QString &folder, const auto &arm) {
-            session.services.fileAnswers = {plan(folder)};
-            arm();
-            openPlan(session.editor);
-        });
-    QTest::newRow("closing") << Handler(
-        [plan](Session &session, const QString &folder, const auto &arm) {
-            session.services.messageAnswers = {Answer::Yes};
-            session.services.fileAnswers = {plan(folder)};
-            arm();
-            Form_QueryUnload(session.editor);
-        });
+    QTest::newRow("save") << Handler([](Session &session, const QString &plan) {
+        session.services.fileAnswers = {plan};
+        savePlan(session.editor);
+    });
+    QTest::newRow("open") << Handler([](Session &session, const QString &plan) {
+        session.services.fileAnswers = {plan};
+        openPlan(session.editor);
+    });
+    QTest::newRow("closing") << Handler([](Session &session, const QString &plan) {
+        session.services.messageAnswers = {Answer::Yes};
+        session.services.fileAnswers = {plan};
+        Form_QueryUnload(session.editor);
+    });
 }
 
 void TestErrorPath::allocationFailureInEveryHandler()
 {
     QFETCH(Handler, handler);
     QTemporaryDir folder;
-    QFile plan(folder.filePath(QStringLiteral("mapa.pln")));
-    QVERIFY(plan.open(QIODevice::WriteOnly));
-    plan.write("0,0,2,0,0,0,0,0,0,0,0,0,\"a\"\r\n0,0,0,0,0,0,1,0,0,0,0,0,\"b\"\r\n\"c\"\r\n");
-    plan.close();
-    for (int call = 0;; ++call) {
+    const QString plan = folder.filePath(QStringLiteral("mapa.pln"));
+    QFile file(plan);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("0,0,2,0,0,0,0,0,0,0,0,0,\"a\"\r\n0,0,0,0,0,0,1,0,0,0,0,0,\"b\"\r\n\"c\"\r\n");
+    file.close();
+    int call = 0;
+    for (;; ++call) {
         Session session;
         session.pressLetters(" E");
+        // A description typed, for the handler of the description box.
+        session.services.setText(TextBox::Text1, QStringLiteral("Torre"));
         session.services.clearLogs();
-        handler(session, folder.path(),
-                [&session, call] { session.services.callsBeforeFailure = call; });
+        session.services.callsBeforeFailure = call;
+        handler(session, plan);
         const bool failed = session.services.callsBeforeFailure < 0;
         session.services.callsBeforeFailure = -1;
         const MapStore &store = session.store;
@@ -113,6 +96,7 @@ void TestErrorPath::allocationFailureInEveryHandler()
         if (!failed)
             break;
     }
+    QVERIFY2(call > 0, "the handler made no call that could fail");
 }
 
 QTEST_GUILESS_MAIN(TestErrorPath)

@@ -21,7 +21,6 @@ class TestMapStore : public QObject
 
 private slots:
     void journalRevertsAndReappliesSessions();
-    void oneEntryPerActionAndModifiedAsTheActionSays();
 };
 
 namespace {
@@ -133,29 +132,6 @@ void TestMapStore::journalRevertsAndReappliesSessions()
             QVERIFY2(stateOf(store) == states[entry + 1], where + QByteArray::number(entry));
         }
     }
-}
-
-void TestMapStore::oneEntryPerActionAndModifiedAsTheActionSays()
-{
-    Session session;
-    MapStore &store = session.store;
-    const quint64 revision = store.journal.revision();
-    session.pressLetters(" E");
-    QCOMPARE(store.journal.entries().size(), size_t(1));
-    QCOMPARE(store.journal.entries().back().label, QStringLiteral("creación de la sala 2"));
-    QVERIFY(store.journal.revision() > revision);
-    QVERIFY(store.modified);
-    QCOMPARE(session.services.mapChanges, 1);
-    // A link changes the map but leaves the mark alone, as does walking into a wall.
-    store.modified = false;
-    session.services.inputAnswers = {QStringLiteral("1"), QStringLiteral("1")};
-    session.press('X');
-    QCOMPARE(store.journal.entries().back().label, QStringLiteral("enlace de la sala 2 con la 1"));
-    QVERIFY(!store.modified);
-    const size_t entries = store.journal.entries().size();
-    session.pressLetters(" Q");
-    QCOMPARE(store.journal.entries().size(), entries);
-    QCOMPARE(session.services.mapChanges, 2);
 }
 
 QTEST_GUILESS_MAIN(TestMapStore)

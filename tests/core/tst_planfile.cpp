@@ -5,13 +5,10 @@
 #include "support/failingallocation.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <sys/stat.h>
 
 using namespace rumbario;
 
@@ -24,8 +21,6 @@ private slots:
     void moreThanTheRoomLimit();
     void codePageRoundTrip();
     void utf8DetectedAfterAnyAsciiStretch();
-    void unreadableFilesResetAndFail_data();
-    void unreadableFilesResetAndFail();
     void memoryRunningOutLeavesTablesConsistent();
 };
 
@@ -102,45 +97,6 @@ void TestPlanFile::utf8DetectedAfterAnyAsciiStretch()
         QVERIFY(!isMostlyUtf8(prefix + "\xC3\xA9" + prefix + "\xE9"));
         QVERIFY(isMostlyUtf8(prefix + "\xC3\xA9" + prefix + "\xE9\xC3\xB1"));
     }
-}
-
-void TestPlanFile::unreadableFilesResetAndFail_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("missing") << QStringLiteral("missing");
-    QTest::newRow("folder") << QStringLiteral("folder");
-    QTest::newRow("pipe") << QStringLiteral("pipe");
-    QTest::newRow("device") << QStringLiteral("device");
-    QTest::newRow("larger than any plan") << QStringLiteral("large");
-}
-
-void TestPlanFile::unreadableFilesResetAndFail()
-{
-    QFETCH(QString, kind);
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("mapa.pln"));
-    if (kind == QLatin1String("folder")) {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("mapa.pln")));
-    } else if (kind == QLatin1String("pipe")) {
-        // Opening a pipe waits for a writer: a read that tried would never come back.
-        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-    } else if (kind == QLatin1String("device")) {
-        path = QStringLiteral("/dev/zero");
-    } else if (kind == QLatin1String("large")) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        QVERIFY(file.resize(maxPlanFileSize + 1));
-    }
-    MapStore store;
-    store.Lista = {Room::blank(), Room::blank()};
-    store.coordinates.resize(2);
-    const ReadResult result = readPlanFile(store, path);
-    QCOMPARE(result.failure, ReadFailure::Other);
-    QVERIFY(!result.openError.isEmpty());
-    QVERIFY(result.incomplete());
-    QCOMPARE(store.Lista, QVector<Room>{Room::zeroed()});
-    QCOMPARE(store.coordinates, QVector<Coordinates>{Coordinates{}});
-    QCOMPARE(store.coordinateBase, (Coordinates{1, 1, 1}));
 }
 
 void TestPlanFile::memoryRunningOutLeavesTablesConsistent()

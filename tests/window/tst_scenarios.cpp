@@ -28,6 +28,8 @@
 #include <map>
 #include <optional>
 
+#include <sys/stat.h>
+
 using namespace rumbario;
 
 namespace {
@@ -270,6 +272,12 @@ private:
             mSession.editor.exportDialog.selectedFilter = mRest;
         } else if (word == QLatin1String("folder")) {
             QDir().mkpath(mRest);
+        } else if (word == QLatin1String("fifo")) {
+            mkfifo(QFile::encodeName(mRest).constData(), 0600);
+        } else if (word == QLatin1String("sparse")) {
+            QFile file(mArgs.value(0));
+            if (!file.open(QIODevice::WriteOnly) || !file.resize(mArgs.value(1).toLongLong()))
+                failure = file.errorString();
         } else if (word == QLatin1String("close")) {
             mEdited = Form_QueryUnload(mSession.editor);
         } else if (word == QLatin1String("clear")) {
@@ -423,6 +431,13 @@ private:
             return editor.mapName;
         if (what == QLatin1String("file"))
             return first + fileText(mArgs.value(0));
+        if (what == QLatin1String("journal"))
+            return QStringLiteral("%1 %2 %3")
+                .arg(store.journal.entries().size())
+                .arg(mSession.services.mapChanges)
+                .arg(store.journal.entries().empty() ? QString()
+                                                     : store.journal.entries().back().label)
+                .trimmed();
         if (what == QLatin1String("result"))
             return QString::number(mEdited);
         if (what == QLatin1String("error"))

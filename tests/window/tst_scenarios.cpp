@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <optional>
@@ -177,27 +178,70 @@ QStringList planText(const MapStore &store, const PlanViewport &viewport)
 class Player
 {
 public:
-    Player(const Scenario &scenario, const QString &folder)
+    /**
+     * failingCall: in a step marked "!", the call to the window that fails as when memory runs out,
+     * counted from 0; such a run ends after that step. -1: every step runs as usual.
+     */
+    Player(const Scenario &scenario, const QString &folder, int failingCall)
         : mScenario(scenario)
         , mFolder(folder)
+        , mFailingCall(failingCall)
     {}
 
     QString play()
     {
         for (mLine = 0; mLine < mScenario.lines.size(); ++mLine) {
             const QString &line = mScenario.lines[mLine];
-            const QString failure = line.isEmpty() ? QString() : step(line);
+            const bool failing = line.startsWith(QLatin1String("! ")) && mFailingCall >= 0;
+            const QString failure = line.isEmpty() ? QString()
+                                    : failing      ? stepRunningOutOfMemory(line.mid(2))
+                                                   : step(line.mid(line.startsWith(u'!') ? 2 : 0));
             if (!failure.isEmpty())
                 return QStringLiteral("%1:%2: %3\n    %4")
                     .arg(mScenario.file)
                     .arg(mScenario.firstLine + mLine)
                     .arg(line, failure);
+            if (failing)
+                break;
         }
         mSession.services.unanswered = 0;
         return QString();
     }
 
+    /** Whether the failing call was reached: when it was not, the step made fewer calls. */
+    bool ranOutOfMemory() const { return mRanOut; }
+
 private:
+    /** Nothing may escape, the failure is reported as error 7, and the map's tables agree. */
+    QString stepRunningOutOfMemory(const QString &line)
+    {
+        ScriptedServices &services = mSession.services;
+        mArmed = true;
+        const QString failure = step(line);
+        mRanOut = services.callsBeforeFailure < 0;
+        services.callsBeforeFailure = -1;
+        const MapStore &store = mSession.store;
+        const bool reported = services.dialogs.contains(
+            QStringLiteral("message Ok [] error 7: Memoria insuficiente"));
+        if (!failure.isEmpty())
+            return failure;
+        if (reported != mRanOut)
+            return QStringLiteral("call %1 failed: %2; error 7 shown: %3")
+                .arg(mFailingCall)
+                .arg(QLatin1String(mRanOut ? "yes" : "no"), QLatin1String(reported ? "yes" : "no"));
+        if (store.roomCount != store.tableSize() || store.coordinates.size() < store.Lista.size())
+            return QStringLiteral("the map's tables disagree after call %1 failed")
+                .arg(mFailingCall);
+        return QString();
+    }
+
+    /** Makes the failing call fail from now on, once the marked step has prepared what it needs. */
+    void arm()
+    {
+        if (std::exchange(mArmed, false))
+            mSession.services.callsBeforeFailure = mFailingCall;
+    }
+
     QString step(const QString &line)
     {
         const QChar marker = line.at(0);
@@ -222,6 +266,8 @@ private:
         ScriptedServices &services = mSession.services;
         MapStore &store = mSession.store;
         QString failure;
+        if (word != QLatin1String("type"))
+            arm();
         if (word == QLatin1String("rooms")) {
             mSession.addRooms(number(0));
         } else if (word == QLatin1String("exit")) {
@@ -243,6 +289,7 @@ private:
                              mRest);
         } else if (word == QLatin1String("type")) {
             services.setText(TextBox::Text1, mRest);
+            arm();
             Text1_KeyDown(mSession.editor, Key::Enter, 0);
         } else if (word == QLatin1String("press")) {
             failure = press();
@@ -504,6 +551,9 @@ private:
     ReadResult mRead;
     /** Where the plan looks: 400 x 200 pixels, 40 pixels a room, at the origin unless moved. */
     PlanViewport mViewport{QPointF(0, 0), 40.0, QSizeF(400, 200)};
+    int mFailingCall;
+    bool mArmed = false;
+    bool mRanOut = false;
 };
 
 QList<Scenario> readScenarios()
@@ -554,10 +604,20 @@ void TestScenarios::scenario_data()
 void TestScenarios::scenario()
 {
     QFETCH(Scenario, scenario);
-    QTemporaryDir folder;
-    Player player(scenario, folder.path());
-    const QString failure = player.play();
-    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    const bool runsOutOfMemory =
+        std::any_of(scenario.lines.begin(), scenario.lines.end(),
+                    [](const QString &line) { return line.startsWith(QLatin1String("! ")); });
+    // Played as written; then, with a marked step, again with each of its calls failing in turn.
+    for (int call = -1;; ++call) {
+        QTemporaryDir folder;
+        Player player(scenario, folder.path(), call);
+        const QString failure = player.play();
+        QVERIFY2(failure.isEmpty(), qPrintable(failure));
+        if (!runsOutOfMemory || (call >= 0 && !player.ranOutOfMemory())) {
+            QVERIFY2(call != 0, "the marked step made no call that could fail");
+            break;
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestScenarios)

@@ -20,28 +20,42 @@
 
 #include <deque>
 #include <functional>
+#include <variant>
 
 using namespace rumbario;
 
 namespace {
 
+/** Writes a name in a file dialog and accepts it, as a user typing it and pressing Enter. */
+void acceptFile(QWidget *widget, const QString &path)
+{
+    auto *dialog = qobject_cast<QFileDialog *>(widget);
+    QVERIFY(dialog);
+    dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+    QVERIFY(!dialog->isVisible());
+}
+
 /**
- * Answers the modal dialogs of the real window as they appear, one handler each, in order.
- * Each handler gets the dialog and records what it showed.
+ * Answers the modal dialogs of the real window as they appear, in order, and keeps what each
+ * showed as "title|text". A text answer is typed into an input box, is the file a file dialog
+ * accepts, or names the message box button to click ("&Aceptar") or the letter to press ("S");
+ * a function answers anything else.
  */
 class DialogScript : public QObject
 {
 public:
-    using Handler = std::function<void(QWidget *)>;
+    using Answer = std::variant<QString, std::function<void(QWidget *)>>;
 
-    explicit DialogScript(std::initializer_list<Handler> handlers)
-        : mHandlers(handlers)
+    explicit DialogScript(std::initializer_list<Answer> answers)
+        : mAnswers(answers)
     {
         connect(&mTimer, &QTimer::timeout, this, &DialogScript::poll);
         mTimer.start(10);
     }
 
-    bool done() const { return mHandlers.empty(); }
+    bool done() const { return mAnswers.empty(); }
+    QStringList shown;
 
 private:
     void poll()
@@ -50,7 +64,7 @@ private:
         if (!modal || !modal->isVisible())
             return;
         // A failed check must not leave the test waiting on a dialog nobody answers.
-        if (QTest::currentTestFailed() || mHandlers.empty()) {
+        if (QTest::currentTestFailed() || mAnswers.empty()) {
             modal->close();
             return;
         }
@@ -58,71 +72,57 @@ private:
         if (modal == mLastHandled || !modal->isActiveWindow())
             return;
         mLastHandled = modal;
-        const Handler handler = mHandlers.front();
-        mHandlers.pop_front();
-        handler(modal);
+        const Answer answer = mAnswers.front();
+        mAnswers.pop_front();
+        if (const auto *function = std::get_if<1>(&answer))
+            (*function)(modal);
+        else
+            give(modal, std::get<QString>(answer));
     }
 
-    std::deque<Handler> mHandlers;
-    QPointer<QWidget> mLastHandled;
-    QTimer mTimer;
-};
+    void give(QWidget *modal, const QString &answer)
+    {
+        if (auto *input = qobject_cast<QInputDialog *>(modal)) {
+            shown << input->windowTitle() + u'|' + input->labelText();
+            input->setTextValue(answer);
+            input->accept();
+        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            shown << box->windowTitle() + u'|' + box->text();
+            answerMessageBox(box, answer);
+        } else {
+            acceptFile(modal, answer);
+        }
+    }
 
-DialogScript::Handler typeIntoInputBox(const QString &answer, QStringList *shown = nullptr)
-{
-    return [answer, shown](QWidget *widget) {
-        auto *dialog = qobject_cast<QInputDialog *>(widget);
-        QVERIFY(dialog);
-        if (shown)
-            *shown << dialog->windowTitle() + u'|' + dialog->labelText();
-        dialog->setTextValue(answer);
-        dialog->accept();
-    };
-}
-
-/** Answers a message box by clicking the button with that caption, or by a bare letter key. */
-DialogScript::Handler pressMessageButton(const QString &caption, QStringList *shown = nullptr,
-                                         Qt::Key letter = Qt::Key_unknown)
-{
-    return [caption, shown, letter](QWidget *widget) {
-        auto *box = qobject_cast<QMessageBox *>(widget);
-        QVERIFY(box);
-        if (shown)
-            *shown << box->windowTitle() + u'|' + box->text();
-        if (letter != Qt::Key_unknown) {
-            QTest::keyClick(box, letter);
+    static void answerMessageBox(QMessageBox *box, const QString &answer)
+    {
+        if (answer.size() == 1) {
+            QTest::keyClick(box, answer.at(0).toLatin1());
             return;
         }
         for (QAbstractButton *button : box->buttons()) {
-            if (button->text() == caption) {
+            if (button->text() == answer) {
                 button->click();
                 return;
             }
         }
-        QFAIL(qPrintable(QStringLiteral("no button ") + caption));
-    };
-}
+        QFAIL(qPrintable(QStringLiteral("no button ") + answer));
+    }
 
-DialogScript::Handler chooseFile(const QString &path)
-{
-    return [path](QWidget *widget) {
-        auto *dialog = qobject_cast<QFileDialog *>(widget);
-        QVERIFY(dialog);
-        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        QVERIFY(name);
-        name->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-        QVERIFY(!dialog->isVisible());
-    };
-}
+    std::deque<Answer> mAnswers;
+    QPointer<QWidget> mLastHandled;
+    QTimer mTimer;
+};
 
-/** Does an action, answering the dialogs it opens in order; every handler must be used. */
-void answering(std::initializer_list<DialogScript::Handler> handlers,
-               const std::function<void()> &action)
+/** Does an action, answering the dialogs it opens in order; returns what they showed. */
+QStringList answering(std::initializer_list<DialogScript::Answer> answers,
+                      const std::function<void()> &action)
 {
-    DialogScript script(handlers);
+    DialogScript script(answers);
     action();
-    QVERIFY(script.done());
+    if (!script.done())
+        QTest::qFail("a dialog the test answers never appeared", __FILE__, __LINE__);
+    return script.shown;
 }
 
 } // namespace
@@ -216,19 +216,15 @@ void TestForm1::linksAndUnlinksThroughRealBoxes()
     press(Qt::Key_Space);
     press(Qt::Key_Right);
     press(Qt::Key_Right);
-    QStringList shown;
-    answering({typeIntoInputBox(QStringLiteral("4"), &shown),
-               typeIntoInputBox(QStringLiteral("1"), &shown)},
-              [&] { press(Qt::Key_X); });
+    QStringList shown =
+        answering({QStringLiteral("4"), QStringLiteral("1")}, [&] { press(Qt::Key_X); });
     QCOMPARE(text("Text2"), QStringLiteral("S 3: Oeste (2, 0)"));
     QCOMPARE(mWindow->editor().store.room(1).exits[East], qint16(3));
     QCOMPARE(shown.first(), QStringLiteral("Introduzca dirección de enlace| 1 N, 2 S, 3 E, 4 W, "
                                            "5 U, 6 D, 7 Adentro, 8 Afuera, 9 NE, 10 SE, 11 SO, "
                                            "12 NO"));
     // S answers Sí without Alt.
-    answering({typeIntoInputBox(QStringLiteral("1"), &shown),
-               pressMessageButton(QString(), &shown, Qt::Key_S)},
-              [&] { press(Qt::Key_Z); });
+    shown = answering({QStringLiteral("1"), QStringLiteral("S")}, [&] { press(Qt::Key_Z); });
     QCOMPARE(shown.last(), QStringLiteral("Eliminar conexión|¿eliminar también la conexión en "
                                           "sentido contrario? (desde la otra sala)"));
     QCOMPARE(mWindow->editor().store.room(3).exits[West], qint16(0));
@@ -242,18 +238,16 @@ void TestForm1::savesAndReopensThroughTheFileDialog()
     const QString path = dir.filePath(QStringLiteral("mapa.pln"));
     press(Qt::Key_Space);
     press(Qt::Key_Down);
-    QStringList shown;
-    answering({chooseFile(path), pressMessageButton(QStringLiteral("&Aceptar"), &shown)},
-              [&] { press(Qt::Key_G, Qt::ControlModifier); });
+    QStringList shown = answering({path, QStringLiteral("&Aceptar")},
+                                  [&] { press(Qt::Key_G, Qt::ControlModifier); });
     QCOMPARE(shown.last(),
              QStringLiteral("Rumbario|Mapa %1 guardado correctamente, 2 salas").arg(path));
     QVERIFY(!mWindow->editor().store.modified);
 
     delete mWindow;
     init();
-    answering({typeIntoInputBox(QStringLiteral("1")), chooseFile(path),
-               pressMessageButton(QStringLiteral("&Aceptar"), &shown)},
-              [&] { press(Qt::Key_F2); });
+    shown = answering({QStringLiteral("1"), path, QStringLiteral("&Aceptar")},
+                      [&] { press(Qt::Key_F2); });
     QCOMPARE(shown.last(),
              QStringLiteral("Rumbario|Mapa %1 cargado correctamente.2 salas.").arg(path));
     QCOMPARE(text("Text2"), QStringLiteral("S 1: sur (1, 1)"));
@@ -294,11 +288,11 @@ void TestForm1::shortcutsFireTheirItems()
     press(Qt::Key_Space);
     press(Qt::Key_T);
     bool fileDialogShown = false;
-    DialogScript script{[&](QWidget *widget) {
-        fileDialogShown = qobject_cast<QFileDialog *>(widget) != nullptr;
-        widget->close();
-    }};
-    press(Qt::Key_A, Qt::ControlModifier);
+    answering({[&](QWidget *widget) {
+                  fileDialogShown = qobject_cast<QFileDialog *>(widget) != nullptr;
+                  widget->close();
+              }},
+              [&] { press(Qt::Key_A, Qt::ControlModifier); });
     QVERIFY(fileDialogShown);
 }
 
@@ -336,16 +330,16 @@ void TestForm1::exportsAGameThroughTheMenu()
     const QString path = dir.filePath(QStringLiteral("juego"));
     press(Qt::Key_Space);
     press(Qt::Key_Up);
-    QStringList shown;
-    answering({[&](QWidget *widget) {
-                   auto *dialog = qobject_cast<QFileDialog *>(widget);
-                   QVERIFY(dialog);
-                   QCOMPARE(dialog->nameFilters().size(), 4);
-                   dialog->selectNameFilter(QStringLiteral("ngPAWS (*.txp)"));
-                   chooseFile(path)(widget);
-               },
-               pressMessageButton(QStringLiteral("&Aceptar"), &shown)},
-              [&] { mWindow->findChild<QAction *>(QStringLiteral("MnuArcExp"))->trigger(); });
+    const QStringList shown =
+        answering({[&](QWidget *widget) {
+                       auto *dialog = qobject_cast<QFileDialog *>(widget);
+                       QVERIFY(dialog);
+                       QCOMPARE(dialog->nameFilters().size(), 4);
+                       dialog->selectNameFilter(QStringLiteral("ngPAWS (*.txp)"));
+                       acceptFile(widget, path);
+                   },
+                   QStringLiteral("&Aceptar")},
+                  [&] { mWindow->findChild<QAction *>(QStringLiteral("MnuArcExp"))->trigger(); });
     QCOMPARE(shown,
              QStringList{QStringLiteral("Rumbario|Juego exportado: %1.txp, 2 salas").arg(path)});
     QVERIFY(QFile::exists(path + QStringLiteral(".txp")));

@@ -10,6 +10,7 @@
 #include "core/codepage.h"
 #include "core/planfile.h"
 #include "core/runtimeerror.h"
+#include "support/childprocess.h"
 #include "support/scriptedservices.h"
 #include "window/descriptionentry.h"
 #include "window/keycodes.h"
@@ -20,16 +21,21 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+#include <csignal>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace rumbario;
 
@@ -327,6 +333,13 @@ private:
                 failure = file.errorString();
         } else if (word == QLatin1String("close")) {
             mEdited = Form_QueryUnload(mSession.editor);
+        } else if (word == QLatin1String("hold")) {
+            mHeld[mRest] = std::make_unique<QFile>(mRest);
+            mHeld[mRest]->open(QIODevice::ReadOnly);
+        } else if (word == QLatin1String("disk")) {
+            failure = stepOnAFullDisk(rlim_t(mArgs.value(0).toLongLong()), tail());
+        } else if (word == QLatin1String("nobody")) {
+            failure = stepWithoutNewFiles(mArgs.value(0), tail());
         } else if (word == QLatin1String("clear")) {
             services.clearLogs();
         } else {
@@ -403,6 +416,66 @@ private:
         return QStringLiteral("no such menu item");
     }
 
+    /**
+     * Plays a step in a forked copy of the editor, as its own event: what it writes to disk stays,
+     * its map and dialogs end with it. `? result` then says whether it showed a success message.
+     */
+    QString stepInChild(const std::function<bool()> &prepare, const QString &line)
+    {
+        const int outcome = runInChild([&] {
+            if (!prepare())
+                return 3;
+            if (!step(line).isEmpty())
+                return 2;
+            const QString shown = mSession.services.dialogs.join(u'\n');
+            return shown.contains(QLatin1String("correctamente")) ||
+                           shown.contains(QLatin1String("exportado:"))
+                       ? 1
+                       : 0;
+        });
+        // The copy took the answers queued for it.
+        ScriptedServices &services = mSession.services;
+        services.inputAnswers.clear();
+        services.messageAnswers.clear();
+        services.fileAnswers.clear();
+        mEdited = outcome;
+        return outcome == 0 || outcome == 1 ? QString()
+                                            : QStringLiteral("the child failed: %1").arg(outcome);
+    }
+
+    /** The step writes on a disk that is full once its files reach a size. */
+    QString stepOnAFullDisk(rlim_t size, const QString &line)
+    {
+        return stepInChild(
+            [size] {
+                // Writing past the limit fails with EFBIG, as on a full disk, instead of killing.
+                std::signal(SIGXFSZ, SIG_IGN);
+                const rlimit fileSize{size, size};
+                return setrlimit(RLIMIT_FSIZE, &fileSize) == 0;
+            },
+            line);
+    }
+
+    /** The step runs as a user who may write the folder's files but not make new ones there. */
+    QString stepWithoutNewFiles(const QString &folder, const QString &line)
+    {
+        const QDir dir(folder);
+        for (const QString &name : dir.entryList(QDir::Files))
+            QFile::setPermissions(dir.filePath(name), QFile::ReadOwner | QFile::WriteOwner |
+                                                          QFile::ReadOther | QFile::WriteOther);
+        const auto readOnly =
+            QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther;
+        QFile::setPermissions(folder, readOnly);
+        const QString failure = stepInChild(
+            [] {
+                // Root may create files anywhere: the step runs as a user who may not.
+                return geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+            },
+            line);
+        QFile::setPermissions(folder, readOnly | QFile::WriteOwner);
+        return failure;
+    }
+
     static QString writeFile(const QString &path, const QString &bytes)
     {
         QFile file(path);
@@ -476,6 +549,12 @@ private:
             return first + yesNo(QFile::exists(mArgs.value(0)));
         if (what == QLatin1String("mapname"))
             return editor.mapName;
+        if (what == QLatin1String("held"))
+            return first + heldText(mArgs.value(0));
+        if (what == QLatin1String("size"))
+            return first + QString::number(QFileInfo(mArgs.value(0)).size());
+        if (what == QLatin1String("files"))
+            return first + QDir(mArgs.value(0)).entryList(QDir::Files).join(u' ');
         if (what == QLatin1String("file"))
             return first + fileText(mArgs.value(0));
         if (what == QLatin1String("journal"))
@@ -509,6 +588,15 @@ private:
         if (!value)
             return QStringLiteral("no such check");
         return *value == mRest ? QString() : QStringLiteral("seen: [%1]").arg(*value);
+    }
+
+    /** What a file held open since an earlier step reads from its start. */
+    QString heldText(const QString &path) const
+    {
+        const auto held = mHeld.find(path);
+        if (held == mHeld.end() || !held->second->seek(0))
+            return QStringLiteral("(not held)");
+        return QString::fromLatin1(held->second->readAll());
     }
 
     static QString fileText(const QString &path)
@@ -554,6 +642,8 @@ private:
     int mFailingCall;
     bool mArmed = false;
     bool mRanOut = false;
+    /** Files opened by hold steps, to read what an old handle sees after a save. */
+    std::map<QString, std::unique_ptr<QFile>> mHeld;
 };
 
 QList<Scenario> readScenarios()

@@ -65,18 +65,14 @@ QString unescaped(QString text, const QString &folder)
         .replace(QLatin1String("$DIR"), folder);
 }
 
-const QStringList &slotNames()
-{
-    static const QStringList names = {
-        QStringLiteral("N"), QStringLiteral("NE"), QStringLiteral("E"),  QStringLiteral("SE"),
-        QStringLiteral("S"), QStringLiteral("SW"), QStringLiteral("W"),  QStringLiteral("NW"),
-        QStringLiteral("U"), QStringLiteral("D"),  QStringLiteral("IN"), QStringLiteral("OUT")};
-    return names;
-}
-
+/** An exit slot by the name the link question gives its direction: N, NE, ... SO, NO, Adentro. */
 int slotNamed(const QString &name)
 {
-    return int(slotNames().indexOf(name));
+    for (const Direction &direction : directions) {
+        if (direction.promptLabel == name)
+            return direction.slot;
+    }
+    return -1;
 }
 
 /** A key as written in a press line: one character, or <Name> with Ctrl+ and Shift+ before it. */
@@ -172,10 +168,10 @@ QStringList planText(const MapStore &store, const PlanViewport &viewport)
                          point(line.end), flag(line.oneWay, " one-way"),
                          flag(line.toOtherLevel, " other level"));
     for (const PlanScene::Stub &stub : scene.stubs)
-        text << QStringLiteral("stub %1 %2").arg(stub.from).arg(slotNames().at(stub.slot));
+        text << QStringLiteral("stub %1 %2").arg(stub.from).arg(directions[stub.slot].promptLabel);
     for (const PlanScene::Mark &mark : scene.marks)
         text << QStringLiteral("mark %1 %2%3")
-                    .arg(QString::number(mark.room), slotNames().at(mark.slot),
+                    .arg(QString::number(mark.room), directions[mark.slot].promptLabel,
                          flag(mark.broken, " broken"));
     return text;
 }

@@ -143,29 +143,31 @@ QString readText(const ReadResult &read)
         .arg(read.badRecords);
 }
 
+QString pointText(QPointF at)
+{
+    return QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
+}
+
 /** What the plan draws, one line a thing: its level, then boxes, lines, stubs and marks. */
 QStringList planText(const MapStore &store, const PlanViewport &viewport)
 {
     PlanIndex index;
     index.update(store);
     const PlanScene scene = buildPlanScene(store, index, viewport);
-    const auto point = [](QPointF at) {
-        return QStringLiteral("%1,%2").arg(at.x()).arg(at.y());
-    };
     const auto flag = [](bool set, const char *name) {
         return QLatin1String(set ? name : "");
     };
     QStringList text{QStringLiteral("level %1").arg(scene.level)};
     for (const PlanScene::Box &box : scene.boxes)
         text << QStringLiteral("box %1 at %2%3%4 %5")
-                    .arg(QString::number(box.room), point(box.center),
+                    .arg(QString::number(box.room), pointText(box.center),
                          box.stacked > 1 ? QStringLiteral(" x%1").arg(box.stacked) : QString(),
                          flag(box.current, " current"), box.label)
                     .trimmed();
     for (const PlanScene::Line &line : scene.lines)
         text << QStringLiteral("line %1-%2 %3 to %4%5%6")
-                    .arg(QString::number(line.from), QString::number(line.to), point(line.start),
-                         point(line.end), flag(line.oneWay, " one-way"),
+                    .arg(QString::number(line.from), QString::number(line.to),
+                         pointText(line.start), pointText(line.end), flag(line.oneWay, " one-way"),
                          flag(line.toOtherLevel, " other level"));
     for (const PlanScene::Stub &stub : scene.stubs)
         text << QStringLiteral("stub %1 %2").arg(stub.from).arg(directions[stub.slot].promptLabel);
@@ -260,6 +262,10 @@ private:
     }
 
     qint16 number(int i) const { return qint16(mArgs.value(i).toInt()); }
+    QPointF pointArgument(int i) const
+    {
+        return QPointF(mArgs.value(i).toDouble(), mArgs.value(i + 1).toDouble());
+    }
     /** The text after the first argument. */
     QString tail() const { return mRest.section(u' ', 1); }
 
@@ -315,6 +321,10 @@ private:
         } else if (word == QLatin1String("viewport")) {
             mViewport.center = QPointF(mArgs.value(0).toDouble(), mArgs.value(1).toDouble());
             mViewport.scale = mArgs.value(2).toDouble();
+        } else if (word == QLatin1String("zoom")) {
+            mViewport.zoomAround(pointArgument(0), mArgs.value(2).toDouble());
+        } else if (word == QLatin1String("follow")) {
+            mEdited = mViewport.keepInView(pointArgument(0));
         } else if (word == QLatin1String("click")) {
             showRoomFromPlan(mSession.editor, number(0));
         } else if (word == QLatin1String("filter")) {
@@ -545,6 +555,24 @@ private:
             return first + yesNo(QFile::exists(mArgs.value(0)));
         if (what == QLatin1String("mapname"))
             return editor.mapName;
+        if (what == QLatin1String("pixel"))
+            return mRest.section(u' ', 0, 1) + u' ' +
+                   pointText(mViewport.toPixel(pointArgument(0)));
+        if (what == QLatin1String("point"))
+            return mRest.section(u' ', 0, 1) + u' ' + pointText(mViewport.toPlan(pointArgument(0)));
+        if (what == QLatin1String("viewport"))
+            return QStringLiteral("%1 %2 %3 %4x%5")
+                .arg(pointText(mViewport.center))
+                .arg(mViewport.scale)
+                .arg(pointText(mViewport.visibleArea().topLeft()))
+                .arg(mViewport.visibleArea().width())
+                .arg(mViewport.visibleArea().height());
+        if (what == QLatin1String("at")) {
+            PlanIndex index;
+            index.update(store);
+            return mRest.section(u' ', 0, 1) + u' ' +
+                   QString::number(planRoomAt(store, index, mViewport, pointArgument(0)));
+        }
         if (what == QLatin1String("held"))
             return first + heldText(mArgs.value(0));
         if (what == QLatin1String("size"))

@@ -8,6 +8,7 @@
 #include "commands/removeconnection.h"
 #include "commands/roomcreation.h"
 #include "core/codepage.h"
+#include "core/numbers.h"
 #include "core/planfile.h"
 #include "core/runtimeerror.h"
 #include "support/childprocess.h"
@@ -141,6 +142,23 @@ QString readText(const ReadResult &read)
         .arg(QLatin1String(failure))
         .arg(read.firstBadRecord)
         .arg(read.badRecords);
+}
+
+/** A typed answer's 16-bit value: "none" when it is no number, "overflow" when it raises error 6.
+ */
+QString typedValue(const QString &answer)
+{
+    QString value;
+    try {
+        const auto converted = typedInteger16(answer);
+        value = converted ? QString::number(*converted) : QStringLiteral("none");
+    } catch (const RuntimeError &error) {
+        value = error.number() == 6 ? QStringLiteral("overflow") : error.description();
+    }
+    // Whether an answer counts as a number must agree with whether it converts to one.
+    if (isNumeric(answer) == (value == QLatin1String("none")))
+        return QStringLiteral("numeric? %1, yet %2").arg(isNumeric(answer)).arg(value);
+    return value;
 }
 
 QString pointText(QPointF at)
@@ -555,6 +573,10 @@ private:
             return first + yesNo(QFile::exists(mArgs.value(0)));
         if (what == QLatin1String("mapname"))
             return editor.mapName;
+        if (what == QLatin1String("number")) {
+            const qsizetype close = mRest.lastIndexOf(u']');
+            return mRest.left(close + 1) + u' ' + typedValue(mRest.mid(1, close - 1));
+        }
         if (what == QLatin1String("pixel"))
             return mRest.section(u' ', 0, 1) + u' ' +
                    pointText(mViewport.toPixel(pointArgument(0)));

@@ -8,6 +8,7 @@
 #include "commands/removeconnection.h"
 #include "commands/roomcreation.h"
 #include "core/codepage.h"
+#include "core/gameexport.h"
 #include "core/numbers.h"
 #include "core/planfile.h"
 #include "core/runtimeerror.h"
@@ -51,7 +52,7 @@ struct Scenario
 };
 
 /** "\0", "\t", "\r", "\n", "{blanks:N}" and "{zeros:N}" as the characters they stand for; "$DIR"
- * as the scenario's folder. */
+ * as the scenario's folder and "$DATA" as the tests' data folder. */
 QString unescaped(QString text, const QString &folder)
 {
     static const QRegularExpression runs(QStringLiteral("\\{(blanks|zeros):(\\d+)\\}"));
@@ -63,7 +64,8 @@ QString unescaped(QString text, const QString &folder)
         .replace(QLatin1String("\\t"), QLatin1String("\t"))
         .replace(QLatin1String("\\r"), QLatin1String("\r"))
         .replace(QLatin1String("\\n"), QLatin1String("\n"))
-        .replace(QLatin1String("$DIR"), folder);
+        .replace(QLatin1String("$DIR"), folder)
+        .replace(QLatin1String("$DATA"), QLatin1String(RUMBARIO_TEST_DATA));
 }
 
 /** An exit slot by the name the link question gives its direction: N, NE, ... SO, NO, Adentro. */
@@ -159,6 +161,31 @@ QString typedValue(const QString &answer)
     if (isNumeric(answer) == (value == QLatin1String("none")))
         return QStringLiteral("numeric? %1, yet %2").arg(isNumeric(answer)).arg(value);
     return value;
+}
+
+/**
+ * Where the map written as a game differs from a golden file, in the format its extension names
+ * and with its base name as the title: "same" when nowhere.
+ */
+QString exportDifference(const MapStore &store, const QString &golden)
+{
+    const QFileInfo name(golden);
+    QFile file(golden);
+    const auto format = std::find_if(
+        gameFormats().begin(), gameFormats().end(),
+        [&name](const GameFormatInfo &info) { return info.extension == name.suffix(); });
+    if (!file.open(QIODevice::ReadOnly) || format == gameFormats().end())
+        return QStringLiteral("(no golden file of a game format)");
+    const QByteArray expected = file.readAll();
+    const QByteArray written = exportGameSource(store, format->format, name.completeBaseName());
+    qsizetype same = 0;
+    while (same < written.size() && same < expected.size() && written[same] == expected[same])
+        ++same;
+    if (same == written.size() && same == expected.size())
+        return QStringLiteral("same");
+    return QStringLiteral("from byte %1: %2")
+        .arg(same)
+        .arg(QString::fromUtf8(written.mid(same, 80)));
 }
 
 QString pointText(QPointF at)
@@ -332,9 +359,11 @@ private:
             mBytes += encoding == QLatin1String("bom")    ? QByteArray("\xEF\xBB\xBF")
                       : encoding == QLatin1String("utf8") ? tail().toUtf8()
                                                           : toWindows1252(tail());
-        } else if (word == QLatin1String("read")) {
+        } else if (word == QLatin1String("read") || word == QLatin1String("open")) {
             // As an open reads the file, without its dialogs and view.
-            mRead = readPlanBytes(store, std::exchange(mBytes, QByteArray()));
+            mRead = word == QLatin1String("open")
+                        ? readPlanFile(store, mRest)
+                        : readPlanBytes(store, std::exchange(mBytes, QByteArray()));
             store.setRoomCount(store.tableSize());
         } else if (word == QLatin1String("viewport")) {
             mViewport.center = QPointF(mArgs.value(0).toDouble(), mArgs.value(1).toDouble());
@@ -577,6 +606,8 @@ private:
             const qsizetype close = mRest.lastIndexOf(u']');
             return mRest.left(close + 1) + u' ' + typedValue(mRest.mid(1, close - 1));
         }
+        if (what == QLatin1String("export"))
+            return first + exportDifference(store, mArgs.value(0));
         if (what == QLatin1String("pixel"))
             return mRest.section(u' ', 0, 1) + u' ' +
                    pointText(mViewport.toPixel(pointArgument(0)));

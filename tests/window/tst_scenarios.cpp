@@ -194,10 +194,8 @@ QString pointText(QPointF at)
 }
 
 /** What the plan draws, one line a thing: its level, then boxes, lines, stubs and marks. */
-QStringList planText(const MapStore &store, const PlanViewport &viewport)
+QStringList planText(const MapStore &store, const PlanIndex &index, const PlanViewport &viewport)
 {
-    PlanIndex index;
-    index.update(store);
     const PlanScene scene = buildPlanScene(store, index, viewport);
     const auto flag = [](bool set, const char *name) {
         return QLatin1String(set ? name : "");
@@ -620,11 +618,14 @@ private:
                 .arg(pointText(mViewport.visibleArea().topLeft()))
                 .arg(mViewport.visibleArea().width())
                 .arg(mViewport.visibleArea().height());
-        if (what == QLatin1String("at")) {
-            PlanIndex index;
-            index.update(store);
+        if (what == QLatin1String("at"))
             return mRest.section(u' ', 0, 1) + u' ' +
-                   QString::number(planRoomAt(store, index, mViewport, pointArgument(0)));
+                   QString::number(planRoomAt(store, updatedIndex(), mViewport, pointArgument(0)));
+        if (what == QLatin1String("index")) {
+            const bool changed = mIndex.update(store);
+            return QStringLiteral("%1 %2")
+                .arg(QLatin1String(changed ? "changed" : "same"))
+                .arg(mIndex.roomCount());
         }
         if (what == QLatin1String("held"))
             return first + heldText(mArgs.value(0));
@@ -660,7 +661,7 @@ private:
         if (what == QLatin1String("events"))
             return checkLog(services.events);
         if (what == QLatin1String("plan"))
-            return compareWithFollowingLines(planText(mSession.store, mViewport));
+            return compareWithFollowingLines(planText(mSession.store, updatedIndex(), mViewport));
         const std::optional<QString> value = seen(what);
         if (!value)
             return QStringLiteral("no such check");
@@ -716,9 +717,17 @@ private:
     ReadResult mRead;
     /** Where the plan looks: 400 x 200 pixels, 40 pixels a room, at the origin unless moved. */
     PlanViewport mViewport{QPointF(0, 0), 40.0, QSizeF(400, 200)};
+    mutable PlanIndex mIndex;
     int mFailingCall;
     bool mArmed = false;
     bool mRanOut = false;
+    /** The plan's index, brought up to date before each check of the plan, as the view does. */
+    const PlanIndex &updatedIndex() const
+    {
+        mIndex.update(mSession.store);
+        return mIndex;
+    }
+
     /** Files opened by hold steps, to read what an old handle sees after a save. */
     std::map<QString, std::unique_ptr<QFile>> mHeld;
 };

@@ -90,10 +90,7 @@ void playRandomAction(Session &session, QRandomGenerator &random, const QString 
         session.press(directionKeys[random.bounded(11)]);
         break;
     }
-    services.inputAnswers.clear();
-    services.messageAnswers.clear();
-    services.fileAnswers.clear();
-    services.unanswered = 0;
+    services.forgetAnswers();
 }
 
 } // namespace

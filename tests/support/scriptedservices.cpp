@@ -115,6 +115,14 @@ void ScriptedServices::endProgram()
     ended = true;
 }
 
+void ScriptedServices::forgetAnswers()
+{
+    messageAnswers.clear();
+    inputAnswers.clear();
+    fileAnswers.clear();
+    unanswered = 0;
+}
+
 Session::Session()
 {
     Form_Load(editor);
@@ -125,12 +133,6 @@ Session::~Session()
 {
     if (services.unanswered > 0)
         QTest::qFail("the editor asked a question the test left unanswered", __FILE__, __LINE__);
-}
-
-void Session::pressLetters(const char *letters)
-{
-    for (const char *c = letters; *c; ++c)
-        press(*c == ' ' ? 32 : *c);
 }
 
 void Session::press(int keyCode, int shift)

@@ -54,6 +54,8 @@ public:
     void mapChanged() override { ++mapChanges; }
 
     int beeps() const { return int(events.count(QStringLiteral("beep"))); }
+    /** Forgets the answers queued and not taken, and the questions left unanswered. */
+    void forgetAnswers();
     void clearLogs()
     {
         dialogs.clear();
@@ -83,7 +85,6 @@ struct Session
     MapStore &store = editor.store;
 
     void press(int keyCode, int shift = 0);
-    void pressLetters(const char *letters);
     /** Appends rooms 2..count with no exits, at (0, 0, 0). */
     void addRooms(int count);
     /** Sets an exit in the table and, for the current room, in the working copy too. */

@@ -485,10 +485,7 @@ private:
                        : 0;
         });
         // The copy took the answers queued for it.
-        ScriptedServices &services = mSession.services;
-        services.inputAnswers.clear();
-        services.messageAnswers.clear();
-        services.fileAnswers.clear();
+        mSession.services.forgetAnswers();
         mEdited = outcome;
         return outcome == 0 || outcome == 1 ? QString()
                                             : QStringLiteral("the child failed: %1").arg(outcome);

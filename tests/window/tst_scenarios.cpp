@@ -21,19 +21,23 @@
 #include "window/planmodel.h"
 #include "window/roomview.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <tuple>
 
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -186,6 +190,60 @@ QString exportDifference(const MapStore &store, const QString &golden)
     return QStringLiteral("from byte %1: %2")
         .arg(same)
         .arg(QString::fromUtf8(written.mid(same, 80)));
+}
+
+/**
+ * What a revert must bring back: the plan file's bytes, the rooms as stored (with the blanks the
+ * file trims), and what the file does not hold.
+ */
+using MapState =
+    std::tuple<QByteArray, QVector<Room>, QVector<Coordinates>, Coordinates, qint16, qint16, Room>;
+
+MapState stateOf(const MapStore &store)
+{
+    QBuffer plan;
+    plan.open(QIODevice::WriteOnly);
+    writePlanRecords(store, plan);
+    return {plan.data(),     store.Lista,       store.coordinates,    store.coordinateBase,
+            store.roomCount, store.currentRoom, store.currentRoomCopy};
+}
+
+/** One user action chosen at random, as the steps and answers of a scenario. */
+QStringList randomAction(QRandomGenerator &random, int rooms)
+{
+    const auto number = [&random](int low, int high) {
+        return QString::number(random.bounded(low, high + 1));
+    };
+    const auto yesOrNo = [&random] {
+        return QLatin1String(random.bounded(2) ? "> message Yes" : "> message No");
+    };
+    const auto pick = [&random](const char *letters) {
+        return QString(QChar::fromLatin1(letters[random.bounded(int(std::strlen(letters)))]));
+    };
+    switch (random.bounded(12)) {
+    case 0:
+        return {QStringLiteral("press <Space>")};
+    case 1:
+        return {QStringLiteral("press T"), QStringLiteral("type Sala ") + number(1, 999)};
+    case 2: // a link, sometimes to a room that does not exist, which the recovery clears
+        return {"> input " + number(0, 13), "> input " + number(1, rooms + 2),
+                "> input " + pick("NSEWUD"), yesOrNo(), QStringLiteral("press X")};
+    case 3:
+        return {"> input " + number(1, 3), QStringLiteral("> input "), yesOrNo(),
+                QStringLiteral("press Z")};
+    case 4:
+        return {QStringLiteral("> message Yes"), QStringLiteral("press <Delete>")};
+    case 5:
+        return {"> input " + number(-9, 9), "> input " + number(-9, 9), "> input " + number(-9, 9),
+                QStringLiteral("press <F3>")};
+    case 6:
+        if (random.bounded(4) == 0)
+            return {QStringLiteral("> input 1"), QStringLiteral("> file $DIR/mapa.pln"),
+                    QStringLiteral("press <F2>")};
+        [[fallthrough]];
+    default:
+        return {"press " + pick("UIESNWYQADF")};
+    }
 }
 
 QString pointText(QPointF at)
@@ -391,6 +449,8 @@ private:
             failure = stepOnAFullDisk(rlim_t(mArgs.value(0).toLongLong()), tail());
         } else if (word == QLatin1String("nobody")) {
             failure = stepWithoutNewFiles(mArgs.value(0), tail());
+        } else if (word == QLatin1String("random")) {
+            failure = playRandomly(mArgs.value(0).toInt(), mArgs.value(1).toUInt());
         } else if (word == QLatin1String("clear")) {
             services.clearLogs();
         } else {
@@ -399,6 +459,44 @@ private:
         // Changes made here directly are one action each, as the editor's own are.
         store.endAction();
         return failure;
+    }
+
+    /**
+     * Plays random actions, then reverts every journal entry in reverse order and re-applies them
+     * all: each must give back the state its action left.
+     */
+    QString playRandomly(int actions, quint32 seed)
+    {
+        QRandomGenerator random(seed);
+        MapStore &store = mSession.store;
+        std::vector<MapState> states{stateOf(store)};
+        for (int action = 0; action < actions; ++action) {
+            for (const QString &line : randomAction(random, store.roomCount)) {
+                const QString failure = step(line);
+                if (!failure.isEmpty())
+                    return line + QStringLiteral(": ") + failure;
+            }
+            mSession.services.forgetAnswers();
+            const size_t entries = store.journal.entries().size();
+            if (entries > states.size())
+                return QStringLiteral("action %1 made more than one journal entry").arg(action);
+            if (entries == states.size())
+                states.push_back(stateOf(store));
+        }
+        const std::vector<JournalEntry> entries = store.journal.entries();
+        for (size_t entry = entries.size(); entry-- > 0;) {
+            store.revert(entries[entry]);
+            if (stateOf(store) != states[entry])
+                return QStringLiteral("reverting %1 does not give back the map before it")
+                    .arg(entries[entry].label);
+        }
+        for (size_t entry = 0; entry < entries.size(); ++entry) {
+            store.reapply(entries[entry]);
+            if (stateOf(store) != states[entry + 1])
+                return QStringLiteral("re-applying %1 does not give back the map after it")
+                    .arg(entries[entry].label);
+        }
+        return QString();
     }
 
     QString press()

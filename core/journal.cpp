@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journal.h"
 
+#include <algorithm>
 #include <new>
 
 namespace rumbario {
@@ -20,11 +21,40 @@ void Journal::record(Change change) noexcept
     try {
         mOpen.changes.push_back(std::move(change));
     } catch (const std::bad_alloc &) {
-        mEntries.clear();
+        forgetHistory();
         mOpen.changes.clear();
         mOpenIncomplete = true;
     }
 }
+
+void Journal::forgetHistory() noexcept
+{
+    mEntries.clear();
+    mDone = 0;
+    mSaved = -1;
+}
+
+namespace {
+
+bool changesTheMap(const JournalEntry &entry)
+{
+    return std::any_of(entry.changes.begin(), entry.changes.end(), [](const Change &change) {
+        return !std::holds_alternative<CurrentRoomChange>(change) &&
+               !std::holds_alternative<NameChange>(change);
+    });
+}
+
+/** The room the action started in: before its first move, or where it still is. */
+qint16 startRoomOf(const JournalEntry &entry, qint16 currentRoom)
+{
+    for (const Change &change : entry.changes) {
+        if (const auto *move = std::get_if<CurrentRoomChange>(&change))
+            return move->room.before;
+    }
+    return currentRoom;
+}
+
+} // namespace
 
 void Journal::note(const QString &label, ModifiedEffect effect)
 {
@@ -32,13 +62,21 @@ void Journal::note(const QString &label, ModifiedEffect effect)
     mEffect = effect;
 }
 
-ModifiedEffect Journal::close()
+ModifiedEffect Journal::close(qint16 currentRoom)
 {
-    try {
-        if (!mOpen.changes.empty() && !mOpenIncomplete)
+    if (!mOpenIncomplete && changesTheMap(mOpen)) {
+        mOpen.startRoom = startRoomOf(mOpen, currentRoom);
+        mOpen.endRoom = currentRoom;
+        // A new action drops what was undone; the saved map may have been among it.
+        if (mSaved > std::ptrdiff_t(mDone))
+            mSaved = -1;
+        mEntries.resize(mDone);
+        try {
             mEntries.push_back(std::move(mOpen));
-    } catch (const std::bad_alloc &) {
-        mEntries.clear();
+            ++mDone;
+        } catch (const std::bad_alloc &) {
+            forgetHistory();
+        }
     }
     mOpen = JournalEntry();
     mOpenIncomplete = false;
@@ -50,6 +88,8 @@ ModifiedEffect Journal::close()
 void Journal::clear()
 {
     mEntries.clear();
+    mDone = 0;
+    mSaved = 0;
     mOpen = JournalEntry();
     mOpenIncomplete = false;
     mEffect = ModifiedEffect::Leave;

@@ -8,6 +8,7 @@
 #include <QVector>
 
 #include <array>
+#include <cstddef>
 #include <memory>
 #include <variant>
 #include <vector>
@@ -88,6 +89,12 @@ struct CurrentRoomChange
     Step<qint16> room;
 };
 
+/** The file the map belongs to changed, as an open or a save to another file does. */
+struct NameChange
+{
+    Step<QString> name;
+};
+
 /** Both tables replaced at once, as an open does. */
 struct TablesChange
 {
@@ -95,7 +102,7 @@ struct TablesChange
 };
 
 using Change = std::variant<RoomChange, CoordinatesChange, TableSizeChange, RoomCountChange,
-                            BaseChange, CurrentRoomChange, TablesChange>;
+                            BaseChange, CurrentRoomChange, NameChange, TablesChange>;
 
 /** What a user action does to the modified mark when it ends. */
 enum class ModifiedEffect { Leave, Mark, Clear };
@@ -105,11 +112,18 @@ struct JournalEntry
 {
     QString label;
     std::vector<Change> changes;
+    /** The current room when the action started and when it ended. */
+    qint16 startRoom = 0;
+    qint16 endRoom = 0;
 };
 
 /**
  * The change journal: every change of the map, with its old and new value, grouped into one
  * entry per user action, and a revision that grows with every change applied to the map.
+ *
+ * The entries of actions that changed the map are the history that undo walks: the first done()
+ * are done, the rest were undone and can be redone until a new action drops them. An action that
+ * only went to another room, or only named the map's file, leaves no entry.
  */
 class Journal
 {
@@ -121,23 +135,46 @@ public:
     void record(Change change) noexcept;
     /** Names the action being recorded and says what it does to the modified mark. */
     void note(const QString &label, ModifiedEffect effect);
-    /** Closes the open entry; returns its effect on the modified mark. */
-    ModifiedEffect close();
+    /**
+     * Closes the open entry, the action having ended in currentRoom; returns its effect on the
+     * modified mark.
+     */
+    ModifiedEffect close(qint16 currentRoom);
     /** Counts a change made to the map outside of recording: a revert or a re-apply. */
     void count() { ++mRevision; }
     /** Forgets every entry: the map as it is now is where history starts. */
     void clear();
 
+    /** The map as it is now is the one last saved or opened. */
+    void markSaved() { mSaved = std::ptrdiff_t(mDone); }
+    bool atSaved() const { return mSaved == std::ptrdiff_t(mDone); }
+    /** The entry an undo would revert and the one a redo would apply, or nothing. */
+    const JournalEntry *undoable() const { return mDone > 0 ? &mEntries[mDone - 1] : nullptr; }
+    const JournalEntry *redoable() const
+    {
+        return mDone < mEntries.size() ? &mEntries[mDone] : nullptr;
+    }
+    /** Moves through the history by the entry the map has just reverted or re-applied. */
+    void stepBack() { --mDone; }
+    void stepForward() { ++mDone; }
+
     const std::vector<JournalEntry> &entries() const { return mEntries; }
+    size_t done() const { return mDone; }
     quint64 revision() const { return mRevision; }
 
 private:
+    /** What running out of memory costs: the history, never the map. */
+    void forgetHistory() noexcept;
+
     std::vector<JournalEntry> mEntries;
     JournalEntry mOpen;
     /** The open entry lost changes to a lack of memory: it cannot be reverted. */
     bool mOpenIncomplete = false;
     ModifiedEffect mEffect = ModifiedEffect::Leave;
     quint64 mRevision = 0;
+    size_t mDone = 0;
+    /** How many entries were done when the map was last saved or opened; -1: none is. */
+    std::ptrdiff_t mSaved = 0;
 };
 
 } // namespace rumbario

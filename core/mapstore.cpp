@@ -144,6 +144,14 @@ void MapStore::replaceTables(MapTables tables)
     journal.record(TablesChange{{std::move(before), std::move(after)}});
 }
 
+void MapStore::setMapName(const QString &name)
+{
+    if (name == mapName)
+        return;
+    journal.record(NameChange{{mapName, name}});
+    mapName = name;
+}
+
 void MapStore::noteAction(const QString &label, ModifiedEffect effect)
 {
     journal.note(label, effect);
@@ -151,12 +159,13 @@ void MapStore::noteAction(const QString &label, ModifiedEffect effect)
 
 void MapStore::endAction()
 {
-    switch (journal.close()) {
+    switch (journal.close(currentRoom)) {
     case ModifiedEffect::Mark:
         modified = true;
         break;
     case ModifiedEffect::Clear:
         modified = false;
+        journal.markSaved();
         break;
     case ModifiedEffect::Leave:
         break;
@@ -193,6 +202,7 @@ void MapStore::apply(const Change &change, bool forward)
                    [&](const RoomCountChange &c) { roomCount = either(c.count, forward); },
                    [&](const BaseChange &c) { coordinateBase = either(c.base, forward); },
                    [&](const CurrentRoomChange &c) { currentRoom = either(c.room, forward); },
+                   [&](const NameChange &c) { mapName = either(c.name, forward); },
                    [&](const TablesChange &c) {
                        const MapTables &tables = *either(c.tables, forward);
                        Lista = tables.rooms;
@@ -203,20 +213,49 @@ void MapStore::apply(const Change &change, bool forward)
     journal.count();
 }
 
+bool MapStore::undo()
+{
+    const JournalEntry *entry = journal.undoable();
+    if (!entry)
+        return false;
+    revert(*entry);
+    journal.stepBack();
+    modified = !journal.atSaved();
+    return true;
+}
+
+bool MapStore::redo()
+{
+    const JournalEntry *entry = journal.redoable();
+    if (!entry)
+        return false;
+    reapply(*entry);
+    journal.stepForward();
+    modified = !journal.atSaved();
+    return true;
+}
+
 void MapStore::revert(const JournalEntry &entry)
 {
     for (auto change = entry.changes.rbegin(); change != entry.changes.rend(); ++change)
         apply(*change, false);
-    if (currentRoom >= 1 && currentRoom <= Lista.size())
-        currentRoomCopy = Lista[currentRoom - 1];
+    returnTo(entry.startRoom);
 }
 
 void MapStore::reapply(const JournalEntry &entry)
 {
     for (const Change &change : entry.changes)
         apply(change, true);
-    if (currentRoom >= 1 && currentRoom <= Lista.size())
-        currentRoomCopy = Lista[currentRoom - 1];
+    returnTo(entry.endRoom);
+}
+
+void MapStore::returnTo(qint16 room)
+{
+    if (room != currentRoom) {
+        currentRoom = room;
+        journal.count();
+    }
+    currentRoomCopy = Lista[currentRoom - 1];
 }
 
 } // namespace rumbario

@@ -30,6 +30,8 @@ struct MapStore
     /** One column per room; after the last room is deleted it keeps one column more. */
     QVector<Coordinates> coordinates;
     Coordinates coordinateBase{};
+    /** The file the map was last opened from or saved to. */
+    QString mapName;
     Flag modified;
     Journal journal;
 
@@ -54,18 +56,26 @@ struct MapStore
     void storeCurrentRoom();
     /** Puts new tables in place of the old ones: what an open does. */
     void replaceTables(MapTables tables);
+    void setMapName(const QString &name);
 
     /** Names the user action in progress and what it does to the modified mark when it ends. */
     void noteAction(const QString &label, ModifiedEffect effect);
     /** Ends the user action: its changes become one journal entry, and modified is set here. */
     void endAction();
 
-    /** Undoes an entry's changes, last first; the journal keeps it. */
-    void revert(const JournalEntry &entry);
-    /** Applies an entry's changes again, first first. */
-    void reapply(const JournalEntry &entry);
+    /**
+     * Reverts the newest action of the history and goes back to the room where it started; false
+     * when there is none. The map is modified unless it is back where it was saved or opened.
+     */
+    bool undo();
+    /** Applies the oldest action undone again and goes to the room where it ended. */
+    bool redo();
 
 private:
+    void revert(const JournalEntry &entry);
+    void reapply(const JournalEntry &entry);
+    /** Makes a room current after a revert or a re-apply, with its working copy. */
+    void returnTo(qint16 room);
     void apply(const Change &change, bool forward);
     void resizeTable(bool columns, qsizetype size);
 };

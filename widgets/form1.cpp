@@ -6,6 +6,7 @@
 #include "planview.h"
 #include "twips.h"
 #include "window/descriptionentry.h"
+#include "window/history.h"
 #include "window/keyhandler.h"
 #include "window/menutable.h"
 #include "window/openandsave.h"
@@ -230,7 +231,7 @@ void Form1::buildMenus()
         for (const MenuItem &item : menu.items) {
             QAction *action = qmenu->addAction(item.caption);
             action->setObjectName(QString::fromLatin1(item.objectName));
-            action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
+            action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(item.shortcut)));
             action->setShortcutContext(Qt::WindowShortcut);
             connect(action, &QAction::triggered, this,
                     [this, &item] { runMenuItem(mEditor, item); });
@@ -243,10 +244,17 @@ bool Form1::isMenuShortcut(const QKeyEvent *event) const
 {
     const QKeySequence pressed(event->keyCombination());
     for (const QAction *action : mActions) {
-        if (!action->shortcut().isEmpty() && action->shortcut() == pressed)
+        if (action->shortcuts().contains(pressed))
             return true;
     }
     return false;
+}
+
+bool Form1::isHistoryShortcut(const QKeyEvent *event) const
+{
+    const QKeySequence pressed(event->keyCombination());
+    return mActions.value(QString::fromLatin1(undoItemName))->shortcuts().contains(pressed) ||
+           mActions.value(QString::fromLatin1(redoItemName))->shortcuts().contains(pressed);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -262,7 +270,7 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     // Menu shortcuts win over the boxes' own keys (Ctrl+A would select all): leaving the
     // override unaccepted lets the shortcut fire.
     if (event->type() == QEvent::ShortcutOverride)
-        return isMenuShortcut(key);
+        return isMenuShortcut(key) && !(watched == mText1 && isHistoryShortcut(key));
     if (watched == mText1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         Text1_KeyDown(mEditor, virtualKeyCode(key->key()), modifierMask(key->modifiers()));
         return true;
@@ -324,6 +332,12 @@ void Form1::setMenuCaption(const QString &itemName, const QString &caption)
 {
     if (QAction *action = mActions.value(itemName))
         action->setText(caption);
+}
+
+void Form1::setMenuEnabled(const QString &itemName, bool enabled)
+{
+    if (QAction *action = mActions.value(itemName))
+        action->setEnabled(enabled);
 }
 
 void Form1::showHelp()

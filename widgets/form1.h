@@ -38,6 +38,7 @@ public:
     void giveFocus(Control control) override;
     void beep() override;
     void setMenuCaption(const QString &itemName, const QString &caption) override;
+    void setMenuEnabled(const QString &itemName, bool enabled) override;
     void showHelp() override;
     void closeMainWindow() override;
     void endProgram() override;
@@ -55,6 +56,8 @@ private:
     void buildMenus();
     void placePlanView();
     bool isMenuShortcut(const QKeyEvent *event) const;
+    /** Undo and redo: in the description box they act on the text being typed. */
+    bool isHistoryShortcut(const QKeyEvent *event) const;
     QPlainTextEdit *box(TextBox box) const;
 
     Editor mEditor;

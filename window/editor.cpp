@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor.h"
 
+#include "history.h"
 #include "menutable.h"
 #include "roomview.h"
 
@@ -12,11 +13,12 @@ void Form_Load(Editor &editor)
     store.replaceTables(resetTables());
     store.setCoordinateBase({0, 0, 0});
     store.blankRoom = Room::blank();
-    editor.mapName = QStringLiteral("Mapa1");
+    editor.store.setMapName(QStringLiteral("Mapa1"));
     store.setRoomCount(1);
     store.selectRoom(1);
     // The fresh map is where the history of this run begins.
     store.journal.clear();
+    showHistory(editor);
     editor.creationMode = false;
     editor.showCoordinates = true;
     showRoom(editor);

@@ -24,7 +24,6 @@ struct Editor
      */
     Flag textEntryPending;
     Flag exitAfterSave;
-    QString mapName;
     /** The last file opened that could not be read whole, until its original is kept aside. */
     QString unreadPlan;
     /** Offered again as the answer of the next text search. */
@@ -32,6 +31,9 @@ struct Editor
     FileDialogSettings CommonDialog1;
     /** The export dialog keeps its own file name, apart from the plan file's. */
     FileDialogSettings exportDialog;
+    /** The Edit menu's captions as the window shows them. */
+    QString shownUndoCaption;
+    QString shownRedoCaption;
 };
 
 /** Start-up: the fresh map of one room, the window members' start values, room 1 shown. */

@@ -40,7 +40,7 @@ void exportChosenFile(Editor &editor)
     QString path = dialog.fileName;
     if (QFileInfo(path).suffix().isEmpty())
         path += u'.' + format.extension;
-    const QString title = QFileInfo(editor.mapName).completeBaseName();
+    const QString title = QFileInfo(editor.store.mapName).completeBaseName();
     const QByteArray source = exportGameSource(editor.store, format.format,
                                                title.isEmpty() ? QStringLiteral("Mapa1") : title);
     const QString failure = saveSafely(

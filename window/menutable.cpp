@@ -4,6 +4,7 @@
 
 #include "editor.h"
 #include "gameexportcommand.h"
+#include "history.h"
 #include "keycodes.h"
 #include "keyhandler.h"
 #include "openandsave.h"
@@ -29,6 +30,12 @@ std::vector<Menu> buildMenuTable()
              {"MnuArcSal", caption("Salir (Alt-f4)"), "", A::Exit, 0},
              // No shortcut: every Ctrl+letter already means that letter's key.
              {"MnuArcExp", caption("&Exportar juego..."), "", A::Export, 0},
+         }},
+        {"MnuEdi",
+         caption("&Edición"),
+         {
+             {undoItemName, caption("&Deshacer"), "Ctrl+Z", A::Undo, 0},
+             {redoItemName, caption("&Rehacer"), "Ctrl+Y; Ctrl+Shift+Z", A::Redo, 0},
          }},
         {"MnuOpc",
          caption("&Opciones"),
@@ -86,6 +93,12 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::Export:
         exportGame(editor);
+        break;
+    case MenuAction::Undo:
+        undoLastAction(editor);
+        break;
+    case MenuAction::Redo:
+        redoLastAction(editor);
         break;
     }
 }

@@ -9,14 +9,14 @@ namespace rumbario {
 
 struct Editor;
 
-enum class MenuAction { SendKey, Open, Save, Exit, ToggleCoordinates, Export };
+enum class MenuAction { SendKey, Open, Save, Exit, ToggleCoordinates, Export, Undo, Redo };
 
 /** One item of the menu bar; its caption's "&" marks the access key. */
 struct MenuItem
 {
     const char *objectName;
     QString caption;
-    /** In the portable form of a key sequence ("Ctrl+A", "F7"), or empty. */
+    /** In the portable form of key sequences ("Ctrl+A", "F7", "Ctrl+Y; Ctrl+Shift+Z"), or empty. */
     const char *shortcut;
     MenuAction action;
     int keyCode;

@@ -50,12 +50,12 @@ void reportRead(Editor &editor, const ReadResult &result)
     QString text;
     if (!result.openError.isEmpty()) {
         text = QStringLiteral("No se pudo abrir el mapa %1: %2.")
-                   .arg(editor.mapName, result.openError);
+                   .arg(editor.store.mapName, result.openError);
     } else if (result.failure == ReadFailure::Other) {
         text = QStringLiteral("No se pudo leer todo el mapa %1: %2. %3")
-                   .arg(editor.mapName, whatWasLost(result), roomsShown(rooms));
+                   .arg(editor.store.mapName, whatWasLost(result), roomsShown(rooms));
     } else {
-        text = QStringLiteral("Mapa ") + editor.mapName +
+        text = QStringLiteral("Mapa ") + editor.store.mapName +
                QStringLiteral(" cargado correctamente.") + QString::number(rooms) +
                QStringLiteral(" salas.");
     }
@@ -65,10 +65,11 @@ void reportRead(Editor &editor, const ReadResult &result)
 void loadChosenFile(Editor &editor)
 {
     MapStore &store = editor.store;
-    const ReadResult result = readPlanFile(store, editor.mapName);
-    editor.unreadPlan = result.incomplete() ? editor.mapName : QString();
+    const ReadResult result = readPlanFile(store, editor.store.mapName);
+    editor.unreadPlan = result.incomplete() ? editor.store.mapName : QString();
     // As read, the map matches the file.
-    store.noteAction(QStringLiteral("apertura de %1").arg(editor.mapName), ModifiedEffect::Clear);
+    store.noteAction(QStringLiteral("apertura de %1").arg(editor.store.mapName),
+                     ModifiedEffect::Clear);
     // After a failed read too, the editor goes on with what was read, room 1 current. That is
     // settled before the message, so that a failure to show it cannot leave the count behind.
     store.setRoomCount(store.tableSize());
@@ -80,9 +81,10 @@ void loadChosenFile(Editor &editor)
 /** Before the first save over a file that could not be read whole, its original is kept. */
 bool keepsWhatWasNotRead(Editor &editor)
 {
-    if (editor.unreadPlan.isEmpty() || QFileInfo(editor.unreadPlan) != QFileInfo(editor.mapName))
+    if (editor.unreadPlan.isEmpty() ||
+        QFileInfo(editor.unreadPlan) != QFileInfo(editor.store.mapName))
         return true;
-    if (!keepOriginalBeside(editor.mapName).isEmpty())
+    if (!keepOriginalBeside(editor.store.mapName).isEmpty())
         return false;
     editor.unreadPlan.clear();
     return true;
@@ -113,8 +115,8 @@ void openPlan(Editor &editor)
                                      true, editor.services.programFolder());
         if (!editor.services.runFileDialog(FileDialogMode::Open, editor.CommonDialog1))
             return;
-        editor.mapName = editor.CommonDialog1.fileName;
-        if (editor.mapName.isEmpty()) {
+        editor.store.setMapName(editor.CommonDialog1.fileName);
+        if (editor.store.mapName.isEmpty()) {
             editor.services.setText(TextBox::Text2, QStringLiteral("Proceso de carga cancelado"));
             return;
         }
@@ -128,9 +130,9 @@ void savePlan(Editor &editor)
         editor.CommonDialog1.prepare(planFilter, false, editor.services.programFolder());
         if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
             return;
-        editor.mapName = editor.CommonDialog1.fileName;
-        if (keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.mapName)) {
-            editor.services.messageBox(QStringLiteral("Mapa ") + editor.mapName +
+        editor.store.setMapName(editor.CommonDialog1.fileName);
+        if (keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.store.mapName)) {
+            editor.services.messageBox(QStringLiteral("Mapa ") + editor.store.mapName +
                                            QStringLiteral(" guardado correctamente, ") +
                                            QString::number(editor.store.roomCount) +
                                            QStringLiteral(" salas"),

@@ -2,6 +2,7 @@
 #include "useraction.h"
 
 #include "editor.h"
+#include "history.h"
 
 namespace rumbario {
 
@@ -26,8 +27,10 @@ void end(Editor &editor, quint64 revision)
         return;
     try {
         editor.services.mapChanged();
+        showHistory(editor);
     } catch (const std::bad_alloc &) {
-        // The plan catches up at its next repaint.
+        // The map is whole; the plan and the Edit menu catch up after the next action.
+        reportQuietly(editor, RuntimeError::outOfMemory());
     }
 }
 

@@ -104,6 +104,12 @@ void ScriptedServices::setMenuCaption(const QString &itemName, const QString &ca
     events << QStringLiteral("caption %1=%2").arg(itemName, caption);
 }
 
+void ScriptedServices::setMenuEnabled(const QString &itemName, bool enabled)
+{
+    call();
+    events << QStringLiteral("enabled %1=%2").arg(itemName, QLatin1String(enabled ? "yes" : "no"));
+}
+
 void ScriptedServices::closeMainWindow()
 {
     events << QStringLiteral("close");

@@ -47,6 +47,7 @@ public:
     void giveFocus(Control control) override;
     void beep() override { events << QStringLiteral("beep"); }
     void setMenuCaption(const QString &itemName, const QString &caption) override;
+    void setMenuEnabled(const QString &itemName, bool enabled) override;
     void showHelp() override { events << QStringLiteral("help"); }
     void closeMainWindow() override;
     void endProgram() override;

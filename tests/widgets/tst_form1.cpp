@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -140,6 +141,7 @@ private slots:
     void helpWindowShowsTheReference();
     void shortcutsFireTheirItems();
     void planFollowsTheKeyboard();
+    void undoesAndRedoesWithTheKeysAndTheEditMenu();
 
 private:
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -332,6 +334,37 @@ void TestForm1::planFollowsTheKeyboard()
     QTest::mouseClick(plan, Qt::LeftButton, {}, viewport.toPixel(QPointF(0, 0)).toPoint());
     QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (0, 0)"));
     QCOMPARE(QApplication::focusWidget(), mPicture1);
+}
+
+void TestForm1::undoesAndRedoesWithTheKeysAndTheEditMenu()
+{
+    QCOMPARE(mWindow->menuBar()->actions().at(1)->text(), QStringLiteral("&Edición"));
+    auto *undo = mWindow->findChild<QAction *>(QStringLiteral("MnuEdiDes"));
+    auto *redo = mWindow->findChild<QAction *>(QStringLiteral("MnuEdiReh"));
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    const qint16 &rooms = mWindow->editor().store.roomCount;
+    press(Qt::Key_Space);
+    press(Qt::Key_Right);
+    QCOMPARE(undo->text(), QStringLiteral("&Deshacer creación de la sala 2"));
+    QVERIFY(undo->isEnabled());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(rooms, qint16(1));
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: (0, 0)"));
+    QCOMPARE(redo->text(), QStringLiteral("&Rehacer creación de la sala 2"));
+    QVERIFY(!undo->isEnabled() && redo->isEnabled());
+    press(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(rooms, qint16(2));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(rooms, qint16(2));
+    QCOMPARE(text("Text2"), QStringLiteral("S 2: Oeste (1, 0)"));
+
+    // While a description is typed, Ctrl+Z undoes the typing and leaves the map alone.
+    press(Qt::Key_T);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Torre"));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!text("Text1").contains(QStringLiteral("Torre")));
+    QCOMPARE(rooms, qint16(2));
 }
 
 QTEST_MAIN(TestForm1)

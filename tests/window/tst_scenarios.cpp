@@ -449,6 +449,8 @@ private:
             failure = stepOnAFullDisk(rlim_t(mArgs.value(0).toLongLong()), tail());
         } else if (word == QLatin1String("nobody")) {
             failure = stepWithoutNewFiles(mArgs.value(0), tail());
+        } else if (word == QLatin1String("snapshot")) {
+            mSnapshots[mRest] = stateOf(store);
         } else if (word == QLatin1String("random")) {
             failure = playRandomly(mArgs.value(0).toInt(), mArgs.value(1).toUInt());
         } else if (word == QLatin1String("clear")) {
@@ -462,39 +464,41 @@ private:
     }
 
     /**
-     * Plays random actions, then reverts every journal entry in reverse order and re-applies them
-     * all: each must give back the state its action left.
+     * Plays random actions, then undoes every action that changed the map and redoes them all:
+     * each undo must give back the map as it was before its action, each redo as it was after.
      */
     QString playRandomly(int actions, quint32 seed)
     {
         QRandomGenerator random(seed);
         MapStore &store = mSession.store;
-        std::vector<MapState> states{stateOf(store)};
+        std::vector<std::pair<MapState, MapState>> steps;
         for (int action = 0; action < actions; ++action) {
+            const MapState before = stateOf(store);
+            const size_t done = store.journal.done();
             for (const QString &line : randomAction(random, store.roomCount)) {
                 const QString failure = step(line);
                 if (!failure.isEmpty())
                     return line + QStringLiteral(": ") + failure;
             }
             mSession.services.forgetAnswers();
-            const size_t entries = store.journal.entries().size();
-            if (entries > states.size())
-                return QStringLiteral("action %1 made more than one journal entry").arg(action);
-            if (entries == states.size())
-                states.push_back(stateOf(store));
+            if (store.journal.done() > done + 1)
+                return QStringLiteral("action %1 made more than one step").arg(action);
+            if (store.journal.done() > done)
+                steps.emplace_back(before, stateOf(store));
         }
-        const std::vector<JournalEntry> entries = store.journal.entries();
-        for (size_t entry = entries.size(); entry-- > 0;) {
-            store.revert(entries[entry]);
-            if (stateOf(store) != states[entry])
-                return QStringLiteral("reverting %1 does not give back the map before it")
-                    .arg(entries[entry].label);
+        if (store.journal.done() != steps.size())
+            return QStringLiteral("%1 steps for %2 actions that changed the map")
+                .arg(store.journal.done())
+                .arg(steps.size());
+        for (size_t step = steps.size(); step-- > 0;) {
+            const QString label = store.journal.undoable()->label;
+            if (!store.undo() || stateOf(store) != steps[step].first)
+                return QStringLiteral("undoing %1 does not give back the map before it").arg(label);
         }
-        for (size_t entry = 0; entry < entries.size(); ++entry) {
-            store.reapply(entries[entry]);
-            if (stateOf(store) != states[entry + 1])
-                return QStringLiteral("re-applying %1 does not give back the map after it")
-                    .arg(entries[entry].label);
+        for (const auto &[before, after] : steps) {
+            const QString label = store.journal.redoable()->label;
+            if (!store.redo() || stateOf(store) != after)
+                return QStringLiteral("redoing %1 does not give back the map after it").arg(label);
         }
         return QString();
     }
@@ -694,7 +698,7 @@ private:
         if (what == QLatin1String("exists"))
             return first + yesNo(QFile::exists(mArgs.value(0)));
         if (what == QLatin1String("mapname"))
-            return editor.mapName;
+            return editor.store.mapName;
         if (what == QLatin1String("number")) {
             const qsizetype close = mRest.lastIndexOf(u']');
             return mRest.left(close + 1) + u' ' + typedValue(mRest.mid(1, close - 1));
@@ -730,6 +734,13 @@ private:
             return first + QDir(mArgs.value(0)).entryList(QDir::Files).join(u' ');
         if (what == QLatin1String("file"))
             return first + fileText(mArgs.value(0));
+        if (what == QLatin1String("same")) {
+            const auto snapshot = mSnapshots.find(mArgs.value(0));
+            return first +
+                   QLatin1String(snapshot != mSnapshots.end() && snapshot->second == stateOf(store)
+                                     ? "yes"
+                                     : "no");
+        }
         if (what == QLatin1String("journal"))
             return QStringLiteral("%1 %2 %3")
                 .arg(store.journal.entries().size())
@@ -825,6 +836,8 @@ private:
 
     /** Files opened by hold steps, to read what an old handle sees after a save. */
     std::map<QString, std::unique_ptr<QFile>> mHeld;
+    /** The map as snapshot steps saw it, by name. */
+    std::map<QString, MapState> mSnapshots;
 };
 
 QList<Scenario> readScenarios()

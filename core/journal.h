@@ -117,6 +117,9 @@ struct JournalEntry
     qint16 endRoom = 0;
 };
 
+/** What the history may hold: the oldest steps are forgotten beyond it. */
+constexpr size_t historyBudget = 64 * 1024 * 1024;
+
 /**
  * The change journal: every change of the map, with its old and new value, grouped into one
  * entry per user action, and a revision that grows with every change applied to the map.
@@ -160,11 +163,16 @@ public:
 
     const std::vector<JournalEntry> &entries() const { return mEntries; }
     size_t done() const { return mDone; }
+    /** The bytes the history holds, as counted for its budget. */
+    size_t memoryUse() const { return mMemoryUse; }
+    void setBudget(size_t bytes) { mBudget = bytes; }
     quint64 revision() const { return mRevision; }
 
 private:
     /** What running out of memory costs: the history, never the map. */
     void forgetHistory() noexcept;
+    /** Forgets the oldest steps until the history fits its budget; the newest always stays. */
+    void keepWithinBudget();
 
     std::vector<JournalEntry> mEntries;
     JournalEntry mOpen;
@@ -175,6 +183,8 @@ private:
     size_t mDone = 0;
     /** How many entries were done when the map was last saved or opened; -1: none is. */
     std::ptrdiff_t mSaved = 0;
+    size_t mMemoryUse = 0;
+    size_t mBudget = historyBudget;
 };
 
 } // namespace rumbario

@@ -449,6 +449,8 @@ private:
             failure = stepOnAFullDisk(rlim_t(mArgs.value(0).toLongLong()), tail());
         } else if (word == QLatin1String("nobody")) {
             failure = stepWithoutNewFiles(mArgs.value(0), tail());
+        } else if (word == QLatin1String("budget")) {
+            store.journal.setBudget(size_t(mRest.toULongLong()));
         } else if (word == QLatin1String("snapshot")) {
             mSnapshots[mRest] = stateOf(store);
         } else if (word == QLatin1String("random")) {
@@ -741,6 +743,10 @@ private:
                                      ? "yes"
                                      : "no");
         }
+        if (what == QLatin1String("steps"))
+            return QStringLiteral("%1 %2")
+                .arg(store.journal.done())
+                .arg(store.journal.entries().size());
         if (what == QLatin1String("journal"))
             return QStringLiteral("%1 %2 %3")
                 .arg(store.journal.entries().size())

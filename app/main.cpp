@@ -10,6 +10,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rumbario"));
+    // Where the window's size and place, and the recovery copies, are kept.
+    QApplication::setOrganizationName(QStringLiteral("Rumbario"));
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.rumbario.Rumbario"));
     // The editor speaks Spanish whatever the system language; Qt's own texts follow where

@@ -24,12 +24,19 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 
 #include <functional>
 
 namespace rumbario {
 
 namespace {
+
+/** Large enough for the plan below the view line to show several rooms each way. */
+const QSize firstSize(900, 700);
+constexpr const char *geometryKey = "ventana/geometria";
+constexpr const char *planScaleKey = "plano/escala";
 
 QString forDisplay(QString text)
 {
@@ -173,7 +180,25 @@ Form1::Form1(QWidget *parent)
     Form_Load(mEditor);
     mPlanView->refresh();
     mPicture1->setFocus();
-    resize(pixels(4680), pixels(3195) + menuBar()->sizeHint().height());
+    restoreWindowState();
+}
+
+void Form1::restoreWindowState()
+{
+    const QSettings settings;
+    // A place saved on a screen that is gone is moved onto one that exists.
+    if (!restoreGeometry(settings.value(QLatin1String(geometryKey)).toByteArray()))
+        resize(firstSize.boundedTo(screen()->availableGeometry().size()));
+    const double scale = settings.value(QLatin1String(planScaleKey)).toDouble();
+    if (scale > 0)
+        mPlanView->setScale(scale);
+}
+
+void Form1::saveWindowState() const
+{
+    QSettings settings;
+    settings.setValue(QLatin1String(geometryKey), saveGeometry());
+    settings.setValue(QLatin1String(planScaleKey), mPlanView->viewport().scale);
 }
 
 Form1::~Form1() = default;
@@ -425,10 +450,12 @@ QString Form1::programFolder() const
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    if (mEnding || !Form_QueryUnload(mEditor))
+    if (mEnding || !Form_QueryUnload(mEditor)) {
+        saveWindowState();
         event->accept();
-    else
+    } else {
         event->ignore();
+    }
 }
 
 } // namespace rumbario

@@ -52,6 +52,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /** The size, place and plan zoom the window had when it was last closed, or a first size. */
+    void restoreWindowState();
+    void saveWindowState() const;
     void buildControls();
     void buildMenus();
     void placePlanView();

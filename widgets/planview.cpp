@@ -196,6 +196,12 @@ void PlanView::paintEvent(QPaintEvent *)
                      QStringLiteral("Nivel %1").arg(scene.level));
 }
 
+void PlanView::setScale(double scale)
+{
+    mViewport.zoomAround(QPointF(width() / 2.0, height() / 2.0), scale / mViewport.scale);
+    update();
+}
+
 void PlanView::wheelEvent(QWheelEvent *event)
 {
     const double steps = event->angleDelta().y() / 120.0;

@@ -27,6 +27,8 @@ public:
     void refresh();
 
     const PlanViewport &viewport() const { return mViewport; }
+    /** Zooms to a scale, in pixels a room, kept within the plan's limits. */
+    void setScale(double scale);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

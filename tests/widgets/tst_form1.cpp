@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -133,6 +135,7 @@ class TestForm1 : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startsThenDrawsAndDescribesWithRealKeys();
@@ -142,16 +145,31 @@ private slots:
     void shortcutsFireTheirItems();
     void planFollowsTheKeyboard();
     void undoesAndRedoesWithTheKeysAndTheEditMenu();
+    void keepsItsSizePlaceAndZoomFromOneRunToTheNext();
 
 private:
+    void openWindow();
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QString text(const char *name) const;
 
     Form1 *mWindow = nullptr;
     QWidget *mPicture1 = nullptr;
+    /** The window's settings live here, never in the user's own. */
+    QTemporaryDir mSettings;
 };
 
+void TestForm1::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettings.path());
+}
+
 void TestForm1::init()
+{
+    QSettings().clear();
+    openWindow();
+}
+
+void TestForm1::openWindow()
 {
     mWindow = new Form1;
     mWindow->show();
@@ -185,7 +203,9 @@ void TestForm1::startsThenDrawsAndDescribesWithRealKeys()
     QCOMPARE(mWindow->windowTitle(), QStringLiteral("Rumbario"));
     QCOMPARE(text("Text2"), QStringLiteral("S 1: (0, 0)"));
     QCOMPARE(text("Text1"), QStringLiteral("modo creación desactivado"));
-    QCOMPARE(mWindow->centralWidget()->size(), QSize(312, 213));
+    // The first window shows the plan: 900 x 700 pixels, or the whole screen where it is smaller.
+    QCOMPARE(mWindow->size(),
+             QSize(900, 700).boundedTo(mWindow->screen()->availableGeometry().size()));
     // A click on the surface gives it the keyboard back.
     mWindow->findChild<QWidget *>(QStringLiteral("Text1"))->setFocus();
     QTest::mouseClick(mPicture1, Qt::LeftButton);
@@ -365,6 +385,22 @@ void TestForm1::undoesAndRedoesWithTheKeysAndTheEditMenu()
     press(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(!text("Text1").contains(QStringLiteral("Torre")));
     QCOMPARE(rooms, qint16(2));
+}
+
+void TestForm1::keepsItsSizePlaceAndZoomFromOneRunToTheNext()
+{
+    mWindow->setGeometry(40, 30, 640, 480);
+    mWindow->planView()->setScale(97);
+    QVERIFY(mWindow->close());
+    delete mWindow;
+    openWindow();
+    QCOMPARE(mWindow->geometry(), QRect(40, 30, 640, 480));
+    QCOMPARE(mWindow->planView()->viewport().scale, 97.0);
+    mWindow->showMaximized();
+    QVERIFY(mWindow->close());
+    delete mWindow;
+    openWindow();
+    QVERIFY(mWindow->isMaximized());
 }
 
 QTEST_MAIN(TestForm1)

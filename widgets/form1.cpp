@@ -10,6 +10,7 @@
 #include "window/keyhandler.h"
 #include "window/menutable.h"
 #include "window/openandsave.h"
+#include "window/recovery.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,6 +27,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
 
 #include <functional>
 
@@ -446,6 +449,33 @@ bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
 QString Form1::programFolder() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString Form1::recoveryFolder() const
+{
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return appData.isEmpty() ? QString() : appData + QStringLiteral("/recuperacion");
+}
+
+void Form1::startRecoveryTimer(int milliseconds)
+{
+    QTimer::singleShot(milliseconds, this, [this] { writeDueRecoveryCopy(mEditor); });
+}
+
+std::optional<int> Form1::chooseItem(const QString &prompt, const QString &title,
+                                     const QStringList &items)
+{
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    dialog.setOkButtonText(QStringLiteral("Aceptar"));
+    dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const qsizetype chosen = items.indexOf(dialog.textValue());
+    return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
 }
 
 void Form1::closeEvent(QCloseEvent *event)

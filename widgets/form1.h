@@ -44,6 +44,10 @@ public:
     void endProgram() override;
     bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) override;
     QString programFolder() const override;
+    QString recoveryFolder() const override;
+    void startRecoveryTimer(int milliseconds) override;
+    std::optional<int> chooseItem(const QString &prompt, const QString &title,
+                                  const QStringList &items) override;
     void mapChanged() override;
 
 protected:

@@ -3,6 +3,7 @@
 
 #include "history.h"
 #include "menutable.h"
+#include "recovery.h"
 #include "roomview.h"
 
 namespace rumbario {
@@ -25,6 +26,7 @@ void Form_Load(Editor &editor)
     editor.services.setText(TextBox::Text1, QStringLiteral("modo creación desactivado"));
     store.modified = false;
     editor.exitAfterSave = false;
+    removeOldRecoveryCopies(editor);
 }
 
 void toggleCoordinates(Editor &editor)

@@ -31,6 +31,9 @@ struct Editor
     FileDialogSettings CommonDialog1;
     /** The export dialog keeps its own file name, apart from the plan file's. */
     FileDialogSettings exportDialog;
+    /** This run's recovery copy, once written; whether a write is due. */
+    QString recoveryCopy;
+    bool recoveryDue = false;
     /** The Edit menu's captions as the window shows them. */
     QString shownUndoCaption;
     QString shownRedoCaption;

@@ -8,6 +8,7 @@
 #include "keycodes.h"
 #include "keyhandler.h"
 #include "openandsave.h"
+#include "recovery.h"
 
 namespace rumbario {
 
@@ -30,6 +31,7 @@ std::vector<Menu> buildMenuTable()
              {"MnuArcSal", caption("Salir (Alt-f4)"), "", A::Exit, 0},
              // No shortcut: every Ctrl+letter already means that letter's key.
              {"MnuArcExp", caption("&Exportar juego..."), "", A::Export, 0},
+             {"MnuArcRec", caption("&Recuperar mapa..."), "", A::Recover, 0},
          }},
         {"MnuEdi",
          caption("&Edición"),
@@ -93,6 +95,9 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::Export:
         exportGame(editor);
+        break;
+    case MenuAction::Recover:
+        recoverMap(editor);
         break;
     case MenuAction::Undo:
         undoLastAction(editor);

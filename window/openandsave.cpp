@@ -4,6 +4,7 @@
 #include "core/planfile.h"
 #include "core/safesave.h"
 #include "editor.h"
+#include "recovery.h"
 #include "roomview.h"
 #include "useraction.h"
 
@@ -115,6 +116,8 @@ void openPlan(Editor &editor)
                                      true, editor.services.programFolder());
         if (!editor.services.runFileDialog(FileDialogMode::Open, editor.CommonDialog1))
             return;
+        if (!editor.CommonDialog1.fileName.isEmpty())
+            keepReplacedMap(editor);
         editor.store.setMapName(editor.CommonDialog1.fileName);
         if (editor.store.mapName.isEmpty()) {
             editor.services.setText(TextBox::Text2, QStringLiteral("Proceso de carga cancelado"));
@@ -132,11 +135,15 @@ void savePlan(Editor &editor)
             return;
         editor.store.setMapName(editor.CommonDialog1.fileName);
         if (keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.store.mapName)) {
+            dropRecoveryCopy(editor);
             editor.services.messageBox(QStringLiteral("Mapa ") + editor.store.mapName +
                                            QStringLiteral(" guardado correctamente, ") +
                                            QString::number(editor.store.roomCount) +
                                            QStringLiteral(" salas"),
                                        Buttons::Ok);
+        } else if (editor.exitAfterSave) {
+            // The failure is silent and the program ends: the copy is all that is left.
+            writeRecoveryCopyNow(editor);
         }
         editor.store.noteAction(QString(), ModifiedEffect::Clear);
         if (editor.exitAfterSave)
@@ -157,6 +164,7 @@ bool askBeforeClosing(Editor &editor)
         savePlan(editor);
         return false;
     case Answer::No:
+        dropRecoveryCopy(editor);
         return false;
     default:
         return true;

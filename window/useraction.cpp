@@ -3,6 +3,7 @@
 
 #include "editor.h"
 #include "history.h"
+#include "recovery.h"
 
 namespace rumbario {
 
@@ -28,6 +29,7 @@ void end(Editor &editor, quint64 revision)
     try {
         editor.services.mapChanged();
         showHistory(editor);
+        noteMapChange(editor);
     } catch (const std::bad_alloc &) {
         // The map is whole; the plan and the Edit menu catch up after the next action.
         reportQuietly(editor, RuntimeError::outOfMemory());

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace rumbario {
 
@@ -76,6 +79,13 @@ public:
     /** Shows the file dialog; on a choice the full path is left in settings.fileName. */
     virtual bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) = 0;
     virtual QString programFolder() const = 0;
+    /** Where recovery copies are kept; empty: nowhere. */
+    virtual QString recoveryFolder() const = 0;
+    /** Calls writeDueRecoveryCopy once, after the given time. */
+    virtual void startRecoveryTimer(int milliseconds) = 0;
+    /** Shows a list to choose from; the index chosen, or nothing when cancelled. */
+    virtual std::optional<int> chooseItem(const QString &prompt, const QString &title,
+                                          const QStringList &items) = 0;
     /** The map or the current room changed: whatever follows the map catches up. */
     virtual void mapChanged() = 0;
 

@@ -110,6 +110,21 @@ void ScriptedServices::setMenuEnabled(const QString &itemName, bool enabled)
     events << QStringLiteral("enabled %1=%2").arg(itemName, QLatin1String(enabled ? "yes" : "no"));
 }
 
+void ScriptedServices::startRecoveryTimer(int milliseconds)
+{
+    events << QStringLiteral("recovery timer %1").arg(milliseconds);
+}
+
+std::optional<int> ScriptedServices::chooseItem(const QString &prompt, const QString &title,
+                                                const QStringList &items)
+{
+    call();
+    dialogs << QStringLiteral("choose [%1] %2 {%3}").arg(title, prompt, items.join(u'|'));
+    // The answer is the number of the item, counted from 1; anything else cancels.
+    const int chosen = takeAnswer(inputAnswers, QString(), unanswered).toInt() - 1;
+    return chosen >= 0 && chosen < items.size() ? std::optional<int>(chosen) : std::nullopt;
+}
+
 void ScriptedServices::closeMainWindow()
 {
     events << QStringLiteral("close");

@@ -34,6 +34,8 @@ public:
     /** Questions that found no queued answer; a test expects none. */
     int unanswered = 0;
     bool ended = false;
+    /** Where recovery copies go; none when empty. */
+    QString recoveryCopies;
     /** How often the editor said the map changed. */
     int mapChanges = 0;
 
@@ -52,6 +54,10 @@ public:
     void closeMainWindow() override;
     void endProgram() override;
     QString programFolder() const override { return QStringLiteral("/opt/rumbario"); }
+    QString recoveryFolder() const override { return recoveryCopies; }
+    void startRecoveryTimer(int milliseconds) override;
+    std::optional<int> chooseItem(const QString &prompt, const QString &title,
+                                  const QStringList &items) override;
     void mapChanged() override { ++mapChanges; }
 
     int beeps() const { return int(events.count(QStringLiteral("beep"))); }

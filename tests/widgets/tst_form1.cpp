@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/recoverycopy.h"
 #include "widgets/form1.h"
 #include "widgets/helpwindow.h"
 #include "widgets/planview.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QImage>
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -146,9 +149,15 @@ private slots:
     void planFollowsTheKeyboard();
     void undoesAndRedoesWithTheKeysAndTheEditMenu();
     void keepsItsSizePlaceAndZoomFromOneRunToTheNext();
+    void keepsACopyThatTheNextRunRecovers();
 
 private:
     void openWindow();
+    static QString recoveryFolder()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+               QStringLiteral("/recuperacion");
+    }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QString text(const char *name) const;
 
@@ -161,11 +170,14 @@ private:
 void TestForm1::initTestCase()
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettings.path());
+    // Recovery copies go to the test's own data folder.
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 void TestForm1::init()
 {
     QSettings().clear();
+    QDir(recoveryFolder()).removeRecursively();
     openWindow();
 }
 
@@ -401,6 +413,34 @@ void TestForm1::keepsItsSizePlaceAndZoomFromOneRunToTheNext()
     delete mWindow;
     openWindow();
     QVERIFY(mWindow->isMaximized());
+}
+
+void TestForm1::keepsACopyThatTheNextRunRecovers()
+{
+    press(Qt::Key_Space);
+    press(Qt::Key_Right);
+    // The window's own timer writes the copy a moment after the change.
+    QTRY_COMPARE(recoveryCopies(recoveryFolder()).size(), size_t(1));
+    const RecoveryCopy copy = recoveryCopies(recoveryFolder()).front();
+    delete mWindow;
+    openWindow();
+    QStringList listed;
+    const QStringList shown =
+        answering({[&](QWidget *widget) {
+                       auto *list = qobject_cast<QInputDialog *>(widget);
+                       listed = list->comboBoxItems();
+                       list->setTextValue(listed.first());
+                       list->accept();
+                   },
+                   QStringLiteral("&Aceptar")},
+                  [&] { mWindow->findChild<QAction *>(QStringLiteral("MnuArcRec"))->trigger(); });
+    QCOMPARE(listed, QStringList{copy.written.toString(QStringLiteral("dd/MM/yyyy HH:mm")) +
+                                 QStringLiteral(" · Mapa1 · 2 salas")});
+    QCOMPARE(shown.last(), QStringLiteral("Rumbario|Mapa Mapa1 recuperado, 2 salas. Guárdelo para "
+                                          "conservarlo."));
+    QCOMPARE(mWindow->editor().store.roomCount, qint16(2));
+    QVERIFY(mWindow->editor().store.modified);
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (1, 1)"));
 }
 
 QTEST_MAIN(TestForm1)

@@ -11,6 +11,7 @@
 #include "core/gameexport.h"
 #include "core/numbers.h"
 #include "core/planfile.h"
+#include "core/recoverycopy.h"
 #include "core/runtimeerror.h"
 #include "support/childprocess.h"
 #include "support/scriptedservices.h"
@@ -19,6 +20,7 @@
 #include "window/menutable.h"
 #include "window/openandsave.h"
 #include "window/planmodel.h"
+#include "window/recovery.h"
 #include "window/roomview.h"
 
 #include <QBuffer>
@@ -291,7 +293,9 @@ public:
         : mScenario(scenario)
         , mFolder(folder)
         , mFailingCall(failingCall)
-    {}
+    {
+        mSession.services.recoveryCopies = folder + QStringLiteral("/recuperacion");
+    }
 
     QString play()
     {
@@ -449,6 +453,12 @@ private:
             failure = stepOnAFullDisk(rlim_t(mArgs.value(0).toLongLong()), tail());
         } else if (word == QLatin1String("nobody")) {
             failure = stepWithoutNewFiles(mArgs.value(0), tail());
+        } else if (word == QLatin1String("timer")) {
+            writeDueRecoveryCopy(mSession.editor);
+        } else if (word == QLatin1String("killed")) {
+            failure = stepThenKilled(mRest);
+        } else if (word == QLatin1String("start")) {
+            Form_Load(mSession.editor);
         } else if (word == QLatin1String("budget")) {
             store.journal.setBudget(size_t(mRest.toULongLong()));
         } else if (word == QLatin1String("snapshot")) {
@@ -593,6 +603,24 @@ private:
         mEdited = outcome;
         return outcome == 0 || outcome == 1 ? QString()
                                             : QStringLiteral("the child failed: %1").arg(outcome);
+    }
+
+    /**
+     * The step in a forked copy of the editor, whose recovery timer then goes off before the
+     * copy is killed with SIGKILL, as a crash or a pulled cable ends it.
+     */
+    QString stepThenKilled(const QString &line)
+    {
+        const int outcome = runInChild([&] {
+            if (!step(line).isEmpty())
+                return 2;
+            writeDueRecoveryCopy(mSession.editor);
+            std::raise(SIGKILL);
+            return 3;
+        });
+        mSession.services.forgetAnswers();
+        return outcome == -1 ? QString()
+                             : QStringLiteral("the child was not killed: %1").arg(outcome);
     }
 
     /** The step writes on a disk that is full once its files reach a size. */
@@ -772,6 +800,12 @@ private:
             return checkLog(services.dialogs);
         if (what == QLatin1String("events"))
             return checkLog(services.events);
+        if (what == QLatin1String("copies")) {
+            QStringList copies;
+            for (const RecoveryCopy &copy : recoveryCopies(services.recoveryCopies))
+                copies << QStringLiteral("%1 %2").arg(copy.original).arg(copy.rooms);
+            return compareWithFollowingLines(copies);
+        }
         if (what == QLatin1String("plan"))
             return compareWithFollowingLines(planText(mSession.store, updatedIndex(), mViewport));
         const std::optional<QString> value = seen(what);

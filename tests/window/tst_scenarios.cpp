@@ -719,6 +719,9 @@ private:
             return yesNo(store.modified);
         if (what == QLatin1String("mode"))
             return QString::fromLatin1(editor.creationMode ? "creation" : "walking");
+        if (what == QLatin1String("timers"))
+            return QString::number(
+                mSession.services.events.filter(QStringLiteral("recovery timer")).size());
         if (what == QLatin1String("beeps"))
             return QString::number(mSession.services.beeps());
         if (what == QLatin1String("lastsearch"))

@@ -26,6 +26,7 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <variant>
 
 using namespace rumbario;
@@ -53,13 +54,16 @@ class DialogScript : public QObject
 public:
     using Answer = std::variant<QString, std::function<void(QWidget *)>>;
 
-    explicit DialogScript(std::initializer_list<Answer> answers)
-        : mAnswers(answers)
+    DialogScript()
     {
         connect(&mTimer, &QTimer::timeout, this, &DialogScript::poll);
         mTimer.start(10);
     }
 
+    void expect(std::initializer_list<Answer> answers)
+    {
+        mAnswers.insert(mAnswers.end(), answers.begin(), answers.end());
+    }
     bool done() const { return mAnswers.empty(); }
     QStringList shown;
 
@@ -69,8 +73,12 @@ private:
         QWidget *modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
-        // A failed check must not leave the test waiting on a dialog nobody answers.
+        // A failed check, or a dialog nobody expected, must not leave the test waiting on it.
         if (QTest::currentTestFailed() || mAnswers.empty()) {
+            if (!QTest::currentTestFailed() && modal != mLastHandled)
+                QTest::qFail(
+                    qPrintable(QStringLiteral("a dialog nobody expected: ") + modal->windowTitle()),
+                    __FILE__, __LINE__);
             modal->close();
             return;
         }
@@ -120,17 +128,6 @@ private:
     QTimer mTimer;
 };
 
-/** Does an action, answering the dialogs it opens in order; returns what they showed. */
-QStringList answering(std::initializer_list<DialogScript::Answer> answers,
-                      const std::function<void()> &action)
-{
-    DialogScript script(answers);
-    action();
-    if (!script.done())
-        QTest::qFail("a dialog the test answers never appeared", __FILE__, __LINE__);
-    return script.shown;
-}
-
 } // namespace
 
 class TestForm1 : public QObject
@@ -152,6 +149,9 @@ private slots:
     void keepsACopyThatTheNextRunRecovers();
 
 private:
+    /** Does an action, answering the dialogs it opens in order; returns what they showed. */
+    QStringList answering(std::initializer_list<DialogScript::Answer> answers,
+                          const std::function<void()> &action);
     void openWindow();
     static QString recoveryFolder()
     {
@@ -163,6 +163,8 @@ private:
 
     Form1 *mWindow = nullptr;
     QWidget *mPicture1 = nullptr;
+    /** Answers the dialogs a test expects, and fails it on any other. */
+    std::unique_ptr<DialogScript> mDialogs;
     /** The window's settings live here, never in the user's own. */
     QTemporaryDir mSettings;
 };
@@ -174,8 +176,20 @@ void TestForm1::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
 }
 
+QStringList TestForm1::answering(std::initializer_list<DialogScript::Answer> answers,
+                                 const std::function<void()> &action)
+{
+    mDialogs->shown.clear();
+    mDialogs->expect(answers);
+    action();
+    if (!mDialogs->done())
+        QTest::qFail("a dialog the test answers never appeared", __FILE__, __LINE__);
+    return mDialogs->shown;
+}
+
 void TestForm1::init()
 {
+    mDialogs = std::make_unique<DialogScript>();
     QSettings().clear();
     QDir(recoveryFolder()).removeRecursively();
     openWindow();
@@ -196,6 +210,7 @@ void TestForm1::cleanup()
     mWindow->editor().store.modified = false;
     delete mWindow;
     mWindow = nullptr;
+    mDialogs.reset();
 }
 
 void TestForm1::press(Qt::Key key, Qt::KeyboardModifiers modifiers)

@@ -51,7 +51,7 @@ void openCopy(Editor &editor, const RecoveryCopy &copy)
 {
     MapStore &store = editor.store;
     keepReplacedMap(editor);
-    readPlanFile(store, copy.path);
+    const bool whole = !readPlanFile(store, copy.path).incomplete();
     store.setMapName(copy.original);
     // It is the map as it was, still unsaved; this run's copy takes its place.
     store.noteAction(QStringLiteral("recuperación de %1").arg(copy.original), ModifiedEffect::Mark);
@@ -59,10 +59,14 @@ void openCopy(Editor &editor, const RecoveryCopy &copy)
     store.selectRoom(1);
     editor.unreadPlan.clear();
     editor.recoveryCopy = copy.path;
+    const QString damaged = whole ? QString()
+                                  : QStringLiteral(" La copia estaba dañada: se muestran las "
+                                                   "salas que se pudieron leer.");
     editor.services.messageBox(QStringLiteral("Mapa %1 recuperado, %2 salas. Guárdelo para "
-                                              "conservarlo.")
+                                              "conservarlo.%3")
                                    .arg(copy.original)
-                                   .arg(store.roomCount),
+                                   .arg(store.roomCount)
+                                   .arg(damaged),
                                Buttons::Ok);
     showRoomAfterOpen(editor);
 }

@@ -215,7 +215,9 @@ void PlanView::mousePressEvent(QMouseEvent *event)
     mPressedAt = event->position();
     mLastDragPoint = event->position();
     mDragging = false;
-    mEditor.services.giveFocus(Control::Picture1);
+    // The keyboard goes back to the key surface, unless a description is being typed.
+    if (!mEditor.typingDescription)
+        mEditor.services.giveFocus(Control::Picture1);
 }
 
 void PlanView::mouseMoveEvent(QMouseEvent *event)

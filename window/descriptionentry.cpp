@@ -12,6 +12,7 @@ namespace {
 
 void storeTypedDescription(Editor &editor)
 {
+    editor.typingDescription = false;
     describeRoom(editor.store, editor.services.text(TextBox::Text1));
     if (editor.textEntryPending)
         editor.creationMode = true;
@@ -25,6 +26,7 @@ void storeTypedDescription(Editor &editor)
 void startDescriptionEntry(Editor &editor)
 {
     editor.textEntryPending = true;
+    editor.typingDescription = true;
     editor.creationMode = false;
     editor.services.setText(TextBox::Text1, QString());
     editor.services.setColours(BoxColours::Entry);

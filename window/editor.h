@@ -24,6 +24,8 @@ struct Editor
      */
     Flag textEntryPending;
     Flag exitAfterSave;
+    /** A description is being typed: only Enter ends it. */
+    bool typingDescription = false;
     /** The last file opened that could not be read whole, until its original is kept aside. */
     QString unreadPlan;
     /** Offered again as the answer of the next text search. */

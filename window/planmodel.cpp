@@ -258,6 +258,9 @@ qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewp
 
 void showRoomFromPlan(Editor &editor, qint16 room)
 {
+    // The text being typed and its room stay: only Enter ends a description.
+    if (editor.typingDescription)
+        return;
     runUserAction(editor, [&editor, room] {
         editor.store.selectRoom(room);
         showRoom(editor);

@@ -133,7 +133,10 @@ PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
 qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewport &viewport,
                   QPointF pixel);
 
-/** Makes a room current as going to it by number does: select it and show the ordinary view. */
+/**
+ * Makes a room current as going to it by number does: select it and show the ordinary view.
+ * While a description is typed it does nothing.
+ */
 void showRoomFromPlan(Editor &editor, qint16 room);
 
 } // namespace rumbario

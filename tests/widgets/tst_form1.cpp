@@ -381,6 +381,14 @@ void TestForm1::planFollowsTheKeyboard()
     QTest::mouseClick(plan, Qt::LeftButton, {}, viewport.toPixel(QPointF(0, 0)).toPoint());
     QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (0, 0)"));
     QCOMPARE(QApplication::focusWidget(), mPicture1);
+
+    // While a description is typed, a click on the plan leaves the text and the keyboard alone.
+    press(Qt::Key_T);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Torre"));
+    QTest::mouseClick(plan, Qt::LeftButton, {}, viewport.toPixel(QPointF(2, 1)).toPoint());
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+    QVERIFY(text("Text1").contains(QStringLiteral("Torre")));
+    QCOMPARE(mWindow->editor().store.currentRoom, qint16(1));
 }
 
 void TestForm1::undoesAndRedoesWithTheKeysAndTheEditMenu()

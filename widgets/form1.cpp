@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -419,7 +420,8 @@ QString Form1::inputBox(const QString &prompt, const QString &title, const QStri
 bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
 {
     const bool opening = mode == FileDialogMode::Open;
-    QFileDialog dialog(this, opening ? QStringLiteral("Abrir") : QStringLiteral("Guardar como"));
+    const QString modeTitle = opening ? QStringLiteral("Abrir") : QStringLiteral("Guardar como");
+    QFileDialog dialog(this, settings.title.isEmpty() ? modeTitle : settings.title);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(settings.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -449,6 +451,12 @@ bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
 QString Form1::programFolder() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString Form1::documentsFolder() const
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
 QString Form1::recoveryFolder() const

@@ -44,6 +44,7 @@ public:
     void endProgram() override;
     bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) override;
     QString programFolder() const override;
+    QString documentsFolder() const override;
     QString recoveryFolder() const override;
     void startRecoveryTimer(int milliseconds) override;
     std::optional<int> chooseItem(const QString &prompt, const QString &title,

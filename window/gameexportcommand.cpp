@@ -33,7 +33,8 @@ const GameFormatInfo &chosenFormat(const QString &selectedFilter)
 void exportChosenFile(Editor &editor)
 {
     FileDialogSettings &dialog = editor.exportDialog;
-    dialog.prepare(exportFilter(), false, editor.services.programFolder());
+    dialog.prepare(exportFilter(), false, dialogFolder(editor.services));
+    dialog.title = QStringLiteral("Exportar juego");
     if (!editor.services.runFileDialog(FileDialogMode::Save, dialog))
         return;
     const GameFormatInfo &format = chosenFormat(dialog.selectedFilter);

@@ -113,7 +113,7 @@ void openPlan(Editor &editor)
 {
     runUserAction(editor, [&editor] {
         editor.CommonDialog1.prepare(planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"),
-                                     true, editor.services.programFolder());
+                                     true, dialogFolder(editor.services));
         if (!editor.services.runFileDialog(FileDialogMode::Open, editor.CommonDialog1))
             return;
         if (!editor.CommonDialog1.fileName.isEmpty())
@@ -130,7 +130,7 @@ void openPlan(Editor &editor)
 void savePlan(Editor &editor)
 {
     runUserAction(editor, [&editor] {
-        editor.CommonDialog1.prepare(planFilter, false, editor.services.programFolder());
+        editor.CommonDialog1.prepare(planFilter, false, dialogFolder(editor.services));
         if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
             return;
         editor.store.setMapName(editor.CommonDialog1.fileName);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windowservices.h"
 
+#include <QFileInfo>
+
 namespace rumbario {
 
 void WindowServices::setText(TextBox box, const QString &text)
@@ -16,6 +18,13 @@ void FileDialogSettings::prepare(const QString &newFilter, bool mustExist,
         initialFolder = programFolder;
     filter = newFilter;
     fileMustExist = mustExist;
+}
+
+QString dialogFolder(const WindowServices &services)
+{
+    const QFileInfo program(services.programFolder());
+    return program.isDir() && program.isWritable() ? program.filePath()
+                                                   : services.documentsFolder();
 }
 
 } // namespace rumbario

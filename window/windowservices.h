@@ -35,6 +35,8 @@ struct FileDialogSettings
     /** The caption of the filter chosen in the dialog, kept for the next showing. */
     QString selectedFilter;
     bool fileMustExist = false;
+    /** The dialog's title; empty: the one of its mode ("Abrir", "Guardar como"). */
+    QString title;
 
     /**
      * Sets the filter and the options for the next showing; a dialog that has never had a file
@@ -49,6 +51,12 @@ struct FileDialogSettings
  * The main window implements it with real widgets; tests implement it with a scripted double.
  * No title means the program's title, "Rumbario".
  */
+/**
+ * Where the file dialogs start: the program's folder, as always, where the user may write in it;
+ * the user's documents folder otherwise, so that an installed program does not offer /usr/bin.
+ */
+QString dialogFolder(const class WindowServices &services);
+
 class WindowServices
 {
 public:
@@ -79,6 +87,8 @@ public:
     /** Shows the file dialog; on a choice the full path is left in settings.fileName. */
     virtual bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) = 0;
     virtual QString programFolder() const = 0;
+    /** The user's documents folder. */
+    virtual QString documentsFolder() const = 0;
     /** Where recovery copies are kept; empty: nowhere. */
     virtual QString recoveryFolder() const = 0;
     /** Calls writeDueRecoveryCopy once, after the given time. */

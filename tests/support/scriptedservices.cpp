@@ -60,10 +60,12 @@ QString ScriptedServices::inputBox(const QString &prompt, const QString &title,
 bool ScriptedServices::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
 {
     call();
-    dialogs << QStringLiteral("file %1 [%2] folder=%3 name=%4 mustExist=%5")
+    dialogs << QStringLiteral("file %1 [%2] folder=%3 name=%4 mustExist=%5%6")
                    .arg(QLatin1String(mode == FileDialogMode::Open ? "open" : "save"),
                         settings.filter, settings.initialFolder, settings.fileName,
-                        QLatin1String(settings.fileMustExist ? "yes" : "no"));
+                        QLatin1String(settings.fileMustExist ? "yes" : "no"),
+                        settings.title.isEmpty() ? QString()
+                                                 : QStringLiteral(" title=") + settings.title);
     if (fileAnswers.empty()) {
         ++unanswered;
         return false;

@@ -34,7 +34,8 @@ public:
     /** Questions that found no queued answer; a test expects none. */
     int unanswered = 0;
     bool ended = false;
-    /** Where recovery copies go; none when empty. */
+    /** The program's folder; where recovery copies go, none when empty. */
+    QString program = QStringLiteral("/opt/rumbario");
     QString recoveryCopies;
     /** How often the editor said the map changed. */
     int mapChanges = 0;
@@ -53,7 +54,8 @@ public:
     void showHelp() override { events << QStringLiteral("help"); }
     void closeMainWindow() override;
     void endProgram() override;
-    QString programFolder() const override { return QStringLiteral("/opt/rumbario"); }
+    QString programFolder() const override { return program; }
+    QString documentsFolder() const override { return QStringLiteral("/home/autor/Documentos"); }
     QString recoveryFolder() const override { return recoveryCopies; }
     void startRecoveryTimer(int milliseconds) override;
     std::optional<int> chooseItem(const QString &prompt, const QString &title,

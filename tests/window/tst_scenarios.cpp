@@ -295,6 +295,7 @@ public:
         , mFailingCall(failingCall)
     {
         mSession.services.recoveryCopies = folder + QStringLiteral("/recuperacion");
+        mSession.services.program = folder;
     }
 
     QString play()
@@ -434,6 +435,8 @@ private:
             mEdited = mViewport.keepInView(pointArgument(0));
         } else if (word == QLatin1String("click")) {
             showRoomFromPlan(mSession.editor, number(0));
+        } else if (word == QLatin1String("program")) {
+            mSession.services.program = mRest;
         } else if (word == QLatin1String("filter")) {
             mSession.editor.exportDialog.selectedFilter = mRest;
         } else if (word == QLatin1String("folder")) {

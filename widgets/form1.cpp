@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -107,6 +108,18 @@ QStringList nameFilters(const QString &filter)
  * Shows a modal dialog and gives the main window its activation back afterwards: without a
  * window manager to do it (offscreen, some embedded displays) the keyboard would go nowhere.
  */
+/**
+ * Room for the whole title beside the title bar's buttons, which the window manager draws. The
+ * input dialog's layout sets its own minimum size, so the room is asked of its label.
+ */
+void widenForTitle(QInputDialog &dialog)
+{
+    constexpr int titleBarButtons = 160;
+    if (auto *label = dialog.findChild<QLabel *>())
+        label->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) +
+                               titleBarButtons);
+}
+
 int runModal(QDialog &dialog, QWidget *window)
 {
     const int result = dialog.exec();
@@ -414,6 +427,7 @@ QString Form1::inputBox(const QString &prompt, const QString &title, const QStri
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
+    widenForTitle(dialog);
     return runModal(dialog, this) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
@@ -478,6 +492,7 @@ std::optional<int> Form1::chooseItem(const QString &prompt, const QString &title
     dialog.setLabelText(prompt);
     dialog.setComboBoxItems(items);
     dialog.setComboBoxEditable(false);
+    widenForTitle(dialog);
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
     if (dialog.exec() != QDialog::Accepted)

@@ -98,6 +98,9 @@ private:
     {
         if (auto *input = qobject_cast<QInputDialog *>(modal)) {
             shown << input->windowTitle() + u'|' + input->labelText();
+            // The whole title shows, with room left for the title bar's buttons.
+            QVERIFY(input->width() >=
+                    input->fontMetrics().horizontalAdvance(input->windowTitle()) + 100);
             input->setTextValue(answer);
             input->accept();
         } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {

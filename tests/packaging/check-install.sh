@@ -11,7 +11,12 @@ trap 'rm -rf "$work"' EXIT
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 (cd "$work/prefix" && find . -type f | sort) >"$work/installed.txt"
 diff -u "$expected" "$work/installed.txt"
-desktop-file-validate "$work"/prefix/share/applications/*.desktop
+# Not even a hint.
+hints=$(desktop-file-validate "$work"/prefix/share/applications/*.desktop 2>&1)
+if [ -n "$hints" ]; then
+    echo "$hints" >&2
+    exit 1
+fi
 appstreamcli validate --no-net "$work"/prefix/share/metainfo/*.metainfo.xml
 
 cpack --config "$build/CPackConfig.cmake" -B "$work/package" >/dev/null
@@ -20,6 +25,11 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 grep -q 'libqt6widgets6' <<<"$depends"
 grep -q 'qt6-qpa-plugins' <<<"$depends"
+# Package tools show a description line that starts with two blanks as preformatted text.
+if dpkg-deb -f "$deb" Description | grep -q '^  '; then
+    echo "the package description has a preformatted line" >&2
+    exit 1
+fi
 (dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}' | sed 's|^\./usr/|./|' | sort) >"$work/packaged.txt"
 diff -u "$expected" "$work/packaged.txt"
 

@@ -290,17 +290,21 @@ ReadResult openFailure(const QString &why)
 QString readWholeFile(const QString &fileName, QByteArray &bytes)
 {
     const QFileInfo info(fileName);
-    if (info.exists() && !info.isFile())
+    if (!info.exists())
+        return QStringLiteral("el archivo no existe");
+    if (!info.isFile())
         return notAFileText();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        return file.errorString();
+        return info.isReadable() ? file.errorString()
+                                 : QStringLiteral("no tiene permiso para leerlo");
     if (file.isSequential())
         return notAFileText();
     const qint64 size = file.size();
     if (size > maxPlanFileSize) {
+        // Rounded up: a file one byte over the limit is over it.
         return QStringLiteral("ocupa %1 MB, y un plano no puede pasar de %2 MB")
-            .arg(QString::number(size / (1024 * 1024)),
+            .arg(QString::number((size + 1024 * 1024 - 1) / (1024 * 1024)),
                  QString::number(maxPlanFileSize / (1024 * 1024)));
     }
     // Only the bytes the file held when it was opened: one that grows meanwhile cannot run on.

@@ -17,6 +17,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -24,6 +26,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -31,6 +34,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QUrl>
 
 #include <functional>
 
@@ -231,6 +235,7 @@ void Form1::buildControls()
             Picture1_KeyDown(mEditor, code, modifierMask(event->modifiers()));
     });
     mPicture1->setObjectName(QStringLiteral("Picture1"));
+    setAcceptDrops(true);
     mPicture1->setGeometry(pixels(1800), 0, pixels(1215), pixels(495));
 
     const auto makeBox = [this](const char *name, int top, int height) {
@@ -239,6 +244,8 @@ void Form1::buildControls()
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setGeometry(0, pixels(top), pixels(4800), pixels(height));
         box->setTabChangesFocus(true);
+        // A file dropped on a box opens, as on the rest of the window, instead of pasting a name.
+        box->setAcceptDrops(false);
         return box;
     };
     mText1 = makeBox("Text1", 500, 1000);
@@ -499,6 +506,37 @@ std::optional<int> Form1::chooseItem(const QString &prompt, const QString &title
         return std::nullopt;
     const qsizetype chosen = items.indexOf(dialog.textValue());
     return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
+}
+
+void Form1::openPlanFile(const QString &path)
+{
+    openGivenPlan(mEditor, path);
+}
+
+namespace {
+
+/** The one local file a drag carries, or nothing. */
+QString draggedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data->urls();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!draggedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QString path = draggedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openPlanFile(path);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

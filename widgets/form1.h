@@ -23,6 +23,8 @@ class Form1 : public QMainWindow, public WindowServices
     Q_OBJECT
 
 public:
+    /** Opens a plan file named outside the dialogs, as Ctrl+A opens the one chosen. */
+    void openPlanFile(const QString &path);
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -54,6 +56,9 @@ public:
 protected:
     void showText(TextBox box, const QString &text) override;
     void closeEvent(QCloseEvent *event) override;
+    /** A plan file dropped onto the window opens as Ctrl+A would open it. */
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

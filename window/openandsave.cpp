@@ -127,6 +127,16 @@ void openPlan(Editor &editor)
     });
 }
 
+void openGivenPlan(Editor &editor, const QString &path)
+{
+    runUserAction(editor, [&editor, &path] {
+        keepReplacedMap(editor);
+        editor.CommonDialog1.fileName = path;
+        editor.store.setMapName(path);
+        loadChosenFile(editor);
+    });
+}
+
 void savePlan(Editor &editor)
 {
     runUserAction(editor, [&editor] {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 namespace rumbario {
 
 struct Editor;
@@ -10,6 +12,9 @@ bool chooseDiskAction(Editor &editor);
 
 /** Opens a plan file chosen in the file dialog in place of the current map. */
 void openPlan(Editor &editor);
+
+/** Opens a file named outside the dialog (the command line, a drop) as the dialog's choice. */
+void openGivenPlan(Editor &editor, const QString &path);
 
 /** Saves the map to a file chosen in the file dialog; ends the program when closing asked it to. */
 void savePlan(Editor &editor);

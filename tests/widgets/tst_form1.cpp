@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <deque>
 #include <functional>
@@ -150,6 +152,7 @@ private slots:
     void undoesAndRedoesWithTheKeysAndTheEditMenu();
     void keepsItsSizePlaceAndZoomFromOneRunToTheNext();
     void keepsACopyThatTheNextRunRecovers();
+    void opensAPlanFileDroppedOnIt();
 
 private:
     /** Does an action, answering the dialogs it opens in order; returns what they showed. */
@@ -467,6 +470,30 @@ void TestForm1::keepsACopyThatTheNextRunRecovers()
     QCOMPARE(mWindow->editor().store.roomCount, qint16(2));
     QVERIFY(mWindow->editor().store.modified);
     QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (1, 1)"));
+}
+
+void TestForm1::opensAPlanFileDroppedOnIt()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("soltado.pln"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("0,0,2,0,0,0,0,0,0,0,0,0,\"a\"\r\n0,0,0,0,0,0,1,0,0,0,0,0,\"b\"\r\n");
+    file.close();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    const QPoint where = mPicture1->mapTo(mWindow, QPoint(5, 5));
+    QDragEnterEvent enter(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(mWindow, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    const QStringList shown =
+        answering({QStringLiteral("&Aceptar")}, [&] { QApplication::sendEvent(mWindow, &drop); });
+    QCOMPARE(
+        shown,
+        QStringList{QStringLiteral("Rumbario|Mapa %1 cargado correctamente.2 salas.").arg(path)});
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (1, 1)"));
+    QTRY_COMPARE(QApplication::focusWidget(), mPicture1);
 }
 
 QTEST_MAIN(TestForm1)

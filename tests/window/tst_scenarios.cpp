@@ -435,6 +435,8 @@ private:
             mEdited = mViewport.keepInView(pointArgument(0));
         } else if (word == QLatin1String("click")) {
             showRoomFromPlan(mSession.editor, number(0));
+        } else if (word == QLatin1String("given")) {
+            openGivenPlan(mSession.editor, mRest);
         } else if (word == QLatin1String("program")) {
             mSession.services.program = mRest;
         } else if (word == QLatin1String("filter")) {

@@ -24,6 +24,7 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -109,10 +110,6 @@ QStringList nameFilters(const QString &filter)
 }
 
 /**
- * Shows a modal dialog and gives the main window its activation back afterwards: without a
- * window manager to do it (offscreen, some embedded displays) the keyboard would go nowhere.
- */
-/**
  * Room for the whole title beside the title bar's buttons, which the window manager draws. The
  * input dialog's layout sets its own minimum size, so the room is asked of its label.
  */
@@ -122,13 +119,6 @@ void widenForTitle(QInputDialog &dialog)
     if (auto *label = dialog.findChild<QLabel *>())
         label->setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) +
                                titleBarButtons);
-}
-
-int runModal(QDialog &dialog, QWidget *window)
-{
-    const int result = dialog.exec();
-    window->activateWindow();
-    return result;
 }
 
 /** Answers a message box by the first letter of a button, without Alt: S, N, C, A. */
@@ -286,6 +276,9 @@ void Form1::buildMenus()
                     [this, &item] { runMenuItem(mEditor, item); });
             mActions.insert(action->objectName(), action);
         }
+        // A menu closed with Esc would leave the keyboard in the menu bar.
+        connect(qmenu, &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, &Form1::giveKeyboardBack); });
     }
 }
 
@@ -389,10 +382,28 @@ void Form1::setMenuEnabled(const QString &itemName, bool enabled)
         action->setEnabled(enabled);
 }
 
+int Form1::runModal(QDialog &dialog)
+{
+    const int result = dialog.exec();
+    giveKeyboardBack();
+    return result;
+}
+
+void Form1::giveKeyboardBack()
+{
+    // Without a window manager to do it (offscreen, some embedded displays) the window would
+    // not be active again after a dialog or a menu, and the keyboard would go nowhere.
+    activateWindow();
+    if (mEditor.typingDescription)
+        mText1->setFocus();
+    else
+        mPicture1->setFocus();
+}
+
 void Form1::showHelp()
 {
     HelpWindow dialog(this);
-    runModal(dialog, this);
+    runModal(dialog);
 }
 
 void Form1::closeMainWindow()
@@ -418,7 +429,7 @@ Answer Form1::messageBox(const QString &prompt, Buttons buttons, const QString &
     box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
     box.setEscapeButton(escapeButton(buttons));
     new AnswerLetters(&box);
-    runModal(box, this);
+    runModal(box);
     for (const SpanishButton &spanish : spanishButtons) {
         if (box.clickedButton() == box.button(spanish.button))
             return spanish.answer;
@@ -435,7 +446,7 @@ QString Form1::inputBox(const QString &prompt, const QString &title, const QStri
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
     widenForTitle(dialog);
-    return runModal(dialog, this) == QDialog::Accepted ? dialog.textValue() : QString();
+    return runModal(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
@@ -462,7 +473,7 @@ bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
         dialog.setDirectory(previous.absolutePath());
         dialog.selectFile(previous.fileName());
     }
-    if (runModal(dialog, this) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (runModal(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     settings.fileName = dialog.selectedFiles().constFirst();
     settings.selectedFilter = dialog.selectedNameFilter();
@@ -502,7 +513,7 @@ std::optional<int> Form1::chooseItem(const QString &prompt, const QString &title
     widenForTitle(dialog);
     dialog.setOkButtonText(QStringLiteral("Aceptar"));
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     const qsizetype chosen = items.indexOf(dialog.textValue());
     return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));

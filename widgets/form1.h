@@ -3,6 +3,7 @@
 
 #include "window/editor.h"
 
+#include <QDialog>
 #include <QHash>
 #include <QMainWindow>
 
@@ -62,6 +63,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    /** Shows a dialog modally; afterwards the keyboard is back where keys are expected. */
+    int runModal(QDialog &dialog);
+    /** The key surface gets the keyboard, or the description box while a description is typed. */
+    void giveKeyboardBack();
     /** The size, place and plan zoom the window had when it was last closed, or a first size. */
     void restoreWindowState();
     void saveWindowState() const;

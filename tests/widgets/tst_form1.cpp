@@ -153,6 +153,7 @@ private slots:
     void keepsItsSizePlaceAndZoomFromOneRunToTheNext();
     void keepsACopyThatTheNextRunRecovers();
     void opensAPlanFileDroppedOnIt();
+    void keysReachTheKeySurfaceAfterMenusAndDialogs();
 
 private:
     /** Does an action, answering the dialogs it opens in order; returns what they showed. */
@@ -494,6 +495,48 @@ void TestForm1::opensAPlanFileDroppedOnIt()
         QStringList{QStringLiteral("Rumbario|Mapa %1 cargado correctamente.2 salas.").arg(path)});
     QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (1, 1)"));
     QTRY_COMPARE(QApplication::focusWidget(), mPicture1);
+}
+
+void TestForm1::keysReachTheKeySurfaceAfterMenusAndDialogs()
+{
+    const qint16 &rooms = mWindow->editor().store.roomCount;
+    const DialogScript::Answer escape = [](QWidget *dialog) {
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    };
+    // Each closes a menu, a dialog or the help window with Esc, then a direction key creates.
+    const std::vector<std::pair<const char *, std::function<void()>>> closings = {
+        {"menu opened with Alt",
+         [&] {
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+             QTRY_VERIFY(QApplication::activePopupWidget());
+             QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+             QTRY_VERIFY(!QApplication::activePopupWidget());
+         }},
+        {"help window",
+         [&] {
+             answering({escape}, [&] { press(Qt::Key_F1); });
+         }},
+        {"input box and message box",
+         [&] {
+             answering({escape, escape}, [&] { press(Qt::Key_F6); });
+         }},
+        {"question",
+         [&] {
+             answering({escape}, [&] { press(Qt::Key_Delete); });
+         }},
+        {"file dialog",
+         [&] {
+             answering({escape}, [&] { press(Qt::Key_A, Qt::ControlModifier); });
+         }},
+    };
+    press(Qt::Key_Space);
+    for (const auto &[name, close] : closings) {
+        const qint16 before = rooms;
+        close();
+        QTRY_VERIFY2(QApplication::focusWidget() == mPicture1, name);
+        press(Qt::Key_Right);
+        QVERIFY2(rooms == before + 1, name);
+    }
 }
 
 QTEST_MAIN(TestForm1)

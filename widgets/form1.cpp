@@ -47,6 +47,7 @@ namespace {
 const QSize firstSize(900, 700);
 constexpr const char *geometryKey = "ventana/geometria";
 constexpr const char *planScaleKey = "plano/escala";
+constexpr const char *recentMapsKey = "mapas/recientes";
 
 QString forDisplay(QString text)
 {
@@ -276,6 +277,11 @@ void Form1::buildMenus()
                     [this, &item] { runMenuItem(mEditor, item); });
             mActions.insert(action->objectName(), action);
         }
+        if (menu.objectName == QLatin1String("MnuArc")) {
+            mRecentMaps = qmenu->addMenu(QStringLiteral("&Mapas recientes"));
+            mRecentMaps->setObjectName(QStringLiteral("MnuArcRecientes"));
+            showRecentMaps(recentMaps());
+        }
         // A menu closed with Esc would leave the keyboard in the menu bar.
         connect(qmenu, &QMenu::aboutToHide, this,
                 [this] { QTimer::singleShot(0, this, &Form1::giveKeyboardBack); });
@@ -483,6 +489,28 @@ bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
 QString Form1::programFolder() const
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QStringList Form1::recentMaps() const
+{
+    return QSettings().value(QLatin1String(recentMapsKey)).toStringList();
+}
+
+void Form1::setRecentMaps(const QStringList &maps)
+{
+    QSettings().setValue(QLatin1String(recentMapsKey), maps);
+    showRecentMaps(maps);
+}
+
+void Form1::showRecentMaps(const QStringList &maps)
+{
+    mRecentMaps->clear();
+    for (qsizetype i = 0; i < maps.size(); ++i) {
+        const QString path = maps.at(i);
+        QAction *action = mRecentMaps->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        connect(action, &QAction::triggered, this, [this, path] { openRecentMap(mEditor, path); });
+    }
+    mRecentMaps->setEnabled(!maps.isEmpty());
 }
 
 QString Form1::documentsFolder() const

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 class QAction;
+class QMenu;
 class QPlainTextEdit;
 
 namespace rumbario {
@@ -48,6 +49,8 @@ public:
     bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) override;
     QString programFolder() const override;
     QString documentsFolder() const override;
+    QStringList recentMaps() const override;
+    void setRecentMaps(const QStringList &maps) override;
     QString recoveryFolder() const override;
     void startRecoveryTimer(int milliseconds) override;
     std::optional<int> chooseItem(const QString &prompt, const QString &title,
@@ -70,6 +73,7 @@ private:
     /** The size, place and plan zoom the window had when it was last closed, or a first size. */
     void restoreWindowState();
     void saveWindowState() const;
+    void showRecentMaps(const QStringList &maps);
     void buildControls();
     void buildMenus();
     void placePlanView();
@@ -84,6 +88,8 @@ private:
     QPlainTextEdit *mText1 = nullptr;
     QPlainTextEdit *mText2 = nullptr;
     PlanView *mPlanView = nullptr;
+    /** Archivo → Mapas recientes, rebuilt when the list changes. */
+    QMenu *mRecentMaps = nullptr;
     QHash<QString, QAction *> mActions;
     bool mEnding = false;
 };

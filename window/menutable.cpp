@@ -27,6 +27,7 @@ std::vector<Menu> buildMenuTable()
          caption("&Archivo"),
          {
              {"MnuArcAbr", caption("&Abrir..."), "Ctrl+A", A::Open, 0},
+             {"MnuArcGuaA", caption("G&uardar"), "Ctrl+S", A::SaveToFile, 0},
              {"MnuArcGua", caption("&Guardar como..."), "Ctrl+G", A::Save, 0},
              {"MnuArcSal", caption("Salir (Alt-f4)"), "", A::Exit, 0},
              // No shortcut: every Ctrl+letter already means that letter's key.
@@ -86,6 +87,9 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::Save:
         savePlan(editor);
+        break;
+    case MenuAction::SaveToFile:
+        saveToMapFile(editor);
         break;
     case MenuAction::Exit:
         editor.services.closeMainWindow();

@@ -9,7 +9,18 @@ namespace rumbario {
 
 struct Editor;
 
-enum class MenuAction { SendKey, Open, Save, Exit, ToggleCoordinates, Export, Recover, Undo, Redo };
+enum class MenuAction {
+    SendKey,
+    Open,
+    SaveToFile,
+    Save,
+    Exit,
+    ToggleCoordinates,
+    Export,
+    Recover,
+    Undo,
+    Redo
+};
 
 /** One item of the menu bar; its caption's "&" marks the access key. */
 struct MenuItem

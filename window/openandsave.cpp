@@ -75,6 +75,8 @@ void loadChosenFile(Editor &editor)
     // settled before the message, so that a failure to show it cannot leave the count behind.
     store.setRoomCount(store.tableSize());
     store.selectRoom(1);
+    if (result.openError.isEmpty())
+        rememberRecentMap(editor, editor.store.mapName);
     reportRead(editor, result);
     showRoomAfterOpen(editor);
 }
@@ -137,6 +139,30 @@ void openGivenPlan(Editor &editor, const QString &path)
     });
 }
 
+namespace {
+
+/** Writes the map to its file, with the described message; the failure is silent. */
+void writeMapFile(Editor &editor)
+{
+    if (keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.store.mapName)) {
+        dropRecoveryCopy(editor);
+        rememberRecentMap(editor, editor.store.mapName);
+        editor.services.messageBox(QStringLiteral("Mapa ") + editor.store.mapName +
+                                       QStringLiteral(" guardado correctamente, ") +
+                                       QString::number(editor.store.roomCount) +
+                                       QStringLiteral(" salas"),
+                                   Buttons::Ok);
+    } else if (editor.exitAfterSave) {
+        // The failure is silent and the program ends: the copy is all that is left.
+        writeRecoveryCopyNow(editor);
+    }
+    editor.store.noteAction(QString(), ModifiedEffect::Clear);
+    if (editor.exitAfterSave)
+        editor.services.endProgram();
+}
+
+} // namespace
+
 void savePlan(Editor &editor)
 {
     runUserAction(editor, [&editor] {
@@ -144,20 +170,41 @@ void savePlan(Editor &editor)
         if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
             return;
         editor.store.setMapName(editor.CommonDialog1.fileName);
-        if (keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.store.mapName)) {
-            dropRecoveryCopy(editor);
-            editor.services.messageBox(QStringLiteral("Mapa ") + editor.store.mapName +
-                                           QStringLiteral(" guardado correctamente, ") +
-                                           QString::number(editor.store.roomCount) +
-                                           QStringLiteral(" salas"),
-                                       Buttons::Ok);
-        } else if (editor.exitAfterSave) {
-            // The failure is silent and the program ends: the copy is all that is left.
-            writeRecoveryCopyNow(editor);
-        }
-        editor.store.noteAction(QString(), ModifiedEffect::Clear);
-        if (editor.exitAfterSave)
-            editor.services.endProgram();
+        writeMapFile(editor);
+    });
+}
+
+void saveToMapFile(Editor &editor)
+{
+    // A map that never had a file ("Mapa1", or a recovered copy of one) asks for one.
+    if (!QFileInfo(editor.store.mapName).isAbsolute()) {
+        savePlan(editor);
+        return;
+    }
+    runUserAction(editor, [&editor] { writeMapFile(editor); });
+}
+
+void rememberRecentMap(Editor &editor, const QString &path)
+{
+    QStringList maps = editor.services.recentMaps();
+    maps.removeAll(path);
+    maps.prepend(path);
+    editor.services.setRecentMaps(maps.mid(0, recentMapCount));
+}
+
+void openRecentMap(Editor &editor, const QString &path)
+{
+    if (QFileInfo::exists(path)) {
+        openGivenPlan(editor, path);
+        return;
+    }
+    runUserAction(editor, [&editor, &path] {
+        QStringList maps = editor.services.recentMaps();
+        maps.removeAll(path);
+        editor.services.setRecentMaps(maps);
+        editor.services.messageBox(
+            QStringLiteral("El mapa %1 ya no existe: se quita de los mapas recientes.").arg(path),
+            Buttons::Ok);
     });
 }
 

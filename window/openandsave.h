@@ -13,6 +13,19 @@ bool chooseDiskAction(Editor &editor);
 /** Opens a plan file chosen in the file dialog in place of the current map. */
 void openPlan(Editor &editor);
 
+/** Archivo → Guardar: saves to the map's own file without a dialog; without one, as Guardar como.
+ */
+void saveToMapFile(Editor &editor);
+
+/** How many maps "Mapas recientes" lists. */
+constexpr int recentMapCount = 8;
+
+/** Puts a map opened or saved first in the list of recent maps. */
+void rememberRecentMap(Editor &editor, const QString &path);
+
+/** Opens a map from the recent ones; a file that is gone leaves the list, with a message. */
+void openRecentMap(Editor &editor, const QString &path);
+
 /** Opens a file named outside the dialog (the command line, a drop) as the dialog's choice. */
 void openGivenPlan(Editor &editor, const QString &path);
 

@@ -89,6 +89,9 @@ public:
     virtual QString programFolder() const = 0;
     /** The user's documents folder. */
     virtual QString documentsFolder() const = 0;
+    /** The maps last opened or saved, newest first, as the window keeps them between runs. */
+    virtual QStringList recentMaps() const = 0;
+    virtual void setRecentMaps(const QStringList &maps) = 0;
     /** Where recovery copies are kept; empty: nowhere. */
     virtual QString recoveryFolder() const = 0;
     /** Calls writeDueRecoveryCopy once, after the given time. */

@@ -112,6 +112,12 @@ void ScriptedServices::setMenuEnabled(const QString &itemName, bool enabled)
     events << QStringLiteral("enabled %1=%2").arg(itemName, QLatin1String(enabled ? "yes" : "no"));
 }
 
+void ScriptedServices::setRecentMaps(const QStringList &maps)
+{
+    call();
+    recent = maps;
+}
+
 void ScriptedServices::startRecoveryTimer(int milliseconds)
 {
     events << QStringLiteral("recovery timer %1").arg(milliseconds);

@@ -37,6 +37,7 @@ public:
     /** The program's folder; where recovery copies go, none when empty. */
     QString program = QStringLiteral("/opt/rumbario");
     QString recoveryCopies;
+    QStringList recent;
     /** How often the editor said the map changed. */
     int mapChanges = 0;
 
@@ -57,6 +58,8 @@ public:
     QString programFolder() const override { return program; }
     QString documentsFolder() const override { return QStringLiteral("/home/autor/Documentos"); }
     QString recoveryFolder() const override { return recoveryCopies; }
+    QStringList recentMaps() const override { return recent; }
+    void setRecentMaps(const QStringList &maps) override;
     void startRecoveryTimer(int milliseconds) override;
     std::optional<int> chooseItem(const QString &prompt, const QString &title,
                                   const QStringList &items) override;

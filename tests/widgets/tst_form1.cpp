@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -298,6 +299,14 @@ void TestForm1::savesExportsAndReopensThroughTheFileDialog()
     QCOMPARE(shown.last(),
              QStringLiteral("Rumbario|Mapa %1 guardado correctamente, 2 salas").arg(path));
     QVERIFY(!mWindow->editor().store.modified);
+
+    // Ctrl+S saves to the map's own file, even in creation mode, where S alone draws.
+    shown = answering({QStringLiteral("&Aceptar")}, [&] { press(Qt::Key_S, Qt::ControlModifier); });
+    QCOMPARE(shown.last(),
+             QStringLiteral("Rumbario|Mapa %1 guardado correctamente, 2 salas").arg(path));
+    QCOMPARE(mWindow->editor().store.roomCount, qint16(2));
+    const auto *recent = mWindow->findChild<QMenu *>(QStringLiteral("MnuArcRecientes"));
+    QCOMPARE(recent->actions().first()->text(), QStringLiteral("&1 ") + path);
 
     // The export's file type, chosen in the dialog, gives the name its extension.
     const QString game = dir.filePath(QStringLiteral("juego"));

@@ -435,6 +435,10 @@ private:
             mEdited = mViewport.keepInView(pointArgument(0));
         } else if (word == QLatin1String("click")) {
             showRoomFromPlan(mSession.editor, number(0));
+        } else if (word == QLatin1String("recent")) {
+            openRecentMap(mSession.editor, mRest);
+        } else if (word == QLatin1String("remove")) {
+            QFile::remove(mRest);
         } else if (word == QLatin1String("given")) {
             openGivenPlan(mSession.editor, mRest);
         } else if (word == QLatin1String("program")) {
@@ -724,6 +728,8 @@ private:
             return yesNo(store.modified);
         if (what == QLatin1String("mode"))
             return QString::fromLatin1(editor.creationMode ? "creation" : "walking");
+        if (what == QLatin1String("recent"))
+            return mSession.services.recent.join(QLatin1String(" | "));
         if (what == QLatin1String("timers"))
             return QString::number(
                 mSession.services.events.filter(QStringLiteral("recovery timer")).size());

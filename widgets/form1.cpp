@@ -169,16 +169,29 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
+    /** In creation mode a bright frame runs round the dark-blue surface. */
+    void showMode(bool creation)
+    {
+        mCreationMode = creation;
+        update();
+    }
+    bool creationShown() const { return mCreationMode; }
+
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter painter(this);
         painter.fillRect(rect(), QColor(0, 0, 128));
+        if (!mCreationMode)
+            return;
+        painter.setPen(QPen(QColor(255, 213, 79), 3));
+        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
     }
     void keyPressEvent(QKeyEvent *event) override { mOnKey(event); }
 
 private:
     std::function<void(QKeyEvent *)> mOnKey;
+    bool mCreationMode = false;
 };
 
 Form1::Form1(QWidget *parent)
@@ -380,6 +393,12 @@ void Form1::setMenuCaption(const QString &itemName, const QString &caption)
 {
     if (QAction *action = mActions.value(itemName))
         action->setText(caption);
+}
+
+void Form1::showMode(bool creation)
+{
+    mPicture1->showMode(creation);
+    mPlanView->showMode(creation);
 }
 
 void Form1::setMenuEnabled(const QString &itemName, bool enabled)

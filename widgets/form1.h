@@ -43,6 +43,7 @@ public:
     void beep() override;
     void setMenuCaption(const QString &itemName, const QString &caption) override;
     void setMenuEnabled(const QString &itemName, bool enabled) override;
+    void showMode(bool creation) override;
     void showHelp() override;
     void closeMainWindow() override;
     void endProgram() override;

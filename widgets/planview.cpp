@@ -193,7 +193,7 @@ void PlanView::paintEvent(QPaintEvent *)
     painter.setPen(ink);
     painter.setFont(font());
     painter.drawText(rect().adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral("Nivel %1").arg(scene.level));
+                     planLegend(scene.level, mCreationMode));
 }
 
 void PlanView::setScale(double scale)

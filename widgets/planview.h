@@ -27,6 +27,12 @@ public:
     void refresh();
 
     const PlanViewport &viewport() const { return mViewport; }
+    /** The mode the legend shows beside the level. */
+    void showMode(bool creation)
+    {
+        mCreationMode = creation;
+        update();
+    }
     /** Zooms to a scale, in pixels a room, kept within the plan's limits. */
     void setScale(double scale);
 
@@ -56,6 +62,7 @@ private:
     TextCache mNumberCache;
     TextCache mLabelCache;
     double mCachedScale = 0;
+    bool mCreationMode = false;
 };
 
 } // namespace rumbario

@@ -21,12 +21,22 @@ void Form_Load(Editor &editor)
     store.journal.clear();
     showHistory(editor);
     editor.creationMode = false;
+    showMode(editor);
     editor.showCoordinates = true;
     showRoom(editor);
     editor.services.setText(TextBox::Text1, QStringLiteral("modo creación desactivado"));
     store.modified = false;
     editor.exitAfterSave = false;
     removeOldRecoveryCopies(editor);
+}
+
+void showMode(Editor &editor)
+{
+    const int mode = editor.creationMode ? 1 : 0;
+    if (mode == editor.shownMode)
+        return;
+    editor.services.showMode(editor.creationMode);
+    editor.shownMode = mode;
 }
 
 void toggleCoordinates(Editor &editor)

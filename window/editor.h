@@ -33,6 +33,8 @@ struct Editor
     FileDialogSettings CommonDialog1;
     /** The export dialog keeps its own file name, apart from the plan file's. */
     FileDialogSettings exportDialog;
+    /** The mode as the window last showed it: -1 before it showed any. */
+    int shownMode = -1;
     /** This run's recovery copy, once written; whether a write is due. */
     QString recoveryCopy;
     bool recoveryDue = false;
@@ -43,6 +45,9 @@ struct Editor
 
 /** Start-up: the fresh map of one room, the window members' start values, room 1 shown. */
 void Form_Load(Editor &editor);
+
+/** Tells the window the mode, when it is not the one it shows. */
+void showMode(Editor &editor);
 
 /** Shows or hides the coordinates; the view changes at its next redraw, the caption at once. */
 void toggleCoordinates(Editor &editor);

@@ -256,6 +256,13 @@ qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewp
     return 0;
 }
 
+QString planLegend(int level, bool creationMode)
+{
+    return QStringLiteral("Nivel %1 · %2")
+        .arg(level)
+        .arg(creationMode ? QStringLiteral("creación") : QStringLiteral("recorrido"));
+}
+
 void showRoomFromPlan(Editor &editor, qint16 room)
 {
     // The text being typed and its room stay: only Enter ends a description.

@@ -125,6 +125,9 @@ struct PlanScene
     QVector<Mark> marks;
 };
 
+/** The plan's legend: the level shown and the mode, which the described boxes show only briefly. */
+QString planLegend(int level, bool creationMode);
+
 /** The scene of the current room's level within the viewport. */
 PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
                          const PlanViewport &viewport);

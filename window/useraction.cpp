@@ -24,9 +24,10 @@ quint64 begin(const Editor &editor)
 void end(Editor &editor, quint64 revision)
 {
     editor.store.endAction();
-    if (editor.store.journal.revision() == revision)
-        return;
     try {
+        showMode(editor);
+        if (editor.store.journal.revision() == revision)
+            return;
         editor.services.mapChanged();
         showHistory(editor);
         noteMapChange(editor);

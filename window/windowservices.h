@@ -78,6 +78,8 @@ public:
     virtual void beep() = 0;
     virtual void setMenuCaption(const QString &itemName, const QString &caption) = 0;
     virtual void setMenuEnabled(const QString &itemName, bool enabled) = 0;
+    /** Shows the mode outside the described boxes: on the key surface and in the plan's legend. */
+    virtual void showMode(bool creation) = 0;
     /** Shows the help window modally; returns when it is closed. */
     virtual void showHelp() = 0;
     /** Closes the main window as its close box would, through the closing question. */

@@ -52,6 +52,10 @@ public:
     void beep() override { events << QStringLiteral("beep"); }
     void setMenuCaption(const QString &itemName, const QString &caption) override;
     void setMenuEnabled(const QString &itemName, bool enabled) override;
+    void showMode(bool creation) override
+    {
+        events << QLatin1String(creation ? "mode creation" : "mode walking");
+    }
     void showHelp() override { events << QStringLiteral("help"); }
     void closeMainWindow() override;
     void endProgram() override;

@@ -246,8 +246,14 @@ void TestForm1::startsThenDrawsAndDescribesWithRealKeys()
     QTest::mouseClick(mPicture1, Qt::LeftButton);
     QCOMPARE(QApplication::focusWidget(), mPicture1);
 
+    // The key surface shows the mode: a bright frame while creating.
+    const auto corner = [this] {
+        return QColor(mPicture1->grab().toImage().pixel(1, 1));
+    };
+    QCOMPARE(corner(), QColor(0, 0, 128));
     press(Qt::Key_Space);
     QCOMPARE(text("Text2"), QStringLiteral("Modo creación  activado"));
+    QCOMPARE(corner(), QColor(255, 213, 79));
     press(Qt::Key_Right);
     press(Qt::Key_Up);
     QCOMPARE(text("Text2"), QStringLiteral("S 3: sur (1, 1)"));

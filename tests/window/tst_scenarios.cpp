@@ -728,6 +728,10 @@ private:
             return yesNo(store.modified);
         if (what == QLatin1String("mode"))
             return QString::fromLatin1(editor.creationMode ? "creation" : "walking");
+        if (what == QLatin1String("legend")) {
+            const int level = store.coordinatesOf(store.currentRoom)[2] + store.coordinateBase[2];
+            return planLegend(level, mSession.editor.shownMode == 1);
+        }
         if (what == QLatin1String("recent"))
             return mSession.services.recent.join(QLatin1String(" | "));
         if (what == QLatin1String("timers"))

@@ -395,6 +395,11 @@ void Form1::setMenuCaption(const QString &itemName, const QString &caption)
         action->setText(caption);
 }
 
+void Form1::fitPlan()
+{
+    mPlanView->fitToLevel();
+}
+
 void Form1::showMode(bool creation)
 {
     mPicture1->showMode(creation);

@@ -44,6 +44,7 @@ public:
     void setMenuCaption(const QString &itemName, const QString &caption) override;
     void setMenuEnabled(const QString &itemName, bool enabled) override;
     void showMode(bool creation) override;
+    void fitPlan() override;
     void showHelp() override;
     void closeMainWindow() override;
     void endProgram() override;

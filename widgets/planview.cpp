@@ -134,8 +134,7 @@ QHash<qint16, QRectF> PlanView::paintBoxes(QPainter &painter, const PlanScene &s
     QFont numberFont = font();
     numberFont.setBold(true);
     numberFont.setPixelSize(std::max(7, int(side / 3.2)));
-    QFont labelFont = font();
-    labelFont.setPixelSize(std::max(6, int(side / 5)));
+    const QFont descriptionFont = labelFont();
     QHash<qint16, QRectF> frames;
     for (const PlanScene::Box &box : scene.boxes) {
         const QPointF center = mViewport.toPixel(box.center);
@@ -151,7 +150,7 @@ QHash<qint16, QRectF> PlanView::paintBoxes(QPainter &painter, const PlanScene &s
                                                          ? frame.top() + 2
                                                          : center.y() - number.size().height() / 2),
                                number);
-        painter.setFont(labelFont);
+        painter.setFont(descriptionFont);
         if (labelled)
             painter.drawStaticText(QPointF(frame.left() + 2, center.y()),
                                    cachedText(mLabelCache, box.label, side - 4));
@@ -194,6 +193,24 @@ void PlanView::paintEvent(QPaintEvent *)
     painter.setFont(font());
     painter.drawText(rect().adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignTop,
                      planLegend(scene.level, mCreationMode));
+}
+
+QFont PlanView::labelFont() const
+{
+    QFont label = font();
+    // A dozen characters of description a line, at the default zoom.
+    label.setPixelSize(std::max(6, int(2 * planBoxHalf * mViewport.scale / 6.5)));
+    return label;
+}
+
+void PlanView::fitToLevel()
+{
+    mIndex.update(mEditor.store);
+    const qint16 current = mEditor.store.currentRoom;
+    if (current < 1 || current > mIndex.roomCount())
+        return;
+    mViewport.fit(levelArea(mEditor.store, mIndex, mIndex.shownPosition(current)[2]));
+    update();
 }
 
 void PlanView::setScale(double scale)

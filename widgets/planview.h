@@ -33,6 +33,10 @@ public:
         mCreationMode = creation;
         update();
     }
+    /** The font of the descriptions in the boxes at the current zoom. */
+    QFont labelFont() const;
+    /** Shows every room of the current level, as large as the view allows. */
+    void fitToLevel();
     /** Zooms to a scale, in pixels a room, kept within the plan's limits. */
     void setScale(double scale);
 

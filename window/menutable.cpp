@@ -50,6 +50,8 @@ std::vector<Menu> buildMenuTable()
              {"MnuOpcBus", caption("B&uscar texto"), "F5", A::SendKey, Key::F5},
              {"MnuOpcIr", caption("&Ir a sala"), "F6", A::SendKey, Key::F6},
              {coordinatesItemName, coordinatesCaption(true), "F7", A::ToggleCoordinates, 0},
+             // F8: no key of the described program uses it.
+             {"MnuOpcAju", caption("Ajustar &plano"), "F8", A::FitPlan, 0},
              {"MnuOpcIns", caption("&Insertar texto t"), "", A::SendKey, Key::letter('T')},
              {"MnuOpcelS", caption("&Eliminar última sala supr"), "", A::SendKey, Key::Delete},
              {"MnuOpcCon", caption("&Conectar salas x"), "", A::SendKey, Key::letter('X')},
@@ -96,6 +98,9 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::ToggleCoordinates:
         runUserAction(editor, [&editor] { toggleCoordinates(editor); });
+        break;
+    case MenuAction::FitPlan:
+        runUserAction(editor, [&editor] { editor.services.fitPlan(); });
         break;
     case MenuAction::Export:
         exportGame(editor);

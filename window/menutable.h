@@ -16,6 +16,7 @@ enum class MenuAction {
     Save,
     Exit,
     ToggleCoordinates,
+    FitPlan,
     Export,
     Recover,
     Undo,

@@ -158,6 +158,15 @@ void PlanViewport::zoomAround(QPointF pixel, double factor)
     center += fixed - toPlan(pixel);
 }
 
+void PlanViewport::fit(const QRectF &area)
+{
+    center = area.center();
+    const double narrowest = std::max(size.width(), size.height()) / widestView;
+    const double fitting =
+        std::min(size.width() / (area.width() + 1), size.height() / (area.height() + 1));
+    scale = std::clamp(fitting, std::max(narrowest, 4.0), 400.0);
+}
+
 void PlanViewport::panBy(QPointF pixelDelta)
 {
     center -= QPointF(pixelDelta.x() / scale, -pixelDelta.y() / scale);
@@ -254,6 +263,24 @@ qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewp
             return box.room;
     }
     return 0;
+}
+
+QRectF levelArea(const MapStore &store, const PlanIndex &index, int level)
+{
+    // Rectangles of no size do not unite: the corners are kept by hand.
+    int left = 0, right = 0, bottom = 0, top = 0;
+    bool any = false;
+    for (qint16 room = 1; room <= store.roomCount && room <= index.roomCount(); ++room) {
+        const ShownPosition &position = index.shownPosition(room);
+        if (position[2] != level)
+            continue;
+        left = any ? std::min(left, position[0]) : position[0];
+        right = any ? std::max(right, position[0]) : position[0];
+        bottom = any ? std::min(bottom, position[1]) : position[1];
+        top = any ? std::max(top, position[1]) : position[1];
+        any = true;
+    }
+    return QRectF(left, bottom, right - left, top - bottom);
 }
 
 QString planLegend(int level, bool creationMode)

@@ -65,7 +65,8 @@ private:
 struct PlanViewport
 {
     QPointF center;
-    double scale = 64.0;
+    /** Large enough for the room number and a dozen characters of description in each box. */
+    double scale = 130.0;
     QSizeF size;
 
     QPointF toPixel(QPointF plan) const;
@@ -74,6 +75,8 @@ struct PlanViewport
     /** Zooms keeping the plan point under the pixel where it is. */
     void zoomAround(QPointF pixel, double factor);
     void panBy(QPointF pixelDelta);
+    /** Centres an area of the plan and zooms to show all of it with half a room around. */
+    void fit(const QRectF &area);
     /** Recentres on a position that is not comfortably inside the visible area. */
     bool keepInView(QPointF plan);
 };
@@ -124,6 +127,9 @@ struct PlanScene
     QVector<Stub> stubs;
     QVector<Mark> marks;
 };
+
+/** The area the rooms of one level take on the plan, as the view line shows their positions. */
+QRectF levelArea(const MapStore &store, const PlanIndex &index, int level);
 
 /** The plan's legend: the level shown and the mode, which the described boxes show only briefly. */
 QString planLegend(int level, bool creationMode);

@@ -78,6 +78,8 @@ public:
     virtual void beep() = 0;
     virtual void setMenuCaption(const QString &itemName, const QString &caption) = 0;
     virtual void setMenuEnabled(const QString &itemName, bool enabled) = 0;
+    /** Fits the current level of the map into the plan. */
+    virtual void fitPlan() = 0;
     /** Shows the mode outside the described boxes: on the key surface and in the plan's legend. */
     virtual void showMode(bool creation) = 0;
     /** Shows the help window modally; returns when it is closed. */

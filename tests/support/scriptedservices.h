@@ -52,6 +52,7 @@ public:
     void beep() override { events << QStringLiteral("beep"); }
     void setMenuCaption(const QString &itemName, const QString &caption) override;
     void setMenuEnabled(const QString &itemName, bool enabled) override;
+    void fitPlan() override { events << QStringLiteral("fit plan"); }
     void showMode(bool creation) override
     {
         events << QLatin1String(creation ? "mode creation" : "mode walking");

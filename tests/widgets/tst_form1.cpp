@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -155,6 +156,7 @@ private slots:
     void keepsACopyThatTheNextRunRecovers();
     void opensAPlanFileDroppedOnIt();
     void keysReachTheKeySurfaceAfterMenusAndDialogs();
+    void readsBoxesAndFitsTheRealMap();
 
 private:
     /** Does an action, answering the dialogs it opens in order; returns what they showed. */
@@ -552,6 +554,25 @@ void TestForm1::keysReachTheKeySurfaceAfterMenusAndDialogs()
         press(Qt::Key_Right);
         QVERIFY2(rooms == before + 1, name);
     }
+}
+
+void TestForm1::readsBoxesAndFitsTheRealMap()
+{
+    PlanView *plan = mWindow->planView();
+    // At the first zoom a box holds its number and a dozen characters a line, legibly.
+    const double side = 2 * planBoxHalf * plan->viewport().scale;
+    QVERIFY(plan->labelFont().pixelSize() >= 9);
+    QVERIFY(QFontMetrics(plan->labelFont()).horizontalAdvance(QStringLiteral("Sala del tro")) <=
+            side - 4);
+
+    const QString map = QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln");
+    answering({QStringLiteral("&Aceptar")}, [&] { mWindow->openPlanFile(map); });
+    press(Qt::Key_F8);
+    PlanIndex index;
+    index.update(mWindow->editor().store);
+    const QRectF level = levelArea(mWindow->editor().store, index, 0);
+    QVERIFY(level.width() > 5);
+    QVERIFY(plan->viewport().visibleArea().contains(level));
 }
 
 QTEST_MAIN(TestForm1)

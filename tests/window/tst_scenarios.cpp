@@ -429,6 +429,10 @@ private:
         } else if (word == QLatin1String("viewport")) {
             mViewport.center = QPointF(mArgs.value(0).toDouble(), mArgs.value(1).toDouble());
             mViewport.scale = mArgs.value(2).toDouble();
+        } else if (word == QLatin1String("fit")) {
+            const qint16 current = store.currentRoom;
+            mViewport.fit(levelArea(store, updatedIndex(),
+                                    store.coordinatesOf(current)[2] + store.coordinateBase[2]));
         } else if (word == QLatin1String("zoom")) {
             mViewport.zoomAround(pointArgument(0), mArgs.value(2).toDouble());
         } else if (word == QLatin1String("follow")) {

@@ -271,9 +271,12 @@ void Form1::buildControls()
 
 void Form1::placePlanView()
 {
-    // The plan takes the rest of the client area below the view line, and grows with it.
-    const int top = mText2->geometry().bottom() + 1;
-    mPlanView->setGeometry(0, top, mClient->width(), std::max(0, mClient->height() - top));
+    // The plan lies under the described controls and takes all the client area they leave,
+    // beside them as well as below them, growing with the window.
+    mPlanView->setGeometry(mClient->rect());
+    mPlanView->lower();
+    const QRect controls = mPicture1->geometry() | mText1->geometry() | mText2->geometry();
+    mPlanView->setCovered(QRectF(0, 0, controls.right() + 1, controls.bottom() + 1));
 }
 
 void Form1::buildMenus()

@@ -191,8 +191,14 @@ void PlanView::paintEvent(QPaintEvent *)
     paintMarks(painter, scene, frames);
     painter.setPen(ink);
     painter.setFont(font());
-    painter.drawText(rect().adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignTop,
+    painter.drawText(mViewport.openArea().adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignTop,
                      planLegend(scene.level, mCreationMode));
+}
+
+void PlanView::setCovered(const QRectF &covered)
+{
+    mViewport.covered = covered;
+    refresh();
 }
 
 QFont PlanView::labelFont() const

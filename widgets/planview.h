@@ -33,6 +33,8 @@ public:
         mCreationMode = creation;
         update();
     }
+    /** Where the window's controls lie over the plan: rooms are kept in view beside or below. */
+    void setCovered(const QRectF &covered);
     /** The font of the descriptions in the boxes at the current zoom. */
     QFont labelFont() const;
     /** Shows every room of the current level, as large as the view allows. */

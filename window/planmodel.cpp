@@ -149,6 +149,19 @@ QRectF PlanViewport::visibleArea() const
     return QRectF(center.x() - halfWidth, center.y() - halfHeight, 2 * halfWidth, 2 * halfHeight);
 }
 
+QRectF PlanViewport::openArea() const
+{
+    const QRectF whole(QPointF(0, 0), size);
+    if (covered.isEmpty())
+        return whole;
+    const QRectF beside(covered.right(), 0, size.width() - covered.right(), size.height());
+    const QRectF below(0, covered.bottom(), size.width(), size.height() - covered.bottom());
+    const auto room = [](const QRectF &area) {
+        return area.width() * area.height();
+    };
+    return room(beside) > room(below) ? beside : below;
+}
+
 void PlanViewport::zoomAround(QPointF pixel, double factor)
 {
     const QPointF fixed = toPlan(pixel);
@@ -160,11 +173,18 @@ void PlanViewport::zoomAround(QPointF pixel, double factor)
 
 void PlanViewport::fit(const QRectF &area)
 {
-    center = area.center();
+    const QRectF open = openArea();
     const double narrowest = std::max(size.width(), size.height()) / widestView;
     const double fitting =
-        std::min(size.width() / (area.width() + 1), size.height() / (area.height() + 1));
+        std::min(open.width() / (area.width() + 1), open.height() / (area.height() + 1));
     scale = std::clamp(fitting, std::max(narrowest, 4.0), 400.0);
+    showAt(area.center(), open.center());
+}
+
+void PlanViewport::showAt(QPointF plan, QPointF pixel)
+{
+    center = QPointF(plan.x() - (pixel.x() - size.width() / 2) / scale,
+                     plan.y() + (pixel.y() - size.height() / 2) / scale);
 }
 
 void PlanViewport::panBy(QPointF pixelDelta)
@@ -174,11 +194,11 @@ void PlanViewport::panBy(QPointF pixelDelta)
 
 bool PlanViewport::keepInView(QPointF plan)
 {
-    const QRectF comfortable =
-        visibleArea().adjusted(planBoxHalf, planBoxHalf, -planBoxHalf, -planBoxHalf);
-    if (comfortable.contains(plan))
+    const QRectF open = openArea();
+    const double margin = planBoxHalf * scale;
+    if (open.adjusted(margin, margin, -margin, -margin).contains(toPixel(plan)))
         return false;
-    center = plan;
+    showAt(plan, open.center());
     return true;
 }
 

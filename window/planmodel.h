@@ -68,15 +68,24 @@ struct PlanViewport
     /** Large enough for the room number and a dozen characters of description in each box. */
     double scale = 130.0;
     QSizeF size;
+    /** Pixels the window's other controls cover, in the top-left corner; none when empty. */
+    QRectF covered;
 
     QPointF toPixel(QPointF plan) const;
     QPointF toPlan(QPointF pixel) const;
     QRectF visibleArea() const;
+    /**
+     * The larger part of the view the controls leave free, in pixels: beside them or below
+     * them. Rooms are kept and fitted there.
+     */
+    QRectF openArea() const;
     /** Zooms keeping the plan point under the pixel where it is. */
     void zoomAround(QPointF pixel, double factor);
     void panBy(QPointF pixelDelta);
     /** Centres an area of the plan and zooms to show all of it with half a room around. */
     void fit(const QRectF &area);
+    /** Moves the view so that a point of the plan is drawn at a pixel. */
+    void showAt(QPointF plan, QPointF pixel);
     /** Recentres on a position that is not comfortably inside the visible area. */
     bool keepInView(QPointF plan);
 };

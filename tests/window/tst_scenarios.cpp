@@ -429,6 +429,9 @@ private:
         } else if (word == QLatin1String("viewport")) {
             mViewport.center = QPointF(mArgs.value(0).toDouble(), mArgs.value(1).toDouble());
             mViewport.scale = mArgs.value(2).toDouble();
+        } else if (word == QLatin1String("covered")) {
+            mViewport.covered =
+                QRectF(QPointF(0, 0), QSizeF(mArgs.value(0).toDouble(), mArgs.value(1).toDouble()));
         } else if (word == QLatin1String("fit")) {
             const qint16 current = store.currentRoom;
             mViewport.fit(levelArea(store, updatedIndex(),
@@ -884,7 +887,7 @@ private:
     QByteArray mBytes;
     ReadResult mRead;
     /** Where the plan looks: 400 x 200 pixels, 40 pixels a room, at the origin unless moved. */
-    PlanViewport mViewport{QPointF(0, 0), 40.0, QSizeF(400, 200)};
+    PlanViewport mViewport{QPointF(0, 0), 40.0, QSizeF(400, 200), QRectF()};
     mutable PlanIndex mIndex;
     int mFailingCall;
     bool mArmed = false;

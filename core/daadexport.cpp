@@ -42,11 +42,9 @@ QByteArray exportDaad(const MapStore &store, const QString &title)
         "/CON    ;Conexiones\n/0\n");
     for (const ExportRoom &room : map.rooms) {
         source += QStringLiteral("/%1\n").arg(room.number);
-        for (const ExportExit &exit : map.exits) {
-            if (exit.from == room.number)
-                source += QStringLiteral("%1 %2\n").arg(
-                    QLatin1String(spanishMovementWords[exit.slot]), QString::number(exit.to));
-        }
+        for (const ExportExit &exit : map.exitsFrom(room.number))
+            source += QStringLiteral("%1 %2\n").arg(QLatin1String(spanishMovementWords[exit.slot]),
+                                                    QString::number(exit.to));
     }
     source += unexportedExitsNote(map, 0);
     QByteArray bytes = toWindows1252(source);

@@ -3,7 +3,7 @@
 
 #include "mapstore.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace rumbario {
 
@@ -22,6 +22,9 @@ QString textOf(const Room &room)
 
 QString foldAccents(const QString &text)
 {
+    // Most names have no accent: decomposing them is the dearest step of an export.
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
+        return text;
     const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString folded;
     folded.reserve(decomposed.size());
@@ -41,13 +44,16 @@ bool isAsciiAlphanumeric(QChar c)
 QString unique(const QString &base, const QString &separator, int limit, QSet<QString> &taken,
                const QSet<QString> &reserved)
 {
+    // Lower case is worked out once: the endings added are separators and digits.
+    const QString lowerBase = base.toLower();
     QString candidate = base;
-    for (int suffix = 2;
-         taken.contains(candidate.toLower()) || reserved.contains(candidate.toLower()); ++suffix) {
+    QString key = lowerBase;
+    for (int suffix = 2; taken.contains(key) || reserved.contains(key); ++suffix) {
         const QString ending = separator + QString::number(suffix);
         candidate = base.left(limit - ending.size()) + ending;
+        key = lowerBase.left(limit - ending.size()) + ending;
     }
-    taken.insert(candidate.toLower());
+    taken.insert(key);
     return candidate;
 }
 
@@ -72,7 +78,10 @@ QString roomName(const QString &description, qint16 number)
 {
     QString text = description;
     text.remove(QChar(0));
-    const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[.,;]")));
+    // The name ends at the first full stop, comma or semicolon.
+    const auto stop = std::find_if(text.cbegin(), text.cend(),
+                                   [](QChar c) { return c == u'.' || c == u',' || c == u';'; });
+    const qsizetype end = stop == text.cend() ? -1 : qsizetype(stop - text.cbegin());
     QString name = (end < 0 ? text : text.left(end)).simplified().left(nameLength).trimmed();
     if (name.isEmpty())
         name = QStringLiteral("Sala %1").arg(number);
@@ -113,6 +122,7 @@ ExportMap exportMap(const MapStore &store, const QSet<QString> &reservedNames,
     }
     for (int number = 1; number <= count; ++number) {
         const Room &room = store.room(qint16(number));
+        map.exitStart.append(map.exits.size());
         for (int slot = 0; slot < exitCount; ++slot) {
             const qint16 target = room.exits[slot];
             if (target <= 0)
@@ -125,6 +135,7 @@ ExportMap exportMap(const MapStore &store, const QSet<QString> &reservedNames,
             map.exits.append({qint16(number), slot, target, oneWay});
         }
     }
+    map.exitStart.append(map.exits.size());
     return map;
 }
 

@@ -32,10 +32,26 @@ struct ExportExit
 struct ExportMap
 {
     QVector<ExportRoom> rooms;
+    /** In room order, each room's in slot order. */
     QVector<ExportExit> exits;
     QVector<ExportExit> missing;
+    /** Where each room's exits begin in exits, and one entry more for where they end. */
+    QVector<qsizetype> exitStart;
 
     const ExportRoom &room(qint16 number) const { return rooms[number - 1]; }
+
+    struct ExitRange
+    {
+        const ExportExit *first;
+        const ExportExit *last;
+        const ExportExit *begin() const { return first; }
+        const ExportExit *end() const { return last; }
+    };
+    /** The exits that lead from one room to rooms of the map, without scanning the others. */
+    ExitRange exitsFrom(qint16 number) const
+    {
+        return {exits.constData() + exitStart[number - 1], exits.constData() + exitStart[number]};
+    }
 };
 
 /** Movement words of the Spanish DAAD template and of ngPAWS's Spanish start database. */

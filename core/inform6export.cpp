@@ -61,12 +61,9 @@ QString roomObject(const ExportMap &map, const ExportRoom &room)
     QString object = QStringLiteral("Object %1 %2\n").arg(room.identifier, quoted(room.name));
     object += QStringLiteral("  with description %1")
                   .arg(quoted(room.text.isEmpty() ? room.name : room.text));
-    for (const ExportExit &exit : map.exits) {
-        if (exit.from == room.number)
-            object +=
-                QStringLiteral(",\n       %1 %2")
-                    .arg(QLatin1String(exitProperties[exit.slot]), map.room(exit.to).identifier);
-    }
+    for (const ExportExit &exit : map.exitsFrom(room.number))
+        object += QStringLiteral(",\n       %1 %2")
+                      .arg(QLatin1String(exitProperties[exit.slot]), map.room(exit.to).identifier);
     return object + QStringLiteral(",\n  has light;\n\n");
 }
 

@@ -45,11 +45,9 @@ QByteArray exportNgPaws(const MapStore &store, const QString &title)
     source += QStringLiteral("/CON\n");
     for (const ExportRoom &room : map.rooms) {
         source += QStringLiteral("/%1\n").arg(location(room.number));
-        for (const ExportExit &exit : map.exits) {
-            if (exit.from == room.number)
-                source += QStringLiteral("%1 %2\n").arg(
-                    QLatin1String(spanishMovementWords[exit.slot]), location(exit.to));
-        }
+        for (const ExportExit &exit : map.exitsFrom(room.number))
+            source += QStringLiteral("%1 %2\n").arg(QLatin1String(spanishMovementWords[exit.slot]),
+                                                    location(exit.to));
     }
     source += unexportedExitsNote(map, -1);
     return source.toUtf8();

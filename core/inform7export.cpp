@@ -4,7 +4,7 @@
 #include "gameexport.h"
 #include "mapstore.h"
 
-#include <QRegularExpression>
+#include <QSet>
 
 namespace rumbario {
 
@@ -32,12 +32,29 @@ const QSet<QString> reservedNames = {
  */
 bool needsIdentifier(const QString &name)
 {
-    static const QRegularExpression structural(
-        QStringLiteral("\\b(is|are|in|on|of|and|with|from|called|by|above|below|inside|outside|"
-                       "north|south|east|west|up|down|nowhere)\\b"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression unsafeCharacters(QStringLiteral("[\"\\[\\]():'’]"));
-    return name.contains(structural) || name.contains(unsafeCharacters);
+    static const QSet<QString> structural = {
+        QStringLiteral("is"),     QStringLiteral("are"),     QStringLiteral("in"),
+        QStringLiteral("on"),     QStringLiteral("of"),      QStringLiteral("and"),
+        QStringLiteral("with"),   QStringLiteral("from"),    QStringLiteral("called"),
+        QStringLiteral("by"),     QStringLiteral("above"),   QStringLiteral("below"),
+        QStringLiteral("inside"), QStringLiteral("outside"), QStringLiteral("north"),
+        QStringLiteral("south"),  QStringLiteral("east"),    QStringLiteral("west"),
+        QStringLiteral("up"),     QStringLiteral("down"),    QStringLiteral("nowhere")};
+    static const QString unsafeCharacters = QStringLiteral("\"[]():'’");
+    // Words are runs of ASCII letters, digits and underscores: an
+    // accented letter ends one ("¡Ñandú!" holds "and").
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= name.size(); ++i) {
+        const QChar c = i < name.size() ? name.at(i) : QChar(u' ');
+        if (unsafeCharacters.contains(c))
+            return true;
+        if ((c.unicode() < 0x80 && c.isLetterOrNumber()) || c == u'_')
+            continue;
+        if (i > start && structural.contains(name.mid(start, i - start).toLower()))
+            return true;
+        start = i + 1;
+    }
+    return false;
 }
 
 /** Text for Inform: " becomes ', brackets are spelt out, an apostrophe at a word edge is kept. */
@@ -67,9 +84,8 @@ QString referenceTo(const ExportRoom &room)
     return needsIdentifier(room.name) ? room.identifier : room.name;
 }
 
-QString roomSentences(const ExportRoom &room)
+QString roomSentences(const ExportRoom &room, const QString &reference)
 {
-    const QString reference = referenceTo(room);
     QString sentences = QStringLiteral("There is a room called %1.").arg(reference);
     if (!room.text.isEmpty())
         sentences += u' ' + quoted(room.text);
@@ -90,13 +106,18 @@ QByteArray exportInform7(const MapStore &store, const QString &title)
                              "Language by Sebastian Arg y escriba (in Spanish) tras el título: %1 "
                              "(in Spanish) by Rumbario. Generado por Rumbario.]\n\n")
                   .arg(heading);
-    for (const ExportRoom &room : map.rooms)
-        source += roomSentences(room);
+    // How each room is referred to, worked out once: the exits name their rooms again.
+    QVector<QString> references;
+    references.reserve(map.rooms.size());
+    for (const ExportRoom &room : map.rooms) {
+        references.append(referenceTo(room));
+        source += roomSentences(room, references.last());
+    }
     source += u'\n';
     for (const ExportExit &exit : map.exits) {
         source += QStringLiteral("%1 %2 is %3.\n")
-                      .arg(QLatin1String(directionWords[exit.slot]),
-                           referenceTo(map.room(exit.from)), referenceTo(map.room(exit.to)));
+                      .arg(QLatin1String(directionWords[exit.slot]), references[exit.from - 1],
+                           references[exit.to - 1]);
     }
     // Inform would otherwise invent the way back of a one-way exit; where the other room has
     // an exit of its own that way, that exit already says where it goes.
@@ -110,7 +131,7 @@ QByteArray exportInform7(const MapStore &store, const QString &title)
             continue;
         closedWays.insert({exit.to, back});
         closed += QStringLiteral("%1 %2 is nowhere.\n")
-                      .arg(QLatin1String(directionWords[back]), referenceTo(map.room(exit.to)));
+                      .arg(QLatin1String(directionWords[back]), references[exit.to - 1]);
     }
     if (!closed.isEmpty())
         source += u'\n' + closed;

@@ -21,8 +21,14 @@ QString exportFilter()
     return parts.join(u'|');
 }
 
-const GameFormatInfo &chosenFormat(const QString &selectedFilter)
+/** The extension typed chooses the format; a name without a known one takes the file type's. */
+const GameFormatInfo &chosenFormat(const QString &path, const QString &selectedFilter)
 {
+    const QString typed = QFileInfo(path).suffix().toLower();
+    for (const GameFormatInfo &info : gameFormats()) {
+        if (info.extension == typed)
+            return info;
+    }
     for (const GameFormatInfo &info : gameFormats()) {
         if (info.filter == selectedFilter)
             return info;
@@ -37,7 +43,7 @@ void exportChosenFile(Editor &editor)
     dialog.title = QStringLiteral("Exportar juego");
     if (!editor.services.runFileDialog(FileDialogMode::Save, dialog))
         return;
-    const GameFormatInfo &format = chosenFormat(dialog.selectedFilter);
+    const GameFormatInfo &format = chosenFormat(dialog.fileName, dialog.selectedFilter);
     QString path = dialog.fileName;
     if (QFileInfo(path).suffix().isEmpty())
         path += u'.' + format.extension;

@@ -787,6 +787,8 @@ private:
             return first + QString::number(QFileInfo(mArgs.value(0)).size());
         if (what == QLatin1String("files"))
             return first + QDir(mArgs.value(0)).entryList(QDir::Files).join(u' ');
+        if (what == QLatin1String("begins"))
+            return first + fileText(mArgs.value(0)).left(tail().size());
         if (what == QLatin1String("file"))
             return first + fileText(mArgs.value(0));
         if (what == QLatin1String("same")) {

@@ -20,17 +20,34 @@ QString textOf(const Room &room)
     return text.trimmed();
 }
 
+/** The base letter of an accented Latin-1 letter, as decomposing it would leave, or 0. */
+char16_t latin1BaseLetter(char16_t c)
+{
+    // From U+00C0: the letters that decompose into a base letter and accents; '-' marks those
+    // that do not (Æ, Ð, ×, Ø, Þ, ß, æ, ð, ÷, ø, þ).
+    static const char bases[] = "AAAAAA-CEEEEIIII-NOOOOO--UUUUY--aaaaaa-ceeeeiiii-nooooo--uuuuy-y";
+    if (c < 0xC0 || c > 0xFF)
+        return 0;
+    const char base = bases[c - 0xC0];
+    return base == '-' ? 0 : char16_t(base);
+}
+
 QString foldAccents(const QString &text)
 {
-    // Most names have no accent: decomposing them is the dearest step of an export.
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
-        return text;
-    const QString decomposed = text.normalized(QString::NormalizationForm_KD);
     QString folded;
-    folded.reserve(decomposed.size());
-    for (QChar c : decomposed) {
-        if (c.category() != QChar::Mark_NonSpacing)
+    folded.reserve(text.size());
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
             folded += c;
+        } else if (const char16_t base = latin1BaseLetter(c.unicode())) {
+            folded += QChar(base);
+        } else {
+            // Anything else is decomposed, its accents left out.
+            for (QChar part : QString(c).normalized(QString::NormalizationForm_KD)) {
+                if (part.category() != QChar::Mark_NonSpacing)
+                    folded += part;
+            }
+        }
     }
     return folded;
 }

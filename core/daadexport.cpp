@@ -47,8 +47,15 @@ QByteArray exportDaad(const MapStore &store, const QString &title)
                                                     QString::number(exit.to));
     }
     source += unexportedExitsNote(map, 0);
-    QByteArray bytes = toWindows1252(source);
-    return bytes.replace("\n", "\r\n");
+    // Windows-1252 with CR LF line ends, in one pass.
+    QByteArray bytes;
+    bytes.reserve(source.size() + source.count(u'\n'));
+    for (QChar c : std::as_const(source)) {
+        if (c == u'\n')
+            bytes += '\r';
+        bytes += toWindows1252(c);
+    }
+    return bytes;
 }
 
 } // namespace rumbario

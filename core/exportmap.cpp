@@ -57,12 +57,21 @@ bool isAsciiAlphanumeric(QChar c)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
+/** Lower case a character at a time: names are short and mostly Latin-1, where it is quick. */
+QString lowerCase(const QString &text)
+{
+    QString lower(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        lower[i] = text.at(i).toLower();
+    return lower;
+}
+
 /** The first free form of base among the names taken: base, then base + separator + 2, 3 … */
 QString unique(const QString &base, const QString &separator, int limit, QSet<QString> &taken,
                const QSet<QString> &reserved)
 {
     // Lower case is worked out once: the endings added are separators and digits.
-    const QString lowerBase = base.toLower();
+    const QString lowerBase = lowerCase(base);
     QString candidate = base;
     QString key = lowerBase;
     for (int suffix = 2; taken.contains(key) || reserved.contains(key); ++suffix) {

@@ -4,6 +4,7 @@
 // worst-shaped file of as many records (line ends a lone CR, a blank before every line, quoted
 // descriptions longer than a room keeps) under 20 ms. A recovery copy costs a write and a few
 // lines beside it. Writing a game of each format stays under 100 ms.
+#include "core/exportmap.h"
 #include "core/gameexport.h"
 #include "core/mapstore.h"
 #include "core/planfile.h"
@@ -84,6 +85,14 @@ void BM_ExportGame(benchmark::State &state)
         benchmark::DoNotOptimize(exportGameSource(store, format.format, QStringLiteral("mapa")));
 }
 
+// The part the four formats share: names, identifiers and exits worked out for every room.
+void BM_ExportMap(benchmark::State &state)
+{
+    static const MapStore store = largestMap();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(exportMap(store, {}, {}));
+}
+
 void BM_ReadFileBytes(benchmark::State &state)
 {
     const QString &path = largestFile().path;
@@ -145,6 +154,7 @@ BENCHMARK(BM_ReadWorstShapedFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WritePlanFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteRecoveryCopy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportGame)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportMap)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadFileBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadPlanFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ParsePlanBytes)->Unit(benchmark::kMillisecond);

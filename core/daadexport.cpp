@@ -1,19 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The location and connection sections of a DAAD source for the DRC compiler, Windows-1252.
-#include "codepage.h"
 #include "exportmap.h"
 #include "gameexport.h"
 #include "mapstore.h"
+#include "sourcetext.h"
 
 namespace rumbario {
 
 namespace {
 
-QString quoted(const QString &text)
+void writeQuoted(SourceText &source, const QString &text)
 {
-    QString out = text;
-    out.replace(u'"', u'\'');
-    return u'"' + out + u'"';
+    source << QChar(u'"');
+    for (QChar c : text)
+        source << (c == u'"' ? QChar(u'\'') : c);
+    source << QChar(u'"');
 }
 
 } // namespace
@@ -21,7 +22,10 @@ QString quoted(const QString &text)
 QByteArray exportDaad(const MapStore &store, const QString &title)
 {
     const ExportMap map = exportMap(store, {}, {});
-    QString source = QStringLiteral(
+    // Windows-1252 with CR LF line ends, as DRC reads it.
+    SourceText source(SourceText::Encoding::Windows1252WithCrLf,
+                      map.rooms.size() * 120 + map.exits.size() * 10);
+    source << QStringLiteral(
         "; Generado por Rumbario. Pegue estas secciones /LTX y /CON en lugar de las de un\n"
         "; proyecto hecho con la plantilla española BLANK_ES.DSF del compilador DRC, y añada\n"
         "; a su /VOC estas cuatro palabras para entrar y salir:\n"
@@ -29,33 +33,25 @@ QByteArray exportDaad(const MapStore &store, const QString &title)
         "; DENTRO  12      noun\n"
         "; SALIR   13      verb\n"
         "; FUERA   13      noun\n");
-    source += QStringLiteral(
-        ";------------------------------------------------------------------------------\n"
-        "/LTX    ;Localidades\n");
-    source += QStringLiteral("/0 %1\n").arg(quoted(title));
-    for (const ExportRoom &room : map.rooms)
-        source += QStringLiteral("/%1 %2\n")
-                      .arg(QString::number(room.number),
-                           quoted(room.text.isEmpty() ? room.name + u'.' : room.text));
-    source += QStringLiteral(
-        ";------------------------------------------------------------------------------\n"
-        "/CON    ;Conexiones\n/0\n");
+    source << ";------------------------------------------------------------------------------\n"
+              "/LTX    ;Localidades\n"
+              "/0 ";
+    writeQuoted(source, title);
+    source << "\n";
     for (const ExportRoom &room : map.rooms) {
-        source += QStringLiteral("/%1\n").arg(room.number);
+        source << "/" << room.number << " ";
+        writeQuoted(source, room.text.isEmpty() ? room.name + u'.' : room.text);
+        source << "\n";
+    }
+    source << ";------------------------------------------------------------------------------\n"
+              "/CON    ;Conexiones\n/0\n";
+    for (const ExportRoom &room : map.rooms) {
+        source << "/" << room.number << "\n";
         for (const ExportExit &exit : map.exitsFrom(room.number))
-            source += QStringLiteral("%1 %2\n").arg(QLatin1String(spanishMovementWords[exit.slot]),
-                                                    QString::number(exit.to));
+            source << spanishMovementWords[exit.slot] << " " << exit.to << "\n";
     }
-    source += unexportedExitsNote(map, 0);
-    // Windows-1252 with CR LF line ends, in one pass.
-    QByteArray bytes;
-    bytes.reserve(source.size() + source.count(u'\n'));
-    for (QChar c : std::as_const(source)) {
-        if (c == u'\n')
-            bytes += '\r';
-        bytes += toWindows1252(c);
-    }
-    return bytes;
+    source << unexportedExitsNote(map, 0);
+    return source.take();
 }
 
 } // namespace rumbario

@@ -4,6 +4,7 @@
 #include "mapstore.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace rumbario {
 
@@ -13,11 +14,11 @@ constexpr int nameLength = 40;
 constexpr int identifierLength = 32;
 
 /** The description as the player reads it: without the zero characters of a blank room. */
-QString textOf(const Room &room)
+QString textOf(QString description)
 {
-    QString text = room.description.text();
-    text.remove(QChar(0));
-    return text.trimmed();
+    if (description.contains(QChar(0)))
+        description.remove(QChar(0));
+    return std::move(description).trimmed();
 }
 
 /** The base letter of an accented Latin-1 letter, as decomposing it would leave, or 0. */
@@ -32,24 +33,20 @@ char16_t latin1BaseLetter(char16_t c)
     return base == '-' ? 0 : char16_t(base);
 }
 
-QString foldAccents(const QString &text)
+/** Hands on the characters of one without its accents; decomposing is left for beyond Latin-1. */
+template<typename Take>
+void forEachFolded(QChar c, const Take &take)
 {
-    QString folded;
-    folded.reserve(text.size());
-    for (QChar c : text) {
-        if (c.unicode() < 0x80) {
-            folded += c;
-        } else if (const char16_t base = latin1BaseLetter(c.unicode())) {
-            folded += QChar(base);
-        } else {
-            // Anything else is decomposed, its accents left out.
-            for (QChar part : QString(c).normalized(QString::NormalizationForm_KD)) {
-                if (part.category() != QChar::Mark_NonSpacing)
-                    folded += part;
-            }
+    if (c.unicode() < 0x80) {
+        take(c);
+    } else if (const char16_t base = latin1BaseLetter(c.unicode())) {
+        take(QChar(base));
+    } else {
+        for (QChar part : QString(c).normalized(QString::NormalizationForm_KD)) {
+            if (part.category() != QChar::Mark_NonSpacing)
+                take(part);
         }
     }
-    return folded;
 }
 
 bool isAsciiAlphanumeric(QChar c)
@@ -61,8 +58,10 @@ bool isAsciiAlphanumeric(QChar c)
 QString lowerCase(const QString &text)
 {
     QString lower(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i)
-        lower[i] = text.at(i).toLower();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        lower[i] = c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c < u'\x80' ? c : c.toLower();
+    }
     return lower;
 }
 
@@ -102,13 +101,24 @@ QString unexportedExitsNote(const ExportMap &map, int locationOffset)
 
 QString roomName(const QString &description, qint16 number)
 {
-    QString text = description;
-    text.remove(QChar(0));
-    // The name ends at the first full stop, comma or semicolon.
-    const auto stop = std::find_if(text.cbegin(), text.cend(),
-                                   [](QChar c) { return c == u'.' || c == u',' || c == u';'; });
-    const qsizetype end = stop == text.cend() ? -1 : qsizetype(stop - text.cbegin());
-    QString name = (end < 0 ? text : text.left(end)).simplified().left(nameLength).trimmed();
+    // The name ends at the first full stop, comma or semicolon; runs of blanks become one and the
+    // zero characters of a blank room go. Written in place: this runs for every room.
+    QString name(nameLength, Qt::Uninitialized);
+    QChar *out = name.data();
+    int length = 0;
+    for (QChar c : description) {
+        if (c == u'.' || c == u',' || c == u';' || length == nameLength)
+            break;
+        if (c.isSpace()) {
+            if (length > 0 && out[length - 1] != u' ')
+                out[length++] = u' ';
+        } else if (c != QChar(0)) {
+            out[length++] = c;
+        }
+    }
+    while (length > 0 && out[length - 1] == u' ')
+        --length;
+    name.truncate(length);
     if (name.isEmpty())
         name = QStringLiteral("Sala %1").arg(number);
     return name;
@@ -116,13 +126,21 @@ QString roomName(const QString &description, qint16 number)
 
 QString identifierOf(const QString &name)
 {
-    QString identifier;
-    for (QChar c : foldAccents(name)) {
+    // Only the first characters can survive the cut, so only they are gathered.
+    QString identifier(identifierLength, Qt::Uninitialized);
+    QChar *out = identifier.data();
+    int length = 0;
+    const auto take = [out, &length](QChar c) {
+        if (length == identifierLength)
+            return;
         if (isAsciiAlphanumeric(c))
-            identifier += c;
-        else if (!identifier.isEmpty() && !identifier.endsWith(u'_'))
-            identifier += u'_';
-    }
+            out[length++] = c;
+        else if (length > 0 && out[length - 1] != u'_')
+            out[length++] = u'_';
+    };
+    for (QChar c : name)
+        forEachFolded(c, take);
+    identifier.truncate(length);
     if (identifier.isEmpty() || !identifier.at(0).isLetter())
         identifier.prepend(QStringLiteral("Sala_"));
     identifier.truncate(identifierLength);
@@ -138,13 +156,17 @@ ExportMap exportMap(const MapStore &store, const QSet<QString> &reservedNames,
     QSet<QString> names;
     QSet<QString> identifiers;
     const int count = store.roomCount;
+    names.reserve(count);
+    identifiers.reserve(count);
+    map.rooms.reserve(count);
+    map.exitStart.reserve(count + 1);
     for (int number = 1; number <= count; ++number) {
-        const Room &room = store.room(qint16(number));
-        const QString name = unique(roomName(room.description.text(), qint16(number)),
-                                    QStringLiteral(" "), nameLength + 4, names, reservedNames);
+        QString description = store.room(qint16(number)).description.text();
+        const QString name = unique(roomName(description, qint16(number)), QStringLiteral(" "),
+                                    nameLength + 4, names, reservedNames);
         const QString identifier = unique(identifierOf(name), QStringLiteral("_"), identifierLength,
                                           identifiers, reservedIdentifiers);
-        map.rooms.append({qint16(number), name, identifier, textOf(room)});
+        map.rooms.append({qint16(number), name, identifier, textOf(std::move(description))});
     }
     for (int number = 1; number <= count; ++number) {
         const Room &room = store.room(qint16(number));

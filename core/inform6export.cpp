@@ -3,6 +3,7 @@
 #include "exportmap.h"
 #include "gameexport.h"
 #include "mapstore.h"
+#include "sourcetext.h"
 
 namespace rumbario {
 
@@ -31,40 +32,43 @@ const QSet<QString> reservedIdentifiers = {
 };
 
 /** A string for Inform 6: " becomes ~, the characters it gives a meaning to go as @@ codes. */
-QString quoted(const QString &text)
+void writeQuoted(SourceText &source, const QString &text)
 {
-    QString out;
+    source << QChar(u'"');
     for (QChar c : text) {
         switch (c.unicode()) {
         case u'"':
-            out += u'~';
+            source << QChar(u'~');
             break;
         case u'~':
         case u'^':
         case u'@':
         case u'\\':
-            out += QStringLiteral("@@%1").arg(c.unicode());
+            source << "@@" << int(c.unicode());
             break;
         default:
             // Beyond Latin-1, Inform 6 names the character by its code.
             if (c.unicode() > 0xFF || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
-                out += QStringLiteral("@{%1}").arg(c.unicode(), 0, 16);
+                source << "@{" << QString::number(c.unicode(), 16) << "}";
             else
-                out += c;
+                source << c;
         }
     }
-    return u'"' + out + u'"';
+    source << QChar(u'"');
 }
 
-QString roomObject(const ExportMap &map, const ExportRoom &room)
+void writeRoomObject(SourceText &source, const ExportMap &map, const EncodedNames &identifiers,
+                     const ExportRoom &room)
 {
-    QString object = QStringLiteral("Object %1 %2\n").arg(room.identifier, quoted(room.name));
-    object += QStringLiteral("  with description %1")
-                  .arg(quoted(room.text.isEmpty() ? room.name : room.text));
-    for (const ExportExit &exit : map.exitsFrom(room.number))
-        object += QStringLiteral(",\n       %1 %2")
-                      .arg(QLatin1String(exitProperties[exit.slot]), map.room(exit.to).identifier);
-    return object + QStringLiteral(",\n  has light;\n\n");
+    source << "Object " << room.identifier << " ";
+    writeQuoted(source, room.name);
+    source << "\n  with description ";
+    writeQuoted(source, room.text.isEmpty() ? room.name : room.text);
+    for (const ExportExit &exit : map.exitsFrom(room.number)) {
+        source << ",\n       " << exitProperties[exit.slot] << " ";
+        source.appendEncoded(identifiers[exit.to]);
+    }
+    source << ",\n  has light;\n\n";
 }
 
 } // namespace
@@ -72,23 +76,28 @@ QString roomObject(const ExportMap &map, const ExportRoom &room)
 QByteArray exportInform6(const MapStore &store, const QString &title)
 {
     const ExportMap map = exportMap(store, {}, reservedIdentifiers);
-    QString source = QStringLiteral("!% +language_name=Spanish\n");
-    source += QStringLiteral("! Generado por Rumbario. Compílelo con Inform 6 y la librería "
-                             "española INFSP.\n\n");
-    source += QStringLiteral("Constant Story %1;\n").arg(quoted(title));
-    source += QStringLiteral("Constant Headline \"^Un mapa de Rumbario.^\";\n\n");
-    source += QStringLiteral("Include \"Parser\";\nInclude \"VerbLib\";\n\n");
+    SourceText source(SourceText::Encoding::Latin1, map.rooms.size() * 200 + map.exits.size() * 40);
+    source << "!% +language_name=Spanish\n"
+           << QStringLiteral("! Generado por Rumbario. Compílelo con Inform 6 y la librería "
+                             "española INFSP.\n\n")
+           << "Constant Story ";
+    writeQuoted(source, title);
+    source << ";\n"
+              "Constant Headline \"^Un mapa de Rumbario.^\";\n\n"
+              "Include \"Parser\";\nInclude \"VerbLib\";\n\n";
+    // The exits name their rooms again: each identifier is encoded once.
+    EncodedNames identifiers(SourceText::Encoding::Latin1, map.rooms.size());
     for (const ExportRoom &room : map.rooms)
-        source += roomObject(map, room);
-    source += QStringLiteral("[ Initialise;\n    location = %1;\n];\n\n")
-                  .arg(map.rooms.first().identifier);
-    source += QStringLiteral("Include \"SpanishG\";\n");
+        identifiers.append(room.identifier);
+    for (const ExportRoom &room : map.rooms)
+        writeRoomObject(source, map, identifiers, room);
+    source << "[ Initialise;\n    location = " << map.rooms.first().identifier << ";\n];\n\n"
+           << "Include \"SpanishG\";\n";
     for (const ExportExit &exit : map.missing)
-        source += QStringLiteral("! Sin exportar: la salida al%1 de %2 lleva a la sala %3, que no "
-                                 "existe.\n")
-                      .arg(directions[exit.slot].removalName, map.room(exit.from).identifier,
-                           QString::number(exit.to));
-    return source.toLatin1();
+        source << "! Sin exportar: la salida al" << directions[exit.slot].removalName << " de "
+               << map.room(exit.from).identifier << " lleva a la sala " << exit.to
+               << ", que no existe.\n";
+    return source.take();
 }
 
 } // namespace rumbario

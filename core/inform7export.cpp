@@ -3,8 +3,11 @@
 #include "exportmap.h"
 #include "gameexport.h"
 #include "mapstore.h"
+#include "sourcetext.h"
 
 #include <QSet>
+
+#include <algorithm>
 
 namespace rumbario {
 
@@ -32,14 +35,19 @@ const QSet<QString> reservedNames = {
  */
 bool needsIdentifier(const QString &name)
 {
-    static const QSet<QString> structural = {
-        QStringLiteral("is"),     QStringLiteral("are"),     QStringLiteral("in"),
-        QStringLiteral("on"),     QStringLiteral("of"),      QStringLiteral("and"),
-        QStringLiteral("with"),   QStringLiteral("from"),    QStringLiteral("called"),
-        QStringLiteral("by"),     QStringLiteral("above"),   QStringLiteral("below"),
-        QStringLiteral("inside"), QStringLiteral("outside"), QStringLiteral("north"),
-        QStringLiteral("south"),  QStringLiteral("east"),    QStringLiteral("west"),
-        QStringLiteral("up"),     QStringLiteral("down"),    QStringLiteral("nowhere")};
+    static const QLatin1String structural[] = {
+        QLatin1String("is"),     QLatin1String("are"),     QLatin1String("in"),
+        QLatin1String("on"),     QLatin1String("of"),      QLatin1String("and"),
+        QLatin1String("with"),   QLatin1String("from"),    QLatin1String("called"),
+        QLatin1String("by"),     QLatin1String("above"),   QLatin1String("below"),
+        QLatin1String("inside"), QLatin1String("outside"), QLatin1String("north"),
+        QLatin1String("south"),  QLatin1String("east"),    QLatin1String("west"),
+        QLatin1String("up"),     QLatin1String("down"),    QLatin1String("nowhere")};
+    const auto structuralWord = [](QStringView word) {
+        return std::any_of(std::begin(structural), std::end(structural), [word](QLatin1String s) {
+            return word.compare(s, Qt::CaseInsensitive) == 0;
+        });
+    };
     static const QString unsafeCharacters = QStringLiteral("\"[]():'’");
     // Words are runs of ASCII letters, digits and underscores: an
     // accented letter ends one ("¡Ñandú!" holds "and").
@@ -50,7 +58,7 @@ bool needsIdentifier(const QString &name)
             return true;
         if ((c.unicode() < 0x80 && c.isLetterOrNumber()) || c == u'_')
             continue;
-        if (i > start && structural.contains(name.mid(start, i - start).toLower()))
+        if (i > start && structuralWord(QStringView(name).mid(start, i - start)))
             return true;
         start = i + 1;
     }
@@ -58,25 +66,29 @@ bool needsIdentifier(const QString &name)
 }
 
 /** Text for Inform: " becomes ', brackets are spelt out, an apostrophe at a word edge is kept. */
-QString quoted(const QString &text)
+void writeQuoted(SourceText &source, const QString &text)
 {
-    QString out;
+    source << QChar(u'"');
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
-        const bool letterBefore = i > 0 && text.at(i - 1).isLetter();
-        const bool letterAfter = i + 1 < text.size() && text.at(i + 1).isLetter();
-        if (c == u'\'' && !(letterBefore && letterAfter))
-            out += QStringLiteral("[']");
-        else if (c == u'"')
-            out += u'\'';
-        else if (c == u'[')
-            out += QStringLiteral("[bracket]");
-        else if (c == u']')
-            out += QStringLiteral("[close bracket]");
-        else
-            out += c;
+        if (c == u'\'') {
+            const bool letterBefore = i > 0 && text.at(i - 1).isLetter();
+            const bool letterAfter = i + 1 < text.size() && text.at(i + 1).isLetter();
+            if (letterBefore && letterAfter)
+                source << c;
+            else
+                source << "[']";
+        } else if (c == u'"') {
+            source << QChar(u'\'');
+        } else if (c == u'[') {
+            source << "[bracket]";
+        } else if (c == u']') {
+            source << "[close bracket]";
+        } else {
+            source << c;
+        }
     }
-    return u'"' + out + u'"';
+    source << QChar(u'"');
 }
 
 QString referenceTo(const ExportRoom &room)
@@ -84,44 +96,28 @@ QString referenceTo(const ExportRoom &room)
     return needsIdentifier(room.name) ? room.identifier : room.name;
 }
 
-QString roomSentences(const ExportRoom &room, const QString &reference)
+void writeRoomSentences(SourceText &source, const ExportRoom &room, const QString &reference)
 {
-    QString sentences = QStringLiteral("There is a room called %1.").arg(reference);
-    if (!room.text.isEmpty())
-        sentences += u' ' + quoted(room.text);
-    if (reference != room.name)
-        sentences +=
-            QStringLiteral(" The printed name of %1 is %2.").arg(reference, quoted(room.name));
-    return sentences + u'\n';
+    source << "There is a room called " << reference << ".";
+    if (!room.text.isEmpty()) {
+        source << " ";
+        writeQuoted(source, room.text);
+    }
+    if (reference != room.name) {
+        source << " The printed name of " << reference << " is ";
+        writeQuoted(source, room.name);
+        source << ".";
+    }
+    source << "\n";
 }
 
-} // namespace
-
-QByteArray exportInform7(const MapStore &store, const QString &title)
+/**
+ * Inform would otherwise invent the way back of a one-way exit; where the other room has an exit
+ * of its own that way, that exit already says where it goes.
+ */
+QVector<ExportExit> waysToClose(const MapStore &store, const ExportMap &map)
 {
-    const ExportMap map = exportMap(store, reservedNames, {});
-    const QString heading = quoted(title);
-    QString source = heading + QStringLiteral(" by Rumbario\n\n");
-    source += QStringLiteral("[Para que el juego hable español, instale la extensión Spanish "
-                             "Language by Sebastian Arg y escriba (in Spanish) tras el título: %1 "
-                             "(in Spanish) by Rumbario. Generado por Rumbario.]\n\n")
-                  .arg(heading);
-    // How each room is referred to, worked out once: the exits name their rooms again.
-    QVector<QString> references;
-    references.reserve(map.rooms.size());
-    for (const ExportRoom &room : map.rooms) {
-        references.append(referenceTo(room));
-        source += roomSentences(room, references.last());
-    }
-    source += u'\n';
-    for (const ExportExit &exit : map.exits) {
-        source += QStringLiteral("%1 %2 is %3.\n")
-                      .arg(QLatin1String(directionWords[exit.slot]), references[exit.from - 1],
-                           references[exit.to - 1]);
-    }
-    // Inform would otherwise invent the way back of a one-way exit; where the other room has
-    // an exit of its own that way, that exit already says where it goes.
-    QString closed;
+    QVector<ExportExit> closed;
     QSet<QPair<qint16, int>> closedWays;
     for (const ExportExit &exit : map.exits) {
         const int back = directions[exit.slot].opposite;
@@ -130,22 +126,59 @@ QByteArray exportInform7(const MapStore &store, const QString &title)
             closedWays.contains({exit.to, back}))
             continue;
         closedWays.insert({exit.to, back});
-        closed += QStringLiteral("%1 %2 is nowhere.\n")
-                      .arg(QLatin1String(directionWords[back]), references[exit.to - 1]);
+        closed.append({exit.to, back, 0, true});
     }
+    return closed;
+}
+
+void writeMissingNote(SourceText &source, const ExportMap &map)
+{
+    if (map.missing.isEmpty())
+        return;
+    source << "\n[Salidas que llevan a salas que no existen y no se han exportado:";
+    const char *separator = " al";
+    for (const ExportExit &exit : map.missing) {
+        source << separator << directions[exit.slot].removalName << " de "
+               << map.room(exit.from).name << ", la sala " << exit.to;
+        separator = "; al";
+    }
+    source << ".]\n";
+}
+
+} // namespace
+
+QByteArray exportInform7(const MapStore &store, const QString &title)
+{
+    const ExportMap map = exportMap(store, reservedNames, {});
+    SourceText source(SourceText::Encoding::Utf8, map.rooms.size() * 180 + map.exits.size() * 60);
+    writeQuoted(source, title);
+    source << " by Rumbario\n\n"
+           << QStringLiteral("[Para que el juego hable español, instale la extensión Spanish "
+                             "Language by Sebastian Arg y escriba (in Spanish) tras el título: ");
+    writeQuoted(source, title);
+    source << " (in Spanish) by Rumbario. Generado por Rumbario.]\n\n";
+    // How each room is referred to, worked out once: the exits name their rooms again.
+    EncodedNames references(SourceText::Encoding::Utf8, map.rooms.size());
+    for (const ExportRoom &room : map.rooms) {
+        const QString reference = referenceTo(room);
+        references.append(reference);
+        writeRoomSentences(source, room, reference);
+    }
+    source << "\n";
+    for (const ExportExit &exit : map.exits) {
+        source << directionWords[exit.slot] << " ";
+        source.appendEncoded(references[exit.from]) << " is ";
+        source.appendEncoded(references[exit.to]) << ".\n";
+    }
+    const QVector<ExportExit> closed = waysToClose(store, map);
     if (!closed.isEmpty())
-        source += u'\n' + closed;
-    if (!map.missing.isEmpty()) {
-        source += QStringLiteral("\n[Salidas que llevan a salas que no existen y no se han "
-                                 "exportado:");
-        for (const ExportExit &exit : map.missing)
-            source += QStringLiteral(" al%1 de %2, la sala %3;")
-                          .arg(directions[exit.slot].removalName, map.room(exit.from).name,
-                               QString::number(exit.to));
-        source.chop(1);
-        source += QStringLiteral(".]\n");
+        source << "\n";
+    for (const ExportExit &way : closed) {
+        source << directionWords[way.slot] << " ";
+        source.appendEncoded(references[way.from]) << " is nowhere.\n";
     }
-    return source.toUtf8();
+    writeMissingNote(source, map);
+    return source.take();
 }
 
 } // namespace rumbario

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sourcetext.h"
+
+#include "codepage.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace rumbario {
+
+SourceText::SourceText(Encoding encoding, qsizetype expectedBytes)
+    : mEncoding(encoding)
+{
+    mBytes.resize(std::max<qsizetype>(expectedBytes, 64));
+    mEnd = mBytes.data();
+    mLimit = mEnd + mBytes.size();
+}
+
+void SourceText::grow(qsizetype bytes)
+{
+    const qsizetype used = mEnd - mBytes.data();
+    mBytes.resize(std::max(2 * mBytes.size(), used + bytes));
+    mEnd = mBytes.data() + used;
+    mLimit = mBytes.data() + mBytes.size();
+}
+
+SourceText &SourceText::appendEncoded(QByteArrayView bytes)
+{
+    reserveMore(bytes.size());
+    std::memcpy(mEnd, bytes.data(), size_t(bytes.size()));
+    mEnd += bytes.size();
+    return *this;
+}
+
+QByteArray SourceText::take()
+{
+    mBytes.truncate(mEnd - mBytes.data());
+    mEnd = mLimit = nullptr;
+    return std::move(mBytes);
+}
+
+void SourceText::appendUtf8(QChar c)
+{
+    const char16_t code = c.unicode();
+    reserveMore(4);
+    if (c.isHighSurrogate()) {
+        mHighSurrogate = c;
+        return;
+    }
+    if (c.isLowSurrogate() && !mHighSurrogate.isNull()) {
+        const char32_t full = QChar::surrogateToUcs4(mHighSurrogate, c);
+        mHighSurrogate = QChar();
+        put(char(0xF0 | (full >> 18)));
+        put(char(0x80 | ((full >> 12) & 0x3F)));
+        put(char(0x80 | ((full >> 6) & 0x3F)));
+        put(char(0x80 | (full & 0x3F)));
+        return;
+    }
+    if (code < 0x80) {
+        put(char(code));
+    } else if (code < 0x800) {
+        put(char(0xC0 | (code >> 6)));
+        put(char(0x80 | (code & 0x3F)));
+    } else if (c.isSurrogate()) {
+        // A lone half: the replacement character.
+        put(char(0xEF));
+        put(char(0xBF));
+        put(char(0xBD));
+    } else {
+        put(char(0xE0 | (code >> 12)));
+        put(char(0x80 | ((code >> 6) & 0x3F)));
+        put(char(0x80 | (code & 0x3F)));
+    }
+}
+
+SourceText &SourceText::appendCharacter(QChar c)
+{
+    switch (mEncoding) {
+    case Encoding::Utf8:
+        appendUtf8(c);
+        break;
+    case Encoding::Latin1:
+        reserveMore(1);
+        put(c.unicode() > 0xFF ? '?' : char(c.unicode()));
+        break;
+    case Encoding::Windows1252WithCrLf:
+        reserveMore(2);
+        if (c == u'\n')
+            put('\r');
+        put(toWindows1252(c));
+        break;
+    }
+    return *this;
+}
+
+SourceText &SourceText::operator<<(QStringView text)
+{
+    // Room for the longest encoding of every character, made once; ASCII goes straight in
+    // through a local pointer, which the compiler can keep in a register.
+    reserveMore(3 * text.size() + 4);
+    char *out = mEnd;
+    for (QChar c : text) {
+        if (c.unicode() < 0x80 && c != u'\n' && mHighSurrogate.isNull()) {
+            *out++ = char(c.unicode());
+        } else {
+            mEnd = out;
+            *this << c;
+            out = mEnd;
+        }
+    }
+    mEnd = out;
+    return *this;
+}
+
+SourceText &SourceText::operator<<(QLatin1String ascii)
+{
+    if (mEncoding != Encoding::Windows1252WithCrLf)
+        return appendEncoded(QByteArrayView(ascii.data(), ascii.size()));
+    for (char c : ascii)
+        appendCharacter(QLatin1Char(c));
+    return *this;
+}
+
+SourceText &SourceText::operator<<(int number)
+{
+    char digits[12];
+    const int length = std::snprintf(digits, sizeof digits, "%d", number);
+    return *this << QLatin1String(digits, length);
+}
+
+} // namespace rumbario
+
+namespace rumbario {
+
+EncodedNames::EncodedNames(SourceText::Encoding encoding, qsizetype count)
+    : mText(encoding, count * 32)
+{
+    mStarts.reserve(count + 1);
+    mStarts.append(0);
+}
+
+void EncodedNames::append(QStringView name)
+{
+    mText << name;
+    mStarts.append(mText.size());
+}
+
+} // namespace rumbario

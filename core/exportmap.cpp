@@ -4,6 +4,7 @@
 #include "mapstore.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 namespace rumbario {
@@ -54,31 +55,61 @@ bool isAsciiAlphanumeric(QChar c)
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
 }
 
-/** Lower case a character at a time: names are short and mostly Latin-1, where it is quick. */
-QString lowerCase(const QString &text)
+/**
+ * Names already given, compared without regard to case. They are views of the rooms' own names,
+ * which outlive the set: a map of thousands of rooms needs no copies of its names to check them.
+ */
+class TakenNames
 {
-    QString lower(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        lower[i] = c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c < u'\x80' ? c : c.toLower();
+public:
+    explicit TakenNames(const QSet<QString> &reserved)
+    {
+        for (const QString &name : reserved)
+            mTaken.insert(name);
     }
-    return lower;
-}
+    void reserve(qsizetype count) { mTaken.reserve(size_t(count)); }
+    bool contains(QStringView name) const { return mTaken.count(name) > 0; }
+    void insert(QStringView name) { mTaken.insert(name); }
 
-/** The first free form of base among the names taken: base, then base + separator + 2, 3 … */
-QString unique(const QString &base, const QString &separator, int limit, QSet<QString> &taken,
-               const QSet<QString> &reserved)
+private:
+    static QChar folded(QChar c)
+    {
+        return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32)
+               : c < u'\x80'          ? c
+                                      : c.toCaseFolded();
+    }
+    struct CaselessHash
+    {
+        size_t operator()(QStringView name) const
+        {
+            size_t hash = 14695981039346656037u;
+            for (QChar c : name)
+                hash = (hash ^ folded(c).unicode()) * 1099511628211u;
+            return hash;
+        }
+    };
+    struct CaselessEqual
+    {
+        bool operator()(QStringView a, QStringView b) const
+        {
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        }
+    };
+    std::unordered_set<QStringView, CaselessHash, CaselessEqual> mTaken;
+};
+
+/**
+ * The first free form of base among the names taken: base, then base + separator + 2, 3 …
+ * The name returned must outlive the names taken.
+ */
+QString unique(const QString &base, QLatin1Char separator, int limit, TakenNames &taken)
 {
-    // Lower case is worked out once: the endings added are separators and digits.
-    const QString lowerBase = lowerCase(base);
     QString candidate = base;
-    QString key = lowerBase;
-    for (int suffix = 2; taken.contains(key) || reserved.contains(key); ++suffix) {
+    for (int suffix = 2; taken.contains(candidate); ++suffix) {
         const QString ending = separator + QString::number(suffix);
         candidate = base.left(limit - ending.size()) + ending;
-        key = lowerBase.left(limit - ending.size()) + ending;
     }
-    taken.insert(key);
+    taken.insert(candidate);
     return candidate;
 }
 
@@ -153,8 +184,8 @@ ExportMap exportMap(const MapStore &store, const QSet<QString> &reservedNames,
                     const QSet<QString> &reservedIdentifiers)
 {
     ExportMap map;
-    QSet<QString> names;
-    QSet<QString> identifiers;
+    TakenNames names(reservedNames);
+    TakenNames identifiers(reservedIdentifiers);
     const int count = store.roomCount;
     names.reserve(count);
     identifiers.reserve(count);
@@ -162,10 +193,10 @@ ExportMap exportMap(const MapStore &store, const QSet<QString> &reservedNames,
     map.exitStart.reserve(count + 1);
     for (int number = 1; number <= count; ++number) {
         QString description = store.room(qint16(number)).description.text();
-        const QString name = unique(roomName(description, qint16(number)), QStringLiteral(" "),
-                                    nameLength + 4, names, reservedNames);
-        const QString identifier = unique(identifierOf(name), QStringLiteral("_"), identifierLength,
-                                          identifiers, reservedIdentifiers);
+        const QString name =
+            unique(roomName(description, qint16(number)), QLatin1Char(' '), nameLength + 4, names);
+        const QString identifier =
+            unique(identifierOf(name), QLatin1Char('_'), identifierLength, identifiers);
         map.rooms.append({qint16(number), name, identifier, textOf(std::move(description))});
     }
     for (int number = 1; number <= count; ++number) {

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "plandrawing.h"
 #include "window/planmodel.h"
 
-#include <QHash>
-#include <QStaticText>
 #include <QWidget>
 
 namespace rumbario {
@@ -52,12 +51,6 @@ protected:
 
 private:
     QPointF currentRoomCenter() const;
-    using TextCache = QHash<QString, QStaticText>;
-    const QStaticText &cachedText(TextCache &cache, const QString &text, double width);
-    void paintLines(QPainter &painter, const PlanScene &scene) const;
-    QHash<qint16, QRectF> paintBoxes(QPainter &painter, const PlanScene &scene);
-    void paintMarks(QPainter &painter, const PlanScene &scene,
-                    const QHash<qint16, QRectF> &frames) const;
 
     Editor &mEditor;
     PlanIndex mIndex;
@@ -65,9 +58,7 @@ private:
     QPointF mPressedAt;
     QPointF mLastDragPoint;
     bool mDragging = false;
-    TextCache mNumberCache;
-    TextCache mLabelCache;
-    double mCachedScale = 0;
+    PlanDrawing mDrawing;
     bool mCreationMode = false;
 };
 

@@ -53,6 +53,30 @@ QString labelOf(const Room &room)
     return text.trimmed().left(labelLength);
 }
 
+/**
+ * The squares around one, ring after ring: step 1 to 8 walk the first ring, 9 to 24 the second,
+ * each ring along its top, right, bottom and left sides in turn.
+ */
+QPoint spiralOffset(int step)
+{
+    int ring = 1;
+    while ((2 * ring + 1) * (2 * ring + 1) <= step)
+        ++ring;
+    const int along = step - (2 * ring - 1) * (2 * ring - 1);
+    const int side = along / (2 * ring);
+    const int offset = along % (2 * ring);
+    switch (side) {
+    case 0:
+        return QPoint(-ring + 1 + offset, ring);
+    case 1:
+        return QPoint(ring, ring - 1 - offset);
+    case 2:
+        return QPoint(ring - 1 - offset, -ring);
+    default:
+        return QPoint(-ring, -ring + 1 + offset);
+    }
+}
+
 bool isCompass(int slot)
 {
     return slot < Up;
@@ -60,25 +84,80 @@ bool isCompass(int slot)
 
 } // namespace
 
-PlanIndex::ChunkKey PlanIndex::chunkOf(int level, int x, int y)
+PlanIndex::Cell PlanIndex::chunkOf(int level, QPoint drawn)
 {
-    return {level, floorDiv(x, chunkSide), floorDiv(y, chunkSide)};
+    return {level, floorDiv(drawn.x(), chunkSide), floorDiv(drawn.y(), chunkSide)};
 }
 
-void PlanIndex::add(qint16 room, const ShownPosition &position)
+PlanIndex::Cell PlanIndex::cellOf(const ShownPosition &position)
 {
+    return {position[2], position[0], position[1]};
+}
+
+bool PlanIndex::isFree(const Cell &cell) const
+{
+    return !mOwners.contains(cell) && !mLent.contains(cell);
+}
+
+QPoint PlanIndex::fanOut(qint16 room, const Cell &home)
+{
+    int &done = mSpiralDone[home];
+    for (;;) {
+        const QPoint offset = spiralOffset(++done);
+        const Cell cell{home.level, home.x + offset.x(), home.y + offset.y()};
+        if (isFree(cell)) {
+            mLent.insert(cell, room);
+            return QPoint(cell.x, cell.y);
+        }
+    }
+}
+
+void PlanIndex::place(qint16 room, QPoint drawn)
+{
+    mDrawn.append(drawn);
+    mChunks[chunkOf(mShown[room - 1][2], drawn)].append(room);
+}
+
+bool PlanIndex::append(qint16 room, const ShownPosition &position)
+{
+    const Cell home = cellOf(position);
+    // A square lent to a room fanned out would now be someone's own: every fan may move.
+    if (mLent.contains(home))
+        return false;
     mShown.append(position);
-    mChunks[chunkOf(position[2], position[0], position[1])].append(room);
+    const auto owner = mOwners.constFind(home);
+    if (owner == mOwners.constEnd()) {
+        mOwners.insert(home, room);
+        place(room, QPoint(home.x, home.y));
+    } else {
+        place(room, fanOut(room, home));
+    }
+    return true;
 }
 
 void PlanIndex::rebuild(const MapStore &store)
 {
     mShown.clear();
+    mDrawn.clear();
+    mOwners.clear();
+    mLent.clear();
+    mSpiralDone.clear();
     mChunks.clear();
     const int rooms = std::min<int>(store.Lista.size(), store.coordinates.size());
     mShown.reserve(rooms);
-    for (int room = 1; room <= rooms; ++room)
-        add(qint16(room), shownPositionOf(store, room));
+    mDrawn.reserve(rooms);
+    // Every room's own square is known before any is lent.
+    for (int room = 1; room <= rooms; ++room) {
+        mShown.append(shownPositionOf(store, room));
+        const Cell home = cellOf(mShown.last());
+        if (!mOwners.contains(home))
+            mOwners.insert(home, qint16(room));
+    }
+    for (int room = 1; room <= rooms; ++room) {
+        const Cell home = cellOf(mShown[room - 1]);
+        const bool owner = mOwners.value(home) == room;
+        place(qint16(room), owner ? QPoint(home.x, home.y) : fanOut(qint16(room), home));
+    }
 }
 
 bool PlanIndex::update(const MapStore &store)
@@ -93,11 +172,11 @@ bool PlanIndex::update(const MapStore &store)
         sameBase && rooms >= indexed && fingerprint(store, indexed) == mFingerprint;
     if (unchangedPrefix && rooms == indexed)
         return false;
-    // Drawing a map only appends rooms: the rooms already indexed stay where they are.
-    if (unchangedPrefix) {
-        for (int room = indexed + 1; room <= rooms; ++room)
-            add(qint16(room), shownPositionOf(store, room));
-    } else {
+    // Drawing a map mostly appends rooms: the rooms already indexed stay where they are.
+    bool appended = unchangedPrefix;
+    for (int room = indexed + 1; appended && room <= rooms; ++room)
+        appended = append(qint16(room), shownPositionOf(store, room));
+    if (!appended) {
         mBase = store.coordinateBase;
         rebuild(store);
     }
@@ -108,21 +187,19 @@ bool PlanIndex::update(const MapStore &store)
 QVector<qint16> PlanIndex::roomsIn(int level, const QRectF &area) const
 {
     QVector<qint16> rooms;
-    const int left = int(std::floor(area.left()));
-    const int right = int(std::ceil(area.right()));
-    const int bottom = int(std::floor(area.top()));
-    const int top = int(std::ceil(area.bottom()));
-    const ChunkKey first = chunkOf(level, left, bottom);
-    const ChunkKey last = chunkOf(level, right, top);
+    const QPoint bottomLeft(int(std::floor(area.left())), int(std::floor(area.top())));
+    const QPoint topRight(int(std::ceil(area.right())), int(std::ceil(area.bottom())));
+    const Cell first = chunkOf(level, bottomLeft);
+    const Cell last = chunkOf(level, topRight);
     for (int cx = first.x; cx <= last.x; ++cx) {
         for (int cy = first.y; cy <= last.y; ++cy) {
-            const auto chunk = mChunks.constFind(ChunkKey{level, cx, cy});
+            const auto chunk = mChunks.constFind(Cell{level, cx, cy});
             if (chunk == mChunks.constEnd())
                 continue;
             for (qint16 room : *chunk) {
-                const ShownPosition &position = shownPosition(room);
-                if (position[0] >= area.left() && position[0] <= area.right() &&
-                    position[1] >= area.top() && position[1] <= area.bottom())
+                const QPoint drawn = drawnPosition(room);
+                if (drawn.x() >= area.left() && drawn.x() <= area.right() &&
+                    drawn.y() >= area.top() && drawn.y() <= area.bottom())
                     rooms.append(room);
             }
         }
@@ -215,32 +292,17 @@ PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
     QVector<qint16> visible = index.roomsIn(scene.level, area);
     std::sort(visible.begin(), visible.end());
 
-    QHash<QPair<int, int>, int> boxAt;
     for (qint16 room : std::as_const(visible)) {
-        const ShownPosition &position = index.shownPosition(room);
-        const QPair<int, int> key(position[0], position[1]);
-        const bool current = room == store.currentRoom;
-        const auto existing = boxAt.constFind(key);
-        if (existing == boxAt.constEnd()) {
-            boxAt.insert(key, int(scene.boxes.size()));
-            scene.boxes.append(
-                {room, centerOf(position), labelOf(store.Lista[room - 1]), 1, current});
-            continue;
-        }
-        // Rooms sharing a position are drawn as one box with a count; the current one on top.
-        PlanScene::Box &box = scene.boxes[*existing];
-        ++box.stacked;
-        if (current) {
-            box.room = room;
-            box.label = labelOf(store.Lista[room - 1]);
-            box.current = true;
-        }
+        const QPointF drawn = index.drawnPosition(room);
+        const QPointF own = centerOf(index.shownPosition(room));
+        scene.boxes.append({room, drawn, labelOf(store.Lista[room - 1]), room == store.currentRoom,
+                            drawn == own ? std::nullopt : std::optional<QPointF>(own)});
     }
 
     for (qint16 room : std::as_const(visible)) {
         const Room &record =
             room == store.currentRoom ? store.currentRoomCopy : store.Lista[room - 1];
-        const QPointF center = centerOf(index.shownPosition(room));
+        const QPointF center = index.drawnPosition(room);
         for (int slot = 0; slot < exitCount; ++slot) {
             const qint16 target = record.exits[slot];
             if (target <= 0 || target == room)
@@ -265,7 +327,8 @@ PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
                 std::binary_search(visible.begin(), visible.end(), target))
                 continue;
             const QPointF end =
-                otherLevel ? start + stepOf(slot) * 0.4 : centerOf(to) - stepOf(slot) * planBoxHalf;
+                otherLevel ? start + stepOf(slot) * 0.4
+                           : QPointF(index.drawnPosition(target)) - stepOf(slot) * planBoxHalf;
             scene.lines.append({room, target, slot, start, end, oneWay, otherLevel});
         }
     }
@@ -291,13 +354,13 @@ QRectF levelArea(const MapStore &store, const PlanIndex &index, int level)
     int left = 0, right = 0, bottom = 0, top = 0;
     bool any = false;
     for (qint16 room = 1; room <= store.roomCount && room <= index.roomCount(); ++room) {
-        const ShownPosition &position = index.shownPosition(room);
-        if (position[2] != level)
+        if (index.shownPosition(room)[2] != level)
             continue;
-        left = any ? std::min(left, position[0]) : position[0];
-        right = any ? std::max(right, position[0]) : position[0];
-        bottom = any ? std::min(bottom, position[1]) : position[1];
-        top = any ? std::max(top, position[1]) : position[1];
+        const QPoint drawn = index.drawnPosition(room);
+        left = any ? std::min(left, drawn.x()) : drawn.x();
+        right = any ? std::max(right, drawn.x()) : drawn.x();
+        bottom = any ? std::min(bottom, drawn.y()) : drawn.y();
+        top = any ? std::max(top, drawn.y()) : drawn.y();
         any = true;
     }
     return QRectF(left, bottom, right - left, top - bottom);

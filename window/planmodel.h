@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QHash>
+#include <QPoint>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -9,6 +10,7 @@
 #include <QVector>
 
 #include <array>
+#include <optional>
 
 namespace rumbario {
 
@@ -19,9 +21,14 @@ struct MapStore;
 using ShownPosition = std::array<int, 3>;
 
 /**
- * Where the rooms are, by level and by square chunks of the plan, so that a repaint visits only
- * the rooms near the visible rectangle. It reads the store and is brought up to date by
+ * Where the rooms are drawn, by level and by square chunks of the plan, so that a repaint visits
+ * only the rooms near the visible rectangle. It reads the store and is brought up to date by
  * update(), which rebuilds only what changed since the last call.
+ *
+ * Rooms that share a square (a plan file places rooms from the first exit that leads back, so
+ * mazes pile up) are fanned out: the lowest-numbered keeps the square, each other one in number
+ * order is drawn on the nearest square that no room has and no earlier one was lent, walking
+ * rings around its own. The same map always fans out the same way.
  */
 class PlanIndex
 {
@@ -31,31 +38,46 @@ public:
 
     int roomCount() const { return int(mShown.size()); }
     const ShownPosition &shownPosition(qint16 room) const { return mShown[room - 1]; }
-    /** Rooms of one level whose position lies inside the rectangle, in no particular order. */
+    /** Where the room's box is drawn on its level: its own square unless it was fanned out. */
+    QPoint drawnPosition(qint16 room) const { return mDrawn[room - 1]; }
+    /** Rooms of one level whose box lies inside the rectangle, in no particular order. */
     QVector<qint16> roomsIn(int level, const QRectF &area) const;
 
 private:
-    struct ChunkKey
+    struct Cell
     {
         int level;
         int x;
         int y;
-        bool operator==(const ChunkKey &other) const
+        bool operator==(const Cell &other) const
         {
             return level == other.level && x == other.x && y == other.y;
         }
-        friend size_t qHash(const ChunkKey &key, size_t seed = 0)
+        friend size_t qHash(const Cell &key, size_t seed = 0)
         {
             return qHashMulti(seed, key.level, key.x, key.y);
         }
     };
 
-    static ChunkKey chunkOf(int level, int x, int y);
-    void add(qint16 room, const ShownPosition &position);
+    static Cell chunkOf(int level, QPoint drawn);
+    static Cell cellOf(const ShownPosition &position);
+    bool isFree(const Cell &cell) const;
+    /** Lends the room the next free square around its own. */
+    QPoint fanOut(qint16 room, const Cell &home);
+    void place(qint16 room, QPoint drawn);
+    /** Adds a room after the others; false when that would move rooms already fanned out. */
+    bool append(qint16 room, const ShownPosition &position);
     void rebuild(const MapStore &store);
 
     QVector<ShownPosition> mShown;
-    QHash<ChunkKey, QVector<qint16>> mChunks;
+    QVector<QPoint> mDrawn;
+    /** The lowest-numbered room on each square. */
+    QHash<Cell, qint16> mOwners;
+    /** Squares no room has that were lent to a room fanned out. */
+    QHash<Cell, qint16> mLent;
+    /** How far round its spiral each shared square has lent: the squares before are all taken. */
+    QHash<Cell, int> mSpiralDone;
+    QHash<Cell, QVector<qint16>> mChunks;
     size_t mFingerprint = 0;
     quint64 mRevision = 0;
     std::array<qint16, 3> mBase{};
@@ -101,8 +123,9 @@ struct PlanScene
         qint16 room;
         QPointF center;
         QString label;
-        int stacked;
         bool current;
+        /** The room's own square, when it shares it and is drawn beside it. */
+        std::optional<QPointF> fannedFrom;
     };
     struct Line
     {
@@ -137,7 +160,7 @@ struct PlanScene
     QVector<Mark> marks;
 };
 
-/** The area the rooms of one level take on the plan, as the view line shows their positions. */
+/** The area the boxes of one level take on the plan, the rooms fanned out included. */
 QRectF levelArea(const MapStore &store, const PlanIndex &index, int level);
 
 /** The plan's legend: the level shown and the mode, which the described boxes show only briefly. */

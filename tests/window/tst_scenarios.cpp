@@ -264,7 +264,8 @@ QStringList planText(const MapStore &store, const PlanIndex &index, const PlanVi
     for (const PlanScene::Box &box : scene.boxes)
         text << QStringLiteral("box %1 at %2%3%4 %5")
                     .arg(QString::number(box.room), pointText(box.center),
-                         box.stacked > 1 ? QStringLiteral(" x%1").arg(box.stacked) : QString(),
+                         box.fannedFrom ? QStringLiteral(" from ") + pointText(*box.fannedFrom)
+                                        : QString(),
                          flag(box.current, " current"), box.label)
                     .trimmed();
     for (const PlanScene::Line &line : scene.lines)
@@ -279,6 +280,26 @@ QStringList planText(const MapStore &store, const PlanIndex &index, const PlanVi
                     .arg(QString::number(mark.room), directions[mark.slot].promptLabel,
                          flag(mark.broken, " broken"));
     return text;
+}
+
+/** How many boxes the plan draws, how many of them were fanned out, how many overlap another. */
+QString boxesText(const PlanScene &scene)
+{
+    const QVector<PlanScene::Box> &boxes = scene.boxes;
+    const auto fanned = std::count_if(boxes.begin(), boxes.end(),
+                                      [](const PlanScene::Box &box) { return box.fannedFrom; });
+    int overlapping = 0;
+    for (const PlanScene::Box &box : boxes) {
+        overlapping += std::any_of(boxes.begin(), boxes.end(), [&box](const PlanScene::Box &other) {
+            const QPointF apart = other.center - box.center;
+            return &other != &box && std::abs(apart.x()) < 2 * planBoxHalf &&
+                   std::abs(apart.y()) < 2 * planBoxHalf;
+        });
+    }
+    return QStringLiteral("%1 fanned %2 overlapping %3")
+        .arg(boxes.size())
+        .arg(fanned)
+        .arg(overlapping);
 }
 
 /** Plays one scenario; returns the first line that did not hold, with what was seen instead. */
@@ -772,6 +793,8 @@ private:
                 .arg(pointText(mViewport.visibleArea().topLeft()))
                 .arg(mViewport.visibleArea().width())
                 .arg(mViewport.visibleArea().height());
+        if (what == QLatin1String("boxes"))
+            return boxesText(buildPlanScene(store, updatedIndex(), mViewport));
         if (what == QLatin1String("at"))
             return mRest.section(u' ', 0, 1) + u' ' +
                    QString::number(planRoomAt(store, updatedIndex(), mViewport, pointArgument(0)));

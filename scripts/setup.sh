@@ -2,10 +2,10 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages the build needs when they
 # are missing, then configures and builds one build folder.
 
-# Compiler, build tools, Qt 6 and its offscreen platform, a font for the widgets, Qt's own
-# Spanish texts, and Google Benchmark for the benchmarks.
+# Compiler, build tools, Qt 6 (with SVG for pictures of the plan) and its offscreen platform, a
+# font for the widgets, Qt's own Spanish texts, and Google Benchmark for the benchmarks.
 RUMBARIO_PACKAGES=(
-    cmake ninja-build g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n
+    cmake ninja-build g++ qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-translations-l10n
     fonts-dejavu-core libbenchmark-dev
 )
 

@@ -3,6 +3,7 @@
 
 #include "helpwindow.h"
 #include "keytranslation.h"
+#include "planpicture.h"
 #include "planview.h"
 #include "twips.h"
 #include "window/descriptionentry.h"
@@ -30,6 +31,8 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -555,6 +558,23 @@ QString Form1::recoveryFolder() const
 void Form1::startRecoveryTimer(int milliseconds)
 {
     QTimer::singleShot(milliseconds, this, [this] { writeDueRecoveryCopy(mEditor); });
+}
+
+bool Form1::writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
+                             QIODevice &device)
+{
+    return rumbario::writePlanPicture(pages, format, device, font());
+}
+
+PrintResult Form1::printPlan(const QVector<PlanPage> &pages)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Plano"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Imprimir el plano"));
+    if (runModal(dialog) != QDialog::Accepted)
+        return PrintResult::Cancelled;
+    return paintPlanPages(printer, pages, font()) ? PrintResult::Printed : PrintResult::Failed;
 }
 
 std::optional<int> Form1::chooseItem(const QString &prompt, const QString &title,

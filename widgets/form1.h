@@ -58,6 +58,9 @@ public:
     std::optional<int> chooseItem(const QString &prompt, const QString &title,
                                   const QStringList &items) override;
     void mapChanged() override;
+    bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
+                          QIODevice &device) override;
+    PrintResult printPlan(const QVector<PlanPage> &pages) override;
 
 protected:
     void showText(TextBox box, const QString &text) override;

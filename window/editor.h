@@ -33,6 +33,7 @@ struct Editor
     FileDialogSettings CommonDialog1;
     /** The export dialog keeps its own file name, apart from the plan file's. */
     FileDialogSettings exportDialog;
+    FileDialogSettings pictureDialog;
     /** The mode as the window last showed it: -1 before it showed any. */
     int shownMode = -1;
     /** This run's recovery copy, once written; whether a write is due. */

@@ -4,6 +4,7 @@
 #include "core/gameexport.h"
 #include "core/safesave.h"
 #include "editor.h"
+#include "filetypes.h"
 #include "useraction.h"
 
 #include <QFileInfo>
@@ -13,40 +14,25 @@ namespace rumbario {
 
 namespace {
 
-QString exportFilter()
+QVector<FileType> gameFileTypes()
 {
-    QStringList parts;
+    QVector<FileType> types;
     for (const GameFormatInfo &info : gameFormats())
-        parts << info.filter << QStringLiteral("*.") + info.extension;
-    return parts.join(u'|');
-}
-
-/** The extension typed chooses the format; a name without a known one takes the file type's. */
-const GameFormatInfo &chosenFormat(const QString &path, const QString &selectedFilter)
-{
-    const QString typed = QFileInfo(path).suffix().toLower();
-    for (const GameFormatInfo &info : gameFormats()) {
-        if (info.extension == typed)
-            return info;
-    }
-    for (const GameFormatInfo &info : gameFormats()) {
-        if (info.filter == selectedFilter)
-            return info;
-    }
-    return gameFormats().front();
+        types.append({info.filter, info.extension});
+    return types;
 }
 
 void exportChosenFile(Editor &editor)
 {
     FileDialogSettings &dialog = editor.exportDialog;
-    dialog.prepare(exportFilter(), false, dialogFolder(editor.services));
+    const QVector<FileType> types = gameFileTypes();
+    dialog.prepare(dialogFilter(types), false, dialogFolder(editor.services));
     dialog.title = QStringLiteral("Exportar juego");
     if (!editor.services.runFileDialog(FileDialogMode::Save, dialog))
         return;
-    const GameFormatInfo &format = chosenFormat(dialog.fileName, dialog.selectedFilter);
-    QString path = dialog.fileName;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u'.' + format.extension;
+    const int chosen = chosenFileType(types, dialog.fileName, dialog.selectedFilter);
+    const GameFormatInfo &format = gameFormats().at(size_t(chosen));
+    const QString path = withExtension(dialog.fileName, types[chosen]);
     const QString title = QFileInfo(editor.store.mapName).completeBaseName();
     const QByteArray source = exportGameSource(editor.store, format.format,
                                                title.isEmpty() ? QStringLiteral("Mapa1") : title);

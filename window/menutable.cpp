@@ -8,6 +8,7 @@
 #include "keycodes.h"
 #include "keyhandler.h"
 #include "openandsave.h"
+#include "planpicture.h"
 #include "recovery.h"
 
 namespace rumbario {
@@ -32,6 +33,9 @@ std::vector<Menu> buildMenuTable()
              {"MnuArcSal", caption("Salir (Alt-f4)"), "", A::Exit, 0},
              // No shortcut: every Ctrl+letter already means that letter's key.
              {"MnuArcExp", caption("&Exportar juego..."), "", A::Export, 0},
+             {"MnuArcImg", caption("Exportar &imagen..."), "", A::ExportPicture, 0},
+             // P is no key of the map's.
+             {"MnuArcImp", caption("Im&primir..."), "Ctrl+P", A::Print, 0},
              {"MnuArcRec", caption("&Recuperar mapa..."), "", A::Recover, 0},
          }},
         {"MnuEdi",
@@ -104,6 +108,12 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::Export:
         exportGame(editor);
+        break;
+    case MenuAction::ExportPicture:
+        exportPlanPicture(editor);
+        break;
+    case MenuAction::Print:
+        printPlan(editor);
         break;
     case MenuAction::Recover:
         recoverMap(editor);

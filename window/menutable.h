@@ -18,6 +18,8 @@ enum class MenuAction {
     ToggleCoordinates,
     FitPlan,
     Export,
+    ExportPicture,
+    Print,
     Recover,
     Undo,
     Redo

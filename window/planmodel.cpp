@@ -282,11 +282,18 @@ bool PlanViewport::keepInView(QPointF plan)
 PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
                          const PlanViewport &viewport)
 {
+    if (store.currentRoom < 1 || store.currentRoom > index.roomCount())
+        return PlanScene();
+    return buildLevelScene(store, index, viewport, index.shownPosition(store.currentRoom)[2],
+                           store.currentRoom);
+}
+
+PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
+                          const PlanViewport &viewport, int level, qint16 highlighted)
+{
     PlanScene scene;
     const int rooms = index.roomCount();
-    if (store.currentRoom < 1 || store.currentRoom > rooms)
-        return scene;
-    scene.level = index.shownPosition(store.currentRoom)[2];
+    scene.level = level;
     // One room of margin, so that lines to rooms just outside still reach the edge.
     const QRectF area = viewport.visibleArea().adjusted(-1, -1, 1, 1);
     QVector<qint16> visible = index.roomsIn(scene.level, area);
@@ -295,7 +302,7 @@ PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
     for (qint16 room : std::as_const(visible)) {
         const QPointF drawn = index.drawnPosition(room);
         const QPointF own = centerOf(index.shownPosition(room));
-        scene.boxes.append({room, drawn, labelOf(store.Lista[room - 1]), room == store.currentRoom,
+        scene.boxes.append({room, drawn, labelOf(store.Lista[room - 1]), room == highlighted,
                             drawn == own ? std::nullopt : std::optional<QPointF>(own)});
     }
 

@@ -166,7 +166,11 @@ QRectF levelArea(const MapStore &store, const PlanIndex &index, int level);
 /** The plan's legend: the level shown and the mode, which the described boxes show only briefly. */
 QString planLegend(int level, bool creationMode);
 
-/** The scene of the current room's level within the viewport. */
+/** The scene of one level within the viewport, with one room highlighted or none (0). */
+PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
+                          const PlanViewport &viewport, int level, qint16 highlighted);
+
+/** The scene of the current room's level within the viewport, the current room highlighted. */
 PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
                          const PlanViewport &viewport);
 

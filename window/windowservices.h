@@ -3,6 +3,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
+
+class QIODevice;
 
 #include <optional>
 
@@ -24,6 +27,13 @@ enum class Control { Picture1, Text1 };
 enum class BoxColours { Normal, Entry };
 
 enum class FileDialogMode { Open, Save };
+
+/** The kinds of picture of the plan, in the order the export dialog offers them. */
+enum class PictureFormat { Png, Svg, Pdf };
+
+enum class PrintResult { Printed, Cancelled, Failed };
+
+struct PlanPage;
 
 /** The one file dialog of the window; its file name persists between uses within a run. */
 struct FileDialogSettings
@@ -105,6 +115,11 @@ public:
                                           const QStringList &items) = 0;
     /** The map or the current room changed: whatever follows the map catches up. */
     virtual void mapChanged() = 0;
+    /** Paints pages of the plan into a file: PNG and SVG take the first, PDF one a page. */
+    virtual bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
+                                  QIODevice &device) = 0;
+    /** Asks for a printer with the system's dialog and prints the pages, one a sheet. */
+    virtual PrintResult printPlan(const QVector<PlanPage> &pages) = 0;
 
 protected:
     virtual void showText(TextBox box, const QString &text) = 0;

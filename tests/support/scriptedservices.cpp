@@ -2,7 +2,9 @@
 #include "scriptedservices.h"
 
 #include "window/keyhandler.h"
+#include "window/planpicture.h"
 
+#include <QIODevice>
 #include <QTest>
 
 #include <new>
@@ -131,6 +133,36 @@ std::optional<int> ScriptedServices::chooseItem(const QString &prompt, const QSt
     // The answer is the number of the item, counted from 1; anything else cancels.
     const int chosen = takeAnswer(inputAnswers, QString(), unanswered).toInt() - 1;
     return chosen >= 0 && chosen < items.size() ? std::optional<int>(chosen) : std::nullopt;
+}
+
+namespace {
+
+QString pagesText(const QVector<PlanPage> &pages)
+{
+    QStringList titles;
+    for (const PlanPage &page : pages)
+        titles << QStringLiteral("%1 (%2)").arg(page.title).arg(page.rooms);
+    return titles.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+bool ScriptedServices::writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
+                                        QIODevice &device)
+{
+    call();
+    static const char *const names[] = {"png", "svg", "pdf"};
+    const QString line =
+        QStringLiteral("picture %1 %2").arg(QLatin1String(names[int(format)]), pagesText(pages));
+    events << line;
+    return device.write(line.toUtf8()) == line.toUtf8().size();
+}
+
+PrintResult ScriptedServices::printPlan(const QVector<PlanPage> &pages)
+{
+    call();
+    events << QStringLiteral("print ") + pagesText(pages);
+    return printAnswer;
 }
 
 void ScriptedServices::closeMainWindow()

@@ -69,6 +69,12 @@ public:
     std::optional<int> chooseItem(const QString &prompt, const QString &title,
                                   const QStringList &items) override;
     void mapChanged() override { ++mapChanges; }
+    /** Logs the pages as "picture FORMAT title (rooms), …" and writes that line to the file. */
+    bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
+                          QIODevice &device) override;
+    /** Logs the pages as "print title (rooms), …"; the dialog answers with printAnswer. */
+    PrintResult printPlan(const QVector<PlanPage> &pages) override;
+    PrintResult printAnswer = PrintResult::Printed;
 
     int beeps() const { return int(events.count(QStringLiteral("beep"))); }
     /** Forgets the answers queued and not taken, and the questions left unanswered. */

@@ -19,7 +19,10 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
@@ -157,6 +160,7 @@ private slots:
     void opensAPlanFileDroppedOnIt();
     void keysReachTheKeySurfaceAfterMenusAndDialogs();
     void readsBoxesAndFitsTheRealMap();
+    void picturesAndPrintsTheRealMap();
 
 private:
     /** Does an action, answering the dialogs it opens in order; returns what they showed. */
@@ -575,6 +579,67 @@ void TestForm1::readsBoxesAndFitsTheRealMap()
     const QRectF level = levelArea(mWindow->editor().store, index, 0);
     QVERIFY(level.width() > 5);
     QVERIFY(plan->viewport().visibleArea().contains(level));
+}
+
+namespace {
+
+/** Pages of a PDF file, counted as a reader finds them: the objects of type Page. */
+qsizetype pdfPages(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page\\b"));
+    return QString::fromLatin1(file.readAll()).count(page);
+}
+
+} // namespace
+
+void TestForm1::picturesAndPrintsTheRealMap()
+{
+    const QString map = QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln");
+    answering({QStringLiteral("&Aceptar")}, [&] { mWindow->openPlanFile(map); });
+    QTemporaryDir dir;
+    const auto exportAs = [&](const QString &name) {
+        const QString path = dir.filePath(name);
+        const QStringList shown = answering({path, QStringLiteral("&Aceptar")}, [&] {
+            mWindow->findChild<QAction *>(QStringLiteral("MnuArcImg"))->trigger();
+        });
+        QCOMPARE(shown.last(), QStringLiteral("Rumbario|Plano exportado: ") + path);
+    };
+
+    // The first room's level of the real map, fanned out: 124 boxes on 11 by 13 squares, and
+    // the band for the title.
+    exportAs(QStringLiteral("plano.png"));
+    const QImage png(dir.filePath(QStringLiteral("plano.png")));
+    QCOMPARE(png.size(), QSize(11 * 130, int(13.5 * 130)));
+    QCOMPARE(png.pixel(1, 1), qRgb(255, 255, 255));
+
+    exportAs(QStringLiteral("plano.svg"));
+    QFile svg(dir.filePath(QStringLiteral("plano.svg")));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray drawing = svg.readAll();
+    QVERIFY(drawing.contains("<title>Nivel 1, 124 salas</title>"));
+    // The text is outlines: no font is needed where the picture is opened.
+    QVERIFY(!drawing.contains("<text"));
+
+    exportAs(QStringLiteral("plano.pdf"));
+    QCOMPARE(pdfPages(dir.filePath(QStringLiteral("plano.pdf"))), 9);
+
+    // Printing asks for a printer and prints the same pages; here the printer is a PDF file.
+    const QString printed = dir.filePath(QStringLiteral("impreso.pdf"));
+    answering({[&](QWidget *widget) {
+                  auto *dialog = qobject_cast<QPrintDialog *>(widget);
+                  QVERIFY(dialog);
+                  // With no printer installed the dialog offers a PDF file, named in its field.
+                  auto *fileName = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
+                  QVERIFY(fileName);
+                  fileName->setText(printed);
+                  dialog->accept();
+              }},
+              [&] { press(Qt::Key_P, Qt::ControlModifier); });
+    QCOMPARE(pdfPages(printed), 9);
+    QVERIFY(!mWindow->editor().store.modified);
 }
 
 QTEST_MAIN(TestForm1)

@@ -20,6 +20,7 @@
 #include "window/menutable.h"
 #include "window/openandsave.h"
 #include "window/planmodel.h"
+#include "window/planpicture.h"
 #include "window/recovery.h"
 #include "window/roomview.h"
 
@@ -471,8 +472,12 @@ private:
             openGivenPlan(mSession.editor, mRest);
         } else if (word == QLatin1String("program")) {
             mSession.services.program = mRest;
+        } else if (word == QLatin1String("print")) {
+            mSession.services.printAnswer =
+                mRest == QLatin1String("fails") ? PrintResult::Failed : PrintResult::Cancelled;
         } else if (word == QLatin1String("filter")) {
             mSession.editor.exportDialog.selectedFilter = mRest;
+            mSession.editor.pictureDialog.selectedFilter = mRest;
         } else if (word == QLatin1String("folder")) {
             QDir().mkpath(mRest);
         } else if (word == QLatin1String("fifo")) {
@@ -793,6 +798,15 @@ private:
                 .arg(pointText(mViewport.visibleArea().topLeft()))
                 .arg(mViewport.visibleArea().width())
                 .arg(mViewport.visibleArea().height());
+        if (what == QLatin1String("page")) {
+            const PlanPage page = planPage(store, updatedIndex(), number(0));
+            return QStringLiteral("%1 %2x%3 at %4 %5 rooms")
+                .arg(mArgs.value(0))
+                .arg(page.viewport.size.width())
+                .arg(page.viewport.size.height())
+                .arg(pointText(page.viewport.center))
+                .arg(page.rooms);
+        }
         if (what == QLatin1String("boxes"))
             return boxesText(buildPlanScene(store, updatedIndex(), mViewport));
         if (what == QLatin1String("at"))

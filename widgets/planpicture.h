@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "window/planpicture.h"
+#include "window/windowservices.h"
+
+class QFont;
+class QIODevice;
+class QPagedPaintDevice;
+
+namespace rumbario {
+
+/** Paints the pages into a file: PNG and SVG the first, PDF every one. */
+bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format, QIODevice &device,
+                      const QFont &font);
+
+/** Paints one page a sheet, each scaled to fit its sheet, turned to suit its shape. */
+bool paintPlanPages(QPagedPaintDevice &device, const QVector<PlanPage> &pages, const QFont &font);
+
+} // namespace rumbario

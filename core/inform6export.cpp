@@ -31,8 +31,51 @@ const QSet<QString> reservedIdentifiers = {
     QStringLiteral("string"),     QStringLiteral("routine"),     QStringLiteral("metaclass"),
 };
 
-/** A string for Inform 6: " becomes ~, the characters it gives a meaning to go as @@ codes. */
-void writeQuoted(SourceText &source, const QString &text)
+/**
+ * The characters beyond ASCII a Z-machine game can print: those of Inform's own table, which
+ * INFSP's messages use, and as many more as the game declares, up to the table's 97 places.
+ */
+class ExtraCharacters
+{
+public:
+    /** Declares the characters of a text that the table lacks, while there is room. */
+    void note(const QString &text)
+    {
+        for (QChar c : text) {
+            if (c.unicode() >= 0x80 && c != nonBreakingSpace && !known(c) &&
+                mDeclared.size() < roomInTable)
+                mDeclared.append(c);
+        }
+    }
+    bool known(QChar c) const { return inDefaultTable().contains(c) || mDeclared.contains(c); }
+    void writeDeclaration(SourceText &source) const
+    {
+        if (mDeclared.isEmpty())
+            return;
+        source << "Zcharacter table +";
+        for (QChar c : mDeclared)
+            source << " '@{" << QString::number(c.unicode(), 16) << "}'";
+        source << ";\n";
+    }
+
+    static constexpr char16_t nonBreakingSpace = 0xA0;
+
+private:
+    static const QString &inDefaultTable()
+    {
+        static const QString table =
+            QStringLiteral("äöüÄÖÜß»«ëïÿËÏáéíóúýÁÉÍÓÚÝàèìòùÀÈÌÒÙâêîôûÂÊÎÔÛåÅøØãñõÃÑÕæÆçÇþðÞÐ£œŒ¡¿");
+        return table;
+    }
+    static constexpr int roomInTable = 97 - 69;
+    QString mDeclared;
+};
+
+/**
+ * A string for Inform 6: " becomes ~, the characters it gives a meaning to go as @@ codes, a
+ * character the game's table lacks as "?".
+ */
+void writeQuoted(SourceText &source, const ExtraCharacters &extras, const QString &text)
 {
     source << QChar(u'"');
     for (QChar c : text) {
@@ -46,24 +89,30 @@ void writeQuoted(SourceText &source, const QString &text)
         case u'\\':
             source << "@@" << int(c.unicode());
             break;
+        case ExtraCharacters::nonBreakingSpace:
+            source << QChar(u' ');
+            break;
         default:
-            // Beyond Latin-1, Inform 6 names the character by its code.
-            if (c.unicode() > 0xFF || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
-                source << "@{" << QString::number(c.unicode(), 16) << "}";
-            else
+            if (c.unicode() < 0x80)
                 source << c;
+            else if (!extras.known(c))
+                source << QChar(u'?');
+            else if (c.unicode() <= 0xFF)
+                source << c;
+            else
+                source << "@{" << QString::number(c.unicode(), 16) << "}";
         }
     }
     source << QChar(u'"');
 }
 
 void writeRoomObject(SourceText &source, const ExportMap &map, const EncodedNames &identifiers,
-                     const ExportRoom &room)
+                     const ExtraCharacters &extras, const ExportRoom &room)
 {
     source << "Object " << room.identifier << " ";
-    writeQuoted(source, room.name);
+    writeQuoted(source, extras, room.name);
     source << "\n  with description ";
-    writeQuoted(source, room.text.isEmpty() ? room.name : room.text);
+    writeQuoted(source, extras, room.text.isEmpty() ? room.name : room.text);
     for (const ExportExit &exit : map.exitsFrom(room.number)) {
         source << ",\n       " << exitProperties[exit.slot] << " ";
         source.appendEncoded(identifiers[exit.to]);
@@ -77,11 +126,18 @@ QByteArray exportInform6(const MapStore &store, const QString &title)
 {
     const ExportMap map = exportMap(store, {}, reservedIdentifiers);
     SourceText source(SourceText::Encoding::Latin1, map.rooms.size() * 200 + map.exits.size() * 40);
+    ExtraCharacters extras;
+    extras.note(title);
+    for (const ExportRoom &room : map.rooms) {
+        extras.note(room.name);
+        extras.note(room.text);
+    }
     source << "!% +language_name=Spanish\n"
            << QStringLiteral("! Generado por Rumbario. Compílelo con Inform 6 y la librería "
-                             "española INFSP.\n\n")
-           << "Constant Story ";
-    writeQuoted(source, title);
+                             "española INFSP.\n\n");
+    extras.writeDeclaration(source);
+    source << "Constant Story ";
+    writeQuoted(source, extras, title);
     source << ";\n"
               "Constant Headline \"^Un mapa de Rumbario.^\";\n\n"
               "Include \"Parser\";\nInclude \"VerbLib\";\n\n";
@@ -90,7 +146,7 @@ QByteArray exportInform6(const MapStore &store, const QString &title)
     for (const ExportRoom &room : map.rooms)
         identifiers.append(room.identifier);
     for (const ExportRoom &room : map.rooms)
-        writeRoomObject(source, map, identifiers, room);
+        writeRoomObject(source, map, identifiers, extras, room);
     source << "[ Initialise;\n    location = " << map.rooms.first().identifier << ";\n];\n\n"
            << "Include \"SpanishG\";\n";
     for (const ExportExit &exit : map.missing)

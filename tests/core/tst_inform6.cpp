@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Inform 6 export proven by the real compiler and a real interpreter: the source of a map is
+// compiled with Debian's inform6 and the standard library, and the game is walked in dfrotz
+// through every exit of every room it can reach, each arrival checked against the map.
+#include "core/exportmap.h"
+#include "core/gameexport.h"
+#include "core/mapstore.h"
+#include "core/planfile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QQueue>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace rumbario;
+
+namespace {
+
+const char *const goWords[exitCount] = {"n", "ne", "e", "se", "s",  "sw",
+                                        "w", "nw", "u", "d",  "in", "out"};
+
+/** The standard library's refusal: out where there is no way out means leaving a seat or box. */
+QString refusal(const QByteArray &command)
+{
+    return command == "out" ? QStringLiteral("But you aren't in anything at the moment.")
+                            : QStringLiteral("You can't go that way.");
+}
+
+/** One command of a walk and the room it must end in; 0 where the game must refuse the way. */
+struct WalkStep
+{
+    QByteArray command;
+    qint16 arrival;
+};
+
+qint16 exitTarget(const MapStore &store, qint16 room, int slot)
+{
+    const qint16 target = store.room(room).exits[slot];
+    return target >= 1 && target <= store.roomCount ? target : 0;
+}
+
+/** The shortest way from one room to another through the map's exits, or nothing. */
+std::optional<QVector<WalkStep>> wayBetween(const MapStore &store, qint16 from, qint16 to)
+{
+    // For each room reached: the direction taken and the room it was taken from.
+    QVector<std::pair<int, qint16>> cameBy(store.roomCount + 1, {-1, 0});
+    QQueue<qint16> waiting;
+    waiting.enqueue(from);
+    cameBy[from] = {exitCount, from};
+    while (!waiting.isEmpty() && cameBy[to].first < 0) {
+        const qint16 room = waiting.dequeue();
+        for (int slot = 0; slot < exitCount; ++slot) {
+            const qint16 next = exitTarget(store, room, slot);
+            if (next > 0 && cameBy[next].first < 0) {
+                cameBy[next] = {slot, room};
+                waiting.enqueue(next);
+            }
+        }
+    }
+    if (cameBy[to].first < 0)
+        return std::nullopt;
+    QVector<WalkStep> way;
+    for (qint16 room = to; room != from; room = cameBy[room].second)
+        way.prepend({goWords[cameBy[room].first], room});
+    return way;
+}
+
+/**
+ * Every direction of every room: the way there through the map's exits where there is one, else
+ * the debugging verb that moves the player (one-way passages and parts of a map drawn apart leave
+ * rooms out of reach), then the direction, which must lead where the map says or be refused.
+ * firstObject: the object number of the first room in the compiled game.
+ */
+QVector<WalkStep> walkOfEveryExit(const MapStore &store, int firstObject)
+{
+    QVector<WalkStep> walk;
+    qint16 here = 1;
+    for (qint16 room = 1; room <= store.roomCount; ++room) {
+        for (int slot = 0; slot < exitCount; ++slot) {
+            const auto way = wayBetween(store, here, room);
+            if (way)
+                walk += *way;
+            else
+                walk.append({"goto " + QByteArray::number(firstObject + room - 1), room});
+            const qint16 target = exitTarget(store, room, slot);
+            walk.append({goWords[slot], target});
+            here = target > 0 ? target : room;
+        }
+    }
+    return walk;
+}
+
+/**
+ * The export compiled with the standard English library instead of the Spanish one, which
+ * Debian does not ship, and with its debugging verbs; each look also names its room and its
+ * object number on a line of their own, as dfrotz leaves out the bold heading.
+ */
+QString compiledGame(const MapStore &store, const QTemporaryDir &dir)
+{
+    QByteArray source = exportInform6(store, QStringLiteral("prueba"));
+    const QByteArray spanish = "!% +language_name=Spanish\n";
+    const QByteArray spanishGrammar = "Include \"SpanishG\";\n";
+    if (!source.contains(spanish) || !source.contains(spanishGrammar))
+        return QString();
+    source.replace(spanish, "");
+    source.replace(spanishGrammar,
+                   "[ LookRoutine; print \"=> \", (name) location, \" #\", location, \"^\"; ];\n"
+                   "Include \"Grammar\";\n");
+    QFile file(dir.filePath(QStringLiteral("juego.inf")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
+        return QString();
+    file.close();
+    QProcess compiler;
+    compiler.setWorkingDirectory(dir.path());
+    compiler.start(QStringLiteral("inform6"),
+                   {QStringLiteral("-D"),
+                    QStringLiteral("+include_path=/usr/share/inform6/library"),
+                    QStringLiteral("juego.inf"), QStringLiteral("juego.z5")});
+    if (!compiler.waitForFinished(120000) || compiler.exitCode() != 0) {
+        qWarning().noquote() << compiler.readAll();
+        return QString();
+    }
+    return dir.filePath(QStringLiteral("juego.z5"));
+}
+
+/** What the game answered to each command, in order. */
+QStringList play(const QString &game, const QVector<WalkStep> &walk)
+{
+    QByteArray commands;
+    for (const WalkStep &step : walk)
+        commands += step.command + '\n';
+    QProcess interpreter;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    interpreter.setProcessEnvironment(environment);
+    interpreter.start(QStringLiteral("/usr/games/dfrotz"),
+                      {QStringLiteral("-m"), QStringLiteral("-q"), QStringLiteral("-w"),
+                       QStringLiteral("250"), game});
+    interpreter.write(commands);
+    interpreter.closeWriteChannel();
+    if (!interpreter.waitForFinished(300000))
+        return {};
+    // The prompt is ">" on a line of its own (a description may start with ">" too). The first
+    // answer is the banner and the first room, before the first prompt.
+    static const QRegularExpression prompt(QStringLiteral("\n>(?=\n|$)"));
+    return QString::fromUtf8(interpreter.readAllStandardOutput()).split(prompt);
+}
+
+/** The first step whose answer is not what the map says, described; empty when all are. */
+QString firstWrongArrival(const MapStore &store, const QVector<WalkStep> &walk,
+                          const QStringList &answers)
+{
+    const ExportMap map = exportMap(store, {}, {});
+    if (answers.size() <= walk.size())
+        return QStringLiteral("the game answered %1 of %2 commands")
+            .arg(answers.size())
+            .arg(walk.size());
+    for (qsizetype i = 0; i < walk.size(); ++i) {
+        const WalkStep &step = walk[i];
+        const QString expected = step.arrival > 0
+                                     ? QStringLiteral("=> ") + map.room(step.arrival).name
+                                     : refusal(step.command);
+        const QString &answer = answers[i + 1];
+        if (!answer.contains(expected))
+            return QStringLiteral("command %1 (%2): expected \"%3\", got \"%4\"")
+                .arg(i + 1)
+                .arg(QString::fromLatin1(step.command), expected, answer.trimmed());
+    }
+    return QString();
+}
+
+Room roomOf(const QString &description, std::initializer_list<std::pair<int, qint16>> exits)
+{
+    Room room = Room::blank();
+    room.description.setText(description);
+    for (const auto &[slot, target] : exits)
+        room.exits[slot] = target;
+    return room;
+}
+
+} // namespace
+
+class TestInform6 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void realMapWalksAsDrawn();
+    void everyKindOfExitWalksAsDrawn();
+
+private:
+    void walkEveryExit(const MapStore &store);
+};
+
+void TestInform6::walkEveryExit(const MapStore &store)
+{
+    QTemporaryDir dir;
+    const QString game = compiledGame(store, dir);
+    QVERIFY2(!game.isEmpty(), "the export does not compile");
+    const QStringList start = play(game, {});
+    const qsizetype mark = start.value(0).indexOf(u'#');
+    QVERIFY2(mark > 0, "the game did not show its first room");
+    const int firstObject = start.value(0).mid(mark + 1).section(u'\n', 0, 0).toInt();
+    const QVector<WalkStep> walk = walkOfEveryExit(store, firstObject);
+    const QString wrong = firstWrongArrival(store, walk, play(game, walk));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+}
+
+void TestInform6::realMapWalksAsDrawn()
+{
+    MapStore store;
+    QVERIFY(
+        readPlanFile(store, QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln")).failure ==
+        ReadFailure::None);
+    store.setRoomCount(store.tableSize());
+    walkEveryExit(store);
+}
+
+void TestInform6::everyKindOfExitWalksAsDrawn()
+{
+    // A hall with every direction, names with accents, quotes and the characters Inform 6 gives
+    // a meaning to, two rooms named alike, one-way exits, exits to rooms that do not exist, and
+    // every character of the code page.
+    MapStore store;
+    store.Lista = {
+        roomOf(QStringLiteral("Vestíbulo \"grande\" de Ángela. Hay ecos."), {{North, 2},
+                                                                             {NorthEast, 3},
+                                                                             {East, 4},
+                                                                             {SouthEast, 5},
+                                                                             {South, 6},
+                                                                             {SouthWest, 7},
+                                                                             {West, 8},
+                                                                             {NorthWest, 9},
+                                                                             {Up, 10},
+                                                                             {Down, 11},
+                                                                             {In, 12},
+                                                                             {Out, 13}}),
+        roomOf(QStringLiteral("Pasillo"), {{South, 1}, {East, 99}, {West, 14}}),
+        roomOf(QStringLiteral("Pasillo"), {{SouthWest, 1}, {West, 15}}),
+        roomOf(QStringLiteral("Arroba @, virgulilla ~, circunflejo ^ y barra \\"), {{West, 1}}),
+        roomOf(QStringLiteral("Sala del ñandú"), {{NorthWest, 1}, {Up, 2}}),
+        roomOf(QString(), {{North, 1}}),
+        roomOf(QStringLiteral("'Comillas' simples"), {{NorthEast, 1}}),
+        roomOf(QStringLiteral("Œuvre: €uros y š"), {{East, 1}}),
+        // One way in: no way back south-east.
+        roomOf(QStringLiteral("Trampilla sin vuelta"), {{Down, 11}}),
+        roomOf(QStringLiteral("Torre"), {{Down, 1}}),
+        roomOf(QStringLiteral("Sótano"), {{Up, 1}, {In, -3}}),
+        roomOf(QStringLiteral("Dentro"), {{Out, 1}}),
+        roomOf(QStringLiteral("Fuera"), {{In, 1}, {North, 200}}),
+        // Every letter of the game's own table, then more symbols than the table has room for.
+        roomOf(QStringLiteral("Letras. äöüÄÖÜß»«ëïÿËÏáéíóúýÁÉÍÓÚÝàèìòùÀÈÌÒÙâêîôûÂÊÎÔÛåÅøØãñõÃÑÕæÆçÇ"
+                              "þðÞÐ£œŒ¡¿"),
+               {{East, 2}}),
+        roomOf(QStringLiteral("Símbolos. €‚ƒ„…†‡ˆ‰Š‹Žš›žŸ¢¤¥¦§¨©ª¬®¯°±²³´µ¶·¸¹º¼½¾×÷"),
+               {{East, 3}}),
+    };
+    store.roomCount = qint16(store.Lista.size());
+    walkEveryExit(store);
+}
+
+QTEST_MAIN(TestInform6)
+#include "tst_inform6.moc"

@@ -68,8 +68,8 @@ public:
             mTaken.insert(name);
     }
     void reserve(qsizetype count) { mTaken.reserve(size_t(count)); }
-    bool contains(QStringView name) const { return mTaken.count(name) > 0; }
-    void insert(QStringView name) { mTaken.insert(name); }
+    /** Takes a name unless it is taken already; false then. */
+    bool take(QStringView name) { return mTaken.insert(name).second; }
 
 private:
     static QChar folded(QChar c)
@@ -105,11 +105,10 @@ private:
 QString unique(const QString &base, QLatin1Char separator, int limit, TakenNames &taken)
 {
     QString candidate = base;
-    for (int suffix = 2; taken.contains(candidate); ++suffix) {
+    for (int suffix = 2; !taken.take(candidate); ++suffix) {
         const QString ending = separator + QString::number(suffix);
         candidate = base.left(limit - ending.size()) + ending;
     }
-    taken.insert(candidate);
     return candidate;
 }
 

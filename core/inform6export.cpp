@@ -5,6 +5,9 @@
 #include "mapstore.h"
 #include "sourcetext.h"
 
+#include <array>
+#include <string_view>
+
 namespace rumbario {
 
 namespace {
@@ -31,6 +34,15 @@ const QSet<QString> reservedIdentifiers = {
     QStringLiteral("string"),     QStringLiteral("routine"),     QStringLiteral("metaclass"),
 };
 
+/** Which Latin-1 characters the Z-machine's default table holds, looked up for every letter. */
+constexpr std::array<bool, 256> defaultLatin1 = [] {
+    std::array<bool, 256> table{};
+    for (char16_t letter : std::u16string_view(
+             u"äöüÄÖÜß»«ëïÿËÏáéíóúýÁÉÍÓÚÝàèìòùÀÈÌÒÙâêîôûÂÊÎÔÛåÅøØãñõÃÑÕæÆçÇþðÞÐ£¡¿"))
+        table[letter] = true;
+    return table;
+}();
+
 /**
  * The characters beyond ASCII a Z-machine game can print: those of Inform's own table, which
  * INFSP's messages use, and as many more as the game declares, up to the table's 97 places.
@@ -47,7 +59,7 @@ public:
                 mDeclared.append(c);
         }
     }
-    bool known(QChar c) const { return inDefaultTable().contains(c) || mDeclared.contains(c); }
+    bool known(QChar c) const { return inDefaultTable(c) || mDeclared.contains(c); }
     void writeDeclaration(SourceText &source) const
     {
         if (mDeclared.isEmpty())
@@ -61,11 +73,9 @@ public:
     static constexpr char16_t nonBreakingSpace = 0xA0;
 
 private:
-    static const QString &inDefaultTable()
+    static bool inDefaultTable(QChar c)
     {
-        static const QString table =
-            QStringLiteral("äöüÄÖÜß»«ëïÿËÏáéíóúýÁÉÍÓÚÝàèìòùÀÈÌÒÙâêîôûÂÊÎÔÛåÅøØãñõÃÑÕæÆçÇþðÞÐ£œŒ¡¿");
-        return table;
+        return c.unicode() <= 0xFF ? defaultLatin1[c.unicode()] : c == u'œ' || c == u'Œ';
     }
     static constexpr int roomInTable = 97 - 69;
     QString mDeclared;

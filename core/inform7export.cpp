@@ -45,7 +45,7 @@ bool needsIdentifier(const QString &name)
         QLatin1String("up"),     QLatin1String("down"),    QLatin1String("nowhere")};
     const auto structuralWord = [](QStringView word) {
         return std::any_of(std::begin(structural), std::end(structural), [word](QLatin1String s) {
-            return word.compare(s, Qt::CaseInsensitive) == 0;
+            return word.size() == s.size() && word.compare(s, Qt::CaseInsensitive) == 0;
         });
     };
     static const QString unsafeCharacters = QStringLiteral("\"[]():'’");
@@ -69,11 +69,18 @@ bool needsIdentifier(const QString &name)
 void writeQuoted(SourceText &source, const QString &text)
 {
     source << QChar(u'"');
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
+    const QStringView all(text);
+    qsizetype plainFrom = 0;
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        const QChar c = all[i];
+        if (c != u'\'' && c != u'"' && c != u'[' && c != u']')
+            continue;
+        // What lies between special characters goes as it is, in one piece.
+        source << all.sliced(plainFrom, i - plainFrom);
+        plainFrom = i + 1;
         if (c == u'\'') {
-            const bool letterBefore = i > 0 && text.at(i - 1).isLetter();
-            const bool letterAfter = i + 1 < text.size() && text.at(i + 1).isLetter();
+            const bool letterBefore = i > 0 && all[i - 1].isLetter();
+            const bool letterAfter = i + 1 < all.size() && all[i + 1].isLetter();
             if (letterBefore && letterAfter)
                 source << c;
             else
@@ -82,13 +89,11 @@ void writeQuoted(SourceText &source, const QString &text)
             source << QChar(u'\'');
         } else if (c == u'[') {
             source << "[bracket]";
-        } else if (c == u']') {
-            source << "[close bracket]";
         } else {
-            source << c;
+            source << "[close bracket]";
         }
     }
-    source << QChar(u'"');
+    source << all.sliced(plainFrom) << QChar(u'"');
 }
 
 QString referenceTo(const ExportRoom &room)

@@ -4,7 +4,6 @@
 #include "codepage.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace rumbario {
@@ -113,20 +112,36 @@ SourceText &SourceText::operator<<(QStringView text)
     return *this;
 }
 
-SourceText &SourceText::operator<<(QLatin1String ascii)
+SourceText &SourceText::appendWithLineEnds(QLatin1String ascii)
 {
     if (mEncoding != Encoding::Windows1252WithCrLf)
         return appendEncoded(QByteArrayView(ascii.data(), ascii.size()));
-    for (char c : ascii)
-        appendCharacter(QLatin1Char(c));
+    // ASCII is the same in Windows-1252; only the line ends grow.
+    reserveMore(2 * ascii.size());
+    char *out = mEnd;
+    for (char c : ascii) {
+        if (c == '\n')
+            *out++ = '\r';
+        *out++ = c;
+    }
+    mEnd = out;
     return *this;
 }
 
 SourceText &SourceText::operator<<(int number)
 {
+    // Digits written by hand: a source has one or two numbers a line, and printf is slow.
     char digits[12];
-    const int length = std::snprintf(digits, sizeof digits, "%d", number);
-    return *this << QLatin1String(digits, length);
+    char *end = digits + sizeof digits;
+    char *first = end;
+    unsigned magnitude = number < 0 ? 0u - unsigned(number) : unsigned(number);
+    do {
+        *--first = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    if (number < 0)
+        *--first = '-';
+    return *this << QLatin1String(first, end - first);
 }
 
 } // namespace rumbario

@@ -30,6 +30,9 @@ public:
         } else if (mEncoding == Encoding::Utf8) {
             put(char(0xC0 | (c.unicode() >> 6)));
             put(char(0x80 | (c.unicode() & 0x3F)));
+        } else if (c.unicode() >= 0xA0 && c.unicode() <= 0xFF) {
+            // Latin-1 and Windows-1252 agree from here on.
+            put(char(c.unicode()));
         } else {
             return appendCharacter(c);
         }
@@ -38,7 +41,17 @@ public:
     SourceText &operator<<(QStringView text);
     SourceText &operator<<(const QString &text) { return *this << QStringView(text); }
     /** Text of the program's own, in ASCII. */
-    SourceText &operator<<(QLatin1String ascii);
+    SourceText &operator<<(QLatin1String ascii)
+    {
+        // The program's own words are short: copied a byte at a time, without a call.
+        if (mEncoding == Encoding::Windows1252WithCrLf || mLimit - mEnd < ascii.size())
+            return appendWithLineEnds(ascii);
+        char *out = mEnd;
+        for (char c : ascii)
+            *out++ = c;
+        mEnd = out;
+        return *this;
+    }
     SourceText &operator<<(const char *ascii) { return *this << QLatin1String(ascii); }
     SourceText &operator<<(int number);
 
@@ -59,6 +72,7 @@ private:
     void put(char byte) { *mEnd++ = byte; }
     void grow(qsizetype bytes);
     SourceText &appendCharacter(QChar c);
+    SourceText &appendWithLineEnds(QLatin1String ascii);
     void appendUtf8(QChar c);
 
     QByteArray mBytes;

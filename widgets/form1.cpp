@@ -6,6 +6,7 @@
 #include "planpicture.h"
 #include "planview.h"
 #include "twips.h"
+#include "window/announcements.h"
 #include "window/descriptionentry.h"
 #include "window/history.h"
 #include "window/keyhandler.h"
@@ -13,6 +14,8 @@
 #include "window/openandsave.h"
 #include "window/recovery.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -197,15 +200,52 @@ private:
     bool mCreationMode = false;
 };
 
+/**
+ * The key surface as a screen reader sees it: the map's keyboard surface, its name what the last
+ * action changed, its value the view line.
+ */
+class KeySurfaceAccessible : public QAccessibleWidget
+{
+public:
+    KeySurfaceAccessible(QWidget *surface, const WindowServices &services)
+        : QAccessibleWidget(surface, QAccessible::Pane)
+        , mServices(services)
+    {}
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return mServices.shownText(TextBox::Text2);
+        return QAccessibleWidget::text(kind);
+    }
+
+private:
+    const WindowServices &mServices;
+};
+
+QAccessibleInterface *keySurfaceAccessible(const QString &, QObject *object)
+{
+    auto *surface = dynamic_cast<KeySurface *>(object);
+    if (!surface)
+        return nullptr;
+    auto *window = qobject_cast<Form1 *>(surface->window());
+    return window ? new KeySurfaceAccessible(surface, *window) : nullptr;
+}
+
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
     , mEditor(*this)
 {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(keySurfaceAccessible);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Rumbario"));
     buildControls();
     buildMenus();
     Form_Load(mEditor);
+    announceChanges(mEditor);
     mPlanView->refresh();
     mPicture1->setFocus();
     restoreWindowState();
@@ -242,6 +282,9 @@ void Form1::buildControls()
             Picture1_KeyDown(mEditor, code, modifierMask(event->modifiers()));
     });
     mPicture1->setObjectName(QStringLiteral("Picture1"));
+    mPicture1->setAccessibleDescription(
+        QStringLiteral("Teclado del mapa: las teclas de dirección recorren las salas o, en modo "
+                       "creación, las crean; F9 dice qué salas hay alrededor."));
     setAcceptDrops(true);
     mPicture1->setGeometry(pixels(1800), 0, pixels(1215), pixels(495));
 
@@ -256,7 +299,14 @@ void Form1::buildControls()
         return box;
     };
     mText1 = makeBox("Text1", 500, 1000);
+    mText1->setAccessibleName(QStringLiteral("Descripción de la sala"));
+    mText1->setAccessibleDescription(
+        QStringLiteral("La descripción de la sala actual, hasta 100 caracteres; la tecla T la "
+                       "escribe y Intro la termina."));
     mText2 = makeBox("Text2", 1500, 435);
+    mText2->setAccessibleName(QStringLiteral("Línea de estado"));
+    mText2->setAccessibleDescription(
+        QStringLiteral("El número de la sala actual, sus salidas y sus coordenadas."));
     mText1->installEventFilter(this);
     mText2->installEventFilter(this);
     setColours(BoxColours::Normal);
@@ -269,6 +319,7 @@ void Form1::buildControls()
     setTabOrder(mText1, mText2);
 
     mPlanView = new PlanView(mEditor, mClient);
+    mPlanView->setAccessibleName(QStringLiteral("Plano"));
     mClient->installEventFilter(this);
 }
 
@@ -358,6 +409,18 @@ void Form1::showText(TextBox which, const QString &text)
 void Form1::mapChanged()
 {
     mPlanView->refresh();
+}
+
+void Form1::announce(const QString &text)
+{
+    // A screen reader speaks a change of the focused control's name; setting it sends the change.
+    mPicture1->setAccessibleName(text);
+    const MapStore &store = mEditor.store;
+    mPlanView->setAccessibleDescription(
+        QStringLiteral("Nivel %1, sala actual %2. ")
+            .arg(store.coordinatesOf(store.currentRoom)[2] + store.coordinateBase[2])
+            .arg(store.currentRoom) +
+        surroundingsText(store));
 }
 
 QString Form1::text(TextBox which) const

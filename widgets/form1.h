@@ -58,6 +58,7 @@ public:
     std::optional<int> chooseItem(const QString &prompt, const QString &title,
                                   const QStringList &items) override;
     void mapChanged() override;
+    void announce(const QString &text) override;
     bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
                           QIODevice &device) override;
     PrintResult printPlan(const QVector<PlanPage> &pages) override;

@@ -95,6 +95,9 @@ HelpWindow::HelpWindow(QWidget *parent)
 
     auto *text = new QPlainTextEdit(this);
     text->setObjectName(QStringLiteral("Text1"));
+    text->setAccessibleName(QStringLiteral("Comandos de teclado"));
+    text->setAccessibleDescription(
+        QStringLiteral("Las teclas del editor; Escape cierra la ventana."));
     text->setFont(helpFont());
     text->setReadOnly(true);
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);

@@ -4,6 +4,8 @@
 #include "core/mapstore.h"
 #include "windowservices.h"
 
+#include <array>
+
 namespace rumbario {
 
 /**
@@ -42,6 +44,8 @@ struct Editor
     /** The Edit menu's captions as the window shows them. */
     QString shownUndoCaption;
     QString shownRedoCaption;
+    /** The texts of the two boxes as a screen reader was last told them. */
+    std::array<QString, 2> spokenTexts;
 };
 
 /** Start-up: the fresh map of one room, the window members' start values, room 1 shown. */

@@ -22,6 +22,7 @@ constexpr int F2 = 113;
 constexpr int F3 = 114;
 constexpr int F5 = 116;
 constexpr int F6 = 117;
+constexpr int F9 = 120;
 constexpr int Comma = 188;
 
 /** The code of a letter key, upper case whatever was typed. */

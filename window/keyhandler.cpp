@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "keyhandler.h"
 
+#include "announcements.h"
 #include "brokenlinkrecovery.h"
 #include "core/runtimeerror.h"
 #include "descriptionentry.h"
@@ -123,6 +124,9 @@ void handleKey(Editor &editor, int keyCode, int shift)
     case Key::F6:
         askAndGoToRoom(editor);
         break;
+    case Key::F9:
+        describeSurroundings(editor);
+        return;
     default:
         break;
     }

@@ -56,6 +56,8 @@ std::vector<Menu> buildMenuTable()
              {coordinatesItemName, coordinatesCaption(true), "F7", A::ToggleCoordinates, 0},
              // F8: no key of the described program uses it.
              {"MnuOpcAju", caption("Ajustar &plano"), "F8", A::FitPlan, 0},
+             // F9, no key of the described program either: for those who cannot see the plan.
+             {"MnuOpcAlr", caption("&Decir qué hay alrededor"), "F9", A::SendKey, Key::F9},
              {"MnuOpcIns", caption("&Insertar texto t"), "", A::SendKey, Key::letter('T')},
              {"MnuOpcelS", caption("&Eliminar última sala supr"), "", A::SendKey, Key::Delete},
              {"MnuOpcCon", caption("&Conectar salas x"), "", A::SendKey, Key::letter('X')},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "useraction.h"
 
+#include "announcements.h"
 #include "editor.h"
 #include "history.h"
 #include "recovery.h"
@@ -26,6 +27,7 @@ void end(Editor &editor, quint64 revision)
     editor.store.endAction();
     try {
         showMode(editor);
+        announceChanges(editor);
         if (editor.store.journal.revision() == revision)
             return;
         editor.services.mapChanged();

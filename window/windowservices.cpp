@@ -8,7 +8,8 @@ namespace rumbario {
 void WindowServices::setText(TextBox box, const QString &text)
 {
     const qsizetype end = text.indexOf(QChar(0));
-    showText(box, end < 0 ? text : text.left(end));
+    mShown[size_t(box)] = end < 0 ? text : text.left(end);
+    showText(box, mShown[size_t(box)]);
 }
 
 void FileDialogSettings::prepare(const QString &newFilter, bool mustExist,

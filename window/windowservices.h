@@ -7,6 +7,7 @@
 
 class QIODevice;
 
+#include <array>
 #include <optional>
 
 namespace rumbario {
@@ -81,6 +82,8 @@ public:
     /** Like a native text box, the box shows the text only up to its first zero character. */
     void setText(TextBox box, const QString &text);
     virtual QString text(TextBox box) const = 0;
+    /** What the editor last showed in a box (what the user typed there is not counted). */
+    const QString &shownText(TextBox box) const { return mShown[size_t(box)]; }
 
     virtual void setColours(BoxColours colours) = 0;
     virtual void repaintText1() = 0;
@@ -115,6 +118,8 @@ public:
                                           const QStringList &items) = 0;
     /** The map or the current room changed: whatever follows the map catches up. */
     virtual void mapChanged() = 0;
+    /** Tells a screen reader what an action changed, as the key surface's new name. */
+    virtual void announce(const QString &text) = 0;
     /** Paints pages of the plan into a file: PNG and SVG take the first, PDF one a page. */
     virtual bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
                                   QIODevice &device) = 0;
@@ -123,6 +128,9 @@ public:
 
 protected:
     virtual void showText(TextBox box, const QString &text) = 0;
+
+private:
+    std::array<QString, 2> mShown;
 };
 
 } // namespace rumbario

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scriptedservices.h"
 
+#include "window/announcements.h"
 #include "window/keyhandler.h"
 #include "window/planpicture.h"
 
@@ -187,7 +188,9 @@ void ScriptedServices::forgetAnswers()
 Session::Session()
 {
     Form_Load(editor);
+    announceChanges(editor);
     services.clearLogs();
+    services.spoken.clear();
 }
 
 Session::~Session()

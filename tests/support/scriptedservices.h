@@ -69,12 +69,18 @@ public:
     std::optional<int> chooseItem(const QString &prompt, const QString &title,
                                   const QStringList &items) override;
     void mapChanged() override { ++mapChanges; }
+    void announce(const QString &text) override { spoken << text; }
+    /** What a screen reader was told, in order. */
+    QStringList spoken;
     /** Logs the pages as "picture FORMAT title (rooms), …" and writes that line to the file. */
     bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
                           QIODevice &device) override;
     /** Logs the pages as "print title (rooms), …"; the dialog answers with printAnswer. */
     PrintResult printPlan(const QVector<PlanPage> &pages) override;
     PrintResult printAnswer = PrintResult::Printed;
+
+    /** Text typed into the description box by the user, which the editor did not show. */
+    void userTypes(const QString &text) { showText(TextBox::Text1, text); }
 
     int beeps() const { return int(events.count(QStringLiteral("beep"))); }
     /** Forgets the answers queued and not taken, and the questions left unanswered. */
@@ -83,6 +89,7 @@ public:
     {
         dialogs.clear();
         events.clear();
+        spoken.clear();
     }
 
 protected:

@@ -4,6 +4,7 @@
 #include "widgets/helpwindow.h"
 #include "widgets/planview.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -89,9 +90,14 @@ private:
             modal->close();
             return;
         }
-        // Only an active dialog has its focus where a user would find it.
-        if (modal == mLastHandled || !modal->isActiveWindow())
+        // Only an active dialog has its focus where a user would find it; with no window manager
+        // nobody else makes it active.
+        if (modal == mLastHandled)
             return;
+        if (!modal->isActiveWindow()) {
+            modal->activateWindow();
+            return;
+        }
         mLastHandled = modal;
         const Answer answer = mAnswers.front();
         mAnswers.pop_front();
@@ -161,6 +167,8 @@ private slots:
     void keysReachTheKeySurfaceAfterMenusAndDialogs();
     void readsBoxesAndFitsTheRealMap();
     void picturesAndPrintsTheRealMap();
+    void namesEveryControlForAScreenReader();
+    void tellsAScreenReaderWhatEachKeyChanged();
 
 private:
     /** Does an action, answering the dialogs it opens in order; returns what they showed. */
@@ -213,6 +221,8 @@ void TestForm1::openWindow()
 {
     mWindow = new Form1;
     mWindow->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mWindow));
+    mWindow->activateWindow();
     QApplication::setActiveWindow(mWindow);
     QVERIFY(QTest::qWaitForWindowActive(mWindow));
     mPicture1 = mWindow->findChild<QWidget *>(QStringLiteral("Picture1"));
@@ -640,6 +650,125 @@ void TestForm1::picturesAndPrintsTheRealMap()
               [&] { press(Qt::Key_P, Qt::ControlModifier); });
     QCOMPARE(pdfPages(printed), 9);
     QVERIFY(!mWindow->editor().store.modified);
+}
+
+namespace {
+
+/** What the window told assistive technology: the new names of the key surface, in order. */
+QStringList keySurfaceNames;
+
+void keepKeySurfaceNames(QAccessibleEvent *event)
+{
+    if (event->type() == QAccessible::NameChanged &&
+        event->object()->objectName() == QLatin1String("Picture1"))
+        keySurfaceNames << event->accessibleInterface()->text(QAccessible::Name);
+}
+
+QString accessibleText(QObject *object, QAccessible::Text kind)
+{
+    return QAccessible::queryAccessibleInterface(object)->text(kind);
+}
+
+} // namespace
+
+void TestForm1::namesEveryControlForAScreenReader()
+{
+    const auto named = [this](const char *name) {
+        return mWindow->findChild<QWidget *>(QString::fromLatin1(name));
+    };
+    QCOMPARE(accessibleText(named("Text1"), QAccessible::Name),
+             QStringLiteral("Descripción de la sala"));
+    QCOMPARE(accessibleText(named("Text2"), QAccessible::Name), QStringLiteral("Línea de estado"));
+    QCOMPARE(accessibleText(named("PlanView"), QAccessible::Name), QStringLiteral("Plano"));
+    QVERIFY(
+        accessibleText(named("Picture1"), QAccessible::Description).startsWith("Teclado del mapa"));
+    // At start the key surface says the room shown; its value is the view line.
+    QCOMPARE(accessibleText(mPicture1, QAccessible::Name),
+             QStringLiteral("modo creación desactivado. S 1: (0, 0)"));
+    QCOMPARE(accessibleText(mPicture1, QAccessible::Value), QStringLiteral("S 1: (0, 0)"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(mPicture1)->role(), QAccessible::Pane);
+    press(Qt::Key_Space);
+    press(Qt::Key_Right);
+    QCOMPARE(accessibleText(named("PlanView"), QAccessible::Description),
+             QStringLiteral("Nivel 0, sala actual 2. Alrededor de la sala 2: oeste 1."));
+    answering({[](QWidget *help) {
+                  QCOMPARE(accessibleText(help->findChild<QWidget *>(QStringLiteral("Text1")),
+                                          QAccessible::Name),
+                           QStringLiteral("Comandos de teclado"));
+                  help->close();
+              }},
+              [&] { press(Qt::Key_F1); });
+}
+
+void TestForm1::tellsAScreenReaderWhatEachKeyChanged()
+{
+    // Only a platform with a bridge to assistive technology sends events; the screen_reader
+    // test runs this on X with the accessibility bus.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QSKIP("no accessibility bridge offscreen");
+    QTRY_VERIFY(QAccessible::isActive());
+    QAccessible::installUpdateHandler(keepKeySurfaceNames);
+    const auto after = [&](const std::function<void()> &action) {
+        keySurfaceNames.clear();
+        action();
+        return keySurfaceNames;
+    };
+    const QTemporaryDir dir;
+    const QString map = dir.filePath(QStringLiteral("mapa.pln"));
+    struct Row
+    {
+        const char *what;
+        std::function<void()> action;
+        QStringList told;
+    };
+    const std::vector<Row> rows = {
+        {"creation mode", [&] { press(Qt::Key_Space); }, {"Modo creación  activado"}},
+        {"creation", [&] { press(Qt::Key_Right); }, {"SALA CREADA. S 2: Oeste (1, 0)"}},
+        {"a description entered",
+         [&] {
+             press(Qt::Key_T);
+             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Torre"));
+             press(Qt::Key_Return);
+         },
+         {"Introducido"}},
+        {"a walk",
+         [&] {
+             press(Qt::Key_Space);
+             press(Qt::Key_Left);
+         },
+         {"Modo creación  desactivado", "S 1: Este (0, 0)"}},
+        {"a wall", [&] { press(Qt::Key_Left); }, {}},
+        {"go to",
+         [&] { answering({QStringLiteral("2")}, [&] { press(Qt::Key_F6); }); },
+         {"Torre. S 2: Oeste (1, 0)"}},
+        {"search",
+         [&] {
+             answering({QStringLiteral("nada"), QStringLiteral("&Aceptar")},
+                       [&] { press(Qt::Key_F5); });
+         },
+         {}},
+        {"surroundings", [&] { press(Qt::Key_F9); }, {"Alrededor de la sala 2: oeste 1."}},
+        {"deletion",
+         [&] {
+             press(Qt::Key_Space);
+             answering({QStringLiteral("S"), QStringLiteral("&Aceptar")},
+                       [&] { press(Qt::Key_Delete); });
+         },
+         {"Modo creación  activado", "S 1: (0, 0)"}},
+        {"save and open",
+         [&] {
+             answering({map, QStringLiteral("&Aceptar")},
+                       [&] { press(Qt::Key_G, Qt::ControlModifier); });
+             answering({map, QStringLiteral("&Aceptar")},
+                       [&] { press(Qt::Key_A, Qt::ControlModifier); });
+         },
+         {"S 1: (1, 1)"}},
+    };
+    for (const Row &row : rows)
+        QVERIFY2(after(row.action) == row.told,
+                 qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(row.what),
+                                                         keySurfaceNames.join(u'|'))));
+    QAccessible::installUpdateHandler(nullptr);
 }
 
 QTEST_MAIN(TestForm1)

@@ -97,7 +97,7 @@ std::pair<int, int> keyNamed(QString name)
         {QStringLiteral("Delete"), Key::Delete}, {QStringLiteral("F1"), Key::F1},
         {QStringLiteral("F2"), Key::F2},         {QStringLiteral("F3"), Key::F3},
         {QStringLiteral("F5"), Key::F5},         {QStringLiteral("F6"), Key::F6},
-        {QStringLiteral("Comma"), Key::Comma}};
+        {QStringLiteral("F9"), Key::F9},         {QStringLiteral("Comma"), Key::Comma}};
     if (name.size() == 1)
         return {name == QLatin1String(",") ? Key::Comma : name.at(0).toUpper().unicode(), 0};
     name = name.mid(1, name.size() - 2);
@@ -424,7 +424,7 @@ private:
             services.setText(word == QLatin1String("text1") ? TextBox::Text1 : TextBox::Text2,
                              mRest);
         } else if (word == QLatin1String("type")) {
-            services.setText(TextBox::Text1, mRest);
+            services.userTypes(mRest);
             arm();
             Text1_KeyDown(mSession.editor, Key::Enter, 0);
         } else if (word == QLatin1String("press")) {
@@ -864,6 +864,8 @@ private:
             return checkLog(services.dialogs);
         if (what == QLatin1String("events"))
             return checkLog(services.events);
+        if (what == QLatin1String("spoken"))
+            return checkLog(services.spoken);
         if (what == QLatin1String("copies")) {
             QStringList copies;
             for (const RecoveryCopy &copy : recoveryCopies(services.recoveryCopies))

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "announcements.h"
+
+#include "editor.h"
+
+#include <QStringList>
+
+namespace rumbario {
+
+namespace {
+
+/** Compass directions in the order a listener expects them: clockwise from the north. */
+constexpr int clockwise[] = {North, NorthEast, East, SouthEast, South, SouthWest, West, NorthWest};
+
+QString directionName(int slot)
+{
+    return QString(directions[slot].removalName).trimmed();
+}
+
+/** Joins two sayings with the pause of a full stop, unless the first ends in one already. */
+QString joined(const QString &first, const QString &second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return first + second;
+    const QChar last = first.back();
+    const bool stopped = last == u'.' || last == u'!' || last == u'?' || last == u':';
+    return first + QLatin1String(stopped ? " " : ". ") + second;
+}
+
+QString roomList(const QVector<qint16> &rooms)
+{
+    QStringList numbers;
+    for (qint16 room : rooms)
+        numbers << QString::number(room);
+    if (numbers.size() < 2)
+        return numbers.join(QString());
+    const QString last = numbers.takeLast();
+    return numbers.join(QStringLiteral(", ")) + QStringLiteral(" y ") + last;
+}
+
+} // namespace
+
+void announceChanges(Editor &editor)
+{
+    QString saying;
+    for (TextBox box : {TextBox::Text1, TextBox::Text2}) {
+        const QString &shown = editor.services.shownText(box);
+        QString &spoken = editor.spokenTexts[size_t(box)];
+        if (shown == spoken)
+            continue;
+        spoken = shown;
+        // A box emptied says nothing: a room without description is told by its view line.
+        saying = joined(saying, shown.trimmed());
+    }
+    if (!saying.isEmpty())
+        editor.services.announce(saying);
+}
+
+QString surroundingsText(const MapStore &store)
+{
+    const qint16 current = store.currentRoom;
+    const Coordinates &here = store.coordinatesOf(current);
+    QVector<qint16> around[exitCount];
+    QVector<qint16> sharing;
+    for (qint16 room = 1; room <= store.roomCount && room <= store.coordinates.size(); ++room) {
+        const Coordinates &there = store.coordinates[room - 1];
+        if (room == current || there[2] != here[2])
+            continue;
+        const int dx = there[0] - here[0];
+        const int dy = there[1] - here[1];
+        if (dx == 0 && dy == 0) {
+            sharing.append(room);
+            continue;
+        }
+        for (int slot : clockwise) {
+            if (directions[slot].dx == dx && directions[slot].dy == dy)
+                around[slot].append(room);
+        }
+    }
+    QStringList parts;
+    for (int slot : clockwise) {
+        if (!around[slot].isEmpty())
+            parts << directionName(slot) + u' ' + roomList(around[slot]);
+    }
+    if (!sharing.isEmpty())
+        parts << QStringLiteral("en la misma casilla ") + roomList(sharing);
+    const QString heading = QStringLiteral("Alrededor de la sala %1").arg(current);
+    return parts.isEmpty()
+               ? heading + QStringLiteral(" no hay salas.")
+               : heading + QStringLiteral(": ") + parts.join(QStringLiteral("; ")) + u'.';
+}
+
+void describeSurroundings(Editor &editor)
+{
+    editor.services.setText(TextBox::Text2, surroundingsText(editor.store));
+}
+
+} // namespace rumbario

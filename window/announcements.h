@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+namespace rumbario {
+
+struct Editor;
+struct MapStore;
+
+/**
+ * After each user action, tells a screen reader what the boxes show that it has not said yet:
+ * the description box first (a notice such as "SALA CREADA", or the description of a room
+ * reached), then the view line. Nothing is said when nothing changed.
+ */
+void announceChanges(Editor &editor);
+
+/**
+ * The rooms around the current one on its level, by direction and number, and the rooms that
+ * share its square: what the plan shows of its surroundings.
+ */
+QString surroundingsText(const MapStore &store);
+
+/** The surroundings key: the view line says what surrounds the current room. */
+void describeSurroundings(Editor &editor);
+
+} // namespace rumbario

@@ -62,19 +62,20 @@ QString surroundingsText(const MapStore &store)
     const Coordinates &here = store.coordinatesOf(current);
     QVector<qint16> around[exitCount];
     QVector<qint16> sharing;
-    for (qint16 room = 1; room <= store.roomCount && room <= store.coordinates.size(); ++room) {
+    // An int: a 16-bit counter would wrap before passing the largest room number.
+    for (int room = 1; room <= store.roomCount && room <= store.coordinates.size(); ++room) {
         const Coordinates &there = store.coordinates[room - 1];
         if (room == current || there[2] != here[2])
             continue;
         const int dx = there[0] - here[0];
         const int dy = there[1] - here[1];
         if (dx == 0 && dy == 0) {
-            sharing.append(room);
+            sharing.append(qint16(room));
             continue;
         }
         for (int slot : clockwise) {
             if (directions[slot].dx == dx && directions[slot].dy == dy)
-                around[slot].append(room);
+                around[slot].append(qint16(room));
         }
     }
     QStringList parts;

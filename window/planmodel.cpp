@@ -360,10 +360,11 @@ QRectF levelArea(const MapStore &store, const PlanIndex &index, int level)
     // Rectangles of no size do not unite: the corners are kept by hand.
     int left = 0, right = 0, bottom = 0, top = 0;
     bool any = false;
-    for (qint16 room = 1; room <= store.roomCount && room <= index.roomCount(); ++room) {
-        if (index.shownPosition(room)[2] != level)
+    // An int: a 16-bit counter would wrap before passing the largest room number.
+    for (int room = 1; room <= store.roomCount && room <= index.roomCount(); ++room) {
+        if (index.shownPosition(qint16(room))[2] != level)
             continue;
-        const QPoint drawn = index.drawnPosition(room);
+        const QPoint drawn = index.drawnPosition(qint16(room));
         left = any ? std::min(left, drawn.x()) : drawn.x();
         right = any ? std::max(right, drawn.x()) : drawn.x();
         bottom = any ? std::min(bottom, drawn.y()) : drawn.y();

@@ -14,6 +14,8 @@ namespace {
 
 /** Plan units above a level's rooms for its title. */
 constexpr double titleBand = 0.5;
+/** Pixels of a picture's longer side at most: about 200 MB of image while it is drawn. */
+constexpr double largestPictureSide = 7000;
 
 const QVector<FileType> &pictureFileTypes()
 {
@@ -72,8 +74,8 @@ void exportChosenPicture(Editor &editor)
 QVector<int> planLevels(const MapStore &store, const PlanIndex &index)
 {
     QVector<int> levels;
-    for (qint16 room = 1; room <= store.roomCount && room <= index.roomCount(); ++room)
-        levels.append(index.shownPosition(room)[2]);
+    for (int room = 1; room <= store.roomCount && room <= index.roomCount(); ++room)
+        levels.append(index.shownPosition(qint16(room))[2]);
     std::sort(levels.begin(), levels.end());
     levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
     return levels;
@@ -84,9 +86,11 @@ PlanPage planPage(const MapStore &store, const PlanIndex &index, int level)
     const QRectF area = levelArea(store, index, level);
     PlanPage page;
     page.title = QStringLiteral("Nivel %1").arg(level);
-    page.viewport.scale = pictureScale;
-    page.viewport.size =
-        QSizeF((area.width() + 1) * pictureScale, (area.height() + 1 + titleBand) * pictureScale);
+    const QSizeF rooms(area.width() + 1, area.height() + 1 + titleBand);
+    // A vast level is drawn smaller rather than as a picture no memory holds.
+    page.viewport.scale =
+        std::min(pictureScale, largestPictureSide / std::max(rooms.width(), rooms.height()));
+    page.viewport.size = rooms * page.viewport.scale;
     // The band for the title lies above the rooms: the centre moves up by half of it.
     page.viewport.center = area.center() + QPointF(0, titleBand / 2);
     page.scene = buildLevelScene(store, index, page.viewport, level, 0);

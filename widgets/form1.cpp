@@ -13,6 +13,7 @@
 #include "window/menutable.h"
 #include "window/openandsave.h"
 #include "window/recovery.h"
+#include "window/transcriptmapping.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -409,6 +410,21 @@ void Form1::showText(TextBox which, const QString &text)
 void Form1::mapChanged()
 {
     mPlanView->refresh();
+}
+
+void Form1::followTranscript(bool on)
+{
+    if (!mTranscriptTimer) {
+        mTranscriptTimer = new QTimer(this);
+        // Often enough for the plan to keep up with a player, seldom enough to cost nothing.
+        mTranscriptTimer->setInterval(500);
+        connect(mTranscriptTimer, &QTimer::timeout, this,
+                [this] { followGameTranscript(mEditor); });
+    }
+    if (on)
+        mTranscriptTimer->start();
+    else
+        mTranscriptTimer->stop();
 }
 
 void Form1::announce(const QString &text)

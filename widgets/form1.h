@@ -10,6 +10,7 @@
 class QAction;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 
 namespace rumbario {
 
@@ -59,6 +60,7 @@ public:
                                   const QStringList &items) override;
     void mapChanged() override;
     void announce(const QString &text) override;
+    void followTranscript(bool on) override;
     bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
                           QIODevice &device) override;
     PrintResult printPlan(const QVector<PlanPage> &pages) override;
@@ -98,6 +100,8 @@ private:
     QMenu *mRecentMaps = nullptr;
     QHash<QString, QAction *> mActions;
     bool mEnding = false;
+    /** Reads a followed game transcript as it grows. */
+    QTimer *mTranscriptTimer = nullptr;
 };
 
 } // namespace rumbario

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/mapstore.h"
+#include "transcriptmapping.h"
 #include "windowservices.h"
 
 #include <array>
@@ -46,6 +47,8 @@ struct Editor
     QString shownRedoCaption;
     /** The texts of the two boxes as a screen reader was last told them. */
     std::array<QString, 2> spokenTexts;
+    FileDialogSettings transcriptDialog;
+    TranscriptReading transcript;
 };
 
 /** Start-up: the fresh map of one room, the window members' start values, room 1 shown. */

@@ -10,6 +10,7 @@
 #include "openandsave.h"
 #include "planpicture.h"
 #include "recovery.h"
+#include "transcriptmapping.h"
 
 namespace rumbario {
 
@@ -37,6 +38,7 @@ std::vector<Menu> buildMenuTable()
              // P is no key of the map's.
              {"MnuArcImp", caption("Im&primir..."), "Ctrl+P", A::Print, 0},
              {"MnuArcRec", caption("&Recuperar mapa..."), "", A::Recover, 0},
+             {"MnuArcCar", caption("&Cartografiar partida..."), "", A::MapTranscript, 0},
          }},
         {"MnuEdi",
          caption("&Edición"),
@@ -116,6 +118,9 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::Print:
         printPlan(editor);
+        break;
+    case MenuAction::MapTranscript:
+        mapGameTranscript(editor);
         break;
     case MenuAction::Recover:
         recoverMap(editor);

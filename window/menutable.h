@@ -20,6 +20,7 @@ enum class MenuAction {
     Export,
     ExportPicture,
     Print,
+    MapTranscript,
     Recover,
     Undo,
     Redo

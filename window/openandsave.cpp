@@ -6,6 +6,7 @@
 #include "editor.h"
 #include "recovery.h"
 #include "roomview.h"
+#include "transcriptmapping.h"
 #include "useraction.h"
 
 #include <QFileInfo>
@@ -66,6 +67,8 @@ void reportRead(Editor &editor, const ReadResult &result)
 void loadChosenFile(Editor &editor)
 {
     MapStore &store = editor.store;
+    // A game followed so far belongs to the map being replaced.
+    stopFollowingTranscript(editor);
     const ReadResult result = readPlanFile(store, editor.store.mapName);
     editor.unreadPlan = result.incomplete() ? editor.store.mapName : QString();
     // As read, the map matches the file.

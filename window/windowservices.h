@@ -120,6 +120,8 @@ public:
     virtual void mapChanged() = 0;
     /** Tells a screen reader what an action changed, as the key surface's new name. */
     virtual void announce(const QString &text) = 0;
+    /** Calls followGameTranscript now and then while on, without holding up a key. */
+    virtual void followTranscript(bool on) = 0;
     /** Paints pages of the plan into a file: PNG and SVG take the first, PDF one a page. */
     virtual bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
                                   QIODevice &device) = 0;

@@ -6,11 +6,16 @@
 #include "core/gameexport.h"
 #include "core/mapstore.h"
 #include "core/planfile.h"
+#include "core/transcript.h"
+#include "support/scriptedservices.h"
+#include "window/transcriptmapping.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QQueue>
+#include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -97,7 +102,11 @@ QVector<WalkStep> walkOfEveryExit(const MapStore &store, int firstObject)
  * Debian does not ship, and with its debugging verbs; each look also names its room and its
  * object number on a line of their own, as dfrotz leaves out the bold heading.
  */
-QString compiledGame(const MapStore &store, const QTemporaryDir &dir)
+/** Whether each look names its room on a line of its own, for the walk's checks. */
+enum class Arrivals { Marked, AsPlayed };
+
+QString compiledGame(const MapStore &store, const QTemporaryDir &dir,
+                     Arrivals arrivals = Arrivals::Marked)
 {
     QByteArray source = exportInform6(store, QStringLiteral("prueba"));
     const QByteArray spanish = "!% +language_name=Spanish\n";
@@ -105,9 +114,10 @@ QString compiledGame(const MapStore &store, const QTemporaryDir &dir)
     if (!source.contains(spanish) || !source.contains(spanishGrammar))
         return QString();
     source.replace(spanish, "");
-    source.replace(spanishGrammar,
-                   "[ LookRoutine; print \"=> \", (name) location, \" #\", location, \"^\"; ];\n"
-                   "Include \"Grammar\";\n");
+    const QByteArray marker =
+        "[ LookRoutine; print \"=> \", (name) location, \" #\", location, \"^\"; ];\n";
+    source.replace(spanishGrammar, (arrivals == Arrivals::Marked ? marker : QByteArray()) +
+                                       "Include \"Grammar\";\n");
     QFile file(dir.filePath(QStringLiteral("juego.inf")));
     if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
         return QString();
@@ -180,6 +190,95 @@ Room roomOf(const QString &description, std::initializer_list<std::pair<int, qin
     return room;
 }
 
+/** A map of rooms told apart by their first sentence, with every kind of exit, some one way. */
+MapStore generatedMap(int rooms)
+{
+    MapStore store;
+    QRandomGenerator random(20261206);
+    for (int number = 1; number <= rooms; ++number) {
+        Room room = Room::blank();
+        room.description.setText(
+            QStringLiteral("Estancia %1, de paredes grises. Huele a humedad.").arg(number));
+        store.Lista.append(room);
+    }
+    store.roomCount = qint16(rooms);
+    // A chain through every room keeps them all in reach; then more exits at random.
+    for (int number = 1; number < rooms; ++number) {
+        const int slot = number % exitCount;
+        store.Lista[number - 1].exits[slot] = qint16(number + 1);
+        store.Lista[number].exits[directions[slot].opposite] = qint16(number);
+    }
+    for (int extra = 0; extra < rooms; ++extra) {
+        const int from = random.bounded(rooms);
+        const int to = random.bounded(rooms);
+        const int slot = random.bounded(exitCount);
+        if (from == to || store.Lista[from].exits[slot] != 0)
+            continue;
+        store.Lista[from].exits[slot] = qint16(to + 1);
+        // Every other one gets its way back; the rest stay one way.
+        const int back = directions[slot].opposite;
+        if (extra % 2 == 0 && store.Lista[to].exits[back] == 0)
+            store.Lista[to].exits[back] = qint16(from + 1);
+    }
+    return store;
+}
+
+/** A player's session as a transcript: the opening, then each command after a prompt. */
+QString transcriptOf(const QVector<WalkStep> &route, const QStringList &answers)
+{
+    QString transcript = answers.value(0);
+    for (qsizetype i = 0; i < route.size(); ++i)
+        transcript += QStringLiteral("\n>") + QString::fromLatin1(route[i].command) + u'\n' +
+                      answers.value(i + 1);
+    return transcript;
+}
+
+/** A random walk of moves, some into walls, that follows the map as the game does. */
+QVector<WalkStep> randomRoute(const MapStore &store, int moves)
+{
+    QRandomGenerator random(7);
+    QVector<WalkStep> route;
+    qint16 here = 1;
+    while (route.size() < moves) {
+        const int slot = random.bounded(exitCount);
+        const qint16 target = exitTarget(store, here, slot);
+        route.append({goWords[slot], target});
+        if (target > 0)
+            here = target;
+    }
+    return route;
+}
+
+/** The exits the route took, and the ways it was refused, missing from the map drawn. */
+QStringList differencesFromTheGame(const MapStore &game, const MapStore &drawn,
+                                   const QVector<WalkStep> &route)
+{
+    // Drawn rooms by their description: the game's rooms are told apart by theirs.
+    QHash<QString, qint16> drawnByText;
+    for (qint16 room = 1; room <= drawn.roomCount; ++room)
+        drawnByText.insert(drawn.room(room).description.text().trimmed(), room);
+    const auto drawnRoom = [&](qint16 gameRoom) {
+        return drawnByText.value(game.room(gameRoom).description.text().trimmed());
+    };
+    QStringList differences;
+    qint16 here = 1;
+    for (const WalkStep &step : route) {
+        const int slot = int(std::find(std::begin(goWords), std::end(goWords), step.command) -
+                             std::begin(goWords));
+        const qint16 drawnExit = drawnRoom(here) ? drawn.room(drawnRoom(here)).exits[slot] : -1;
+        const qint16 expected = step.arrival > 0 ? drawnRoom(step.arrival) : 0;
+        if (drawnExit != expected || (step.arrival > 0 && expected == 0))
+            differences << QStringLiteral("%1 %2: dibujada %3, en el juego %4")
+                               .arg(here)
+                               .arg(QString::fromLatin1(step.command))
+                               .arg(drawnExit)
+                               .arg(step.arrival);
+        if (step.arrival > 0)
+            here = step.arrival;
+    }
+    return differences;
+}
+
 } // namespace
 
 class TestInform6 : public QObject
@@ -189,6 +288,8 @@ class TestInform6 : public QObject
 private slots:
     void realMapWalksAsDrawn();
     void everyKindOfExitWalksAsDrawn();
+    void theMapperDrawsTheRouteAPlayerTook();
+    void theMapperFoldsTheRealMapsMazes();
 
 private:
     void walkEveryExit(const MapStore &store);
@@ -259,6 +360,57 @@ void TestInform6::everyKindOfExitWalksAsDrawn()
     };
     store.roomCount = qint16(store.Lista.size());
     walkEveryExit(store);
+}
+
+void TestInform6::theMapperDrawsTheRouteAPlayerTook()
+{
+    const MapStore game = generatedMap(120);
+    QTemporaryDir dir;
+    const QString compiled = compiledGame(game, dir, Arrivals::AsPlayed);
+    QVERIFY2(!compiled.isEmpty(), "the export does not compile");
+    const QVector<WalkStep> route = randomRoute(game, 400);
+    const QStringList answers = play(compiled, route);
+    QVERIFY(answers.size() > route.size());
+    const auto refused = std::count_if(route.begin(), route.end(),
+                                       [](const WalkStep &step) { return step.arrival == 0; });
+    QVERIFY(refused > 50);
+
+    Session session;
+    TranscriptMapping mapping;
+    drawTranscriptTurns(session.store, mapping, transcriptTurns(transcriptOf(route, answers)));
+    const QStringList differences = differencesFromTheGame(game, session.store, route);
+    QVERIFY2(differences.isEmpty(), qPrintable(differences.join(u'\n')));
+}
+
+void TestInform6::theMapperFoldsTheRealMapsMazes()
+{
+    MapStore game;
+    QVERIFY(
+        readPlanFile(game, QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln")).failure ==
+        ReadFailure::None);
+    game.setRoomCount(game.tableSize());
+    QTemporaryDir dir;
+    const QString compiled = compiledGame(game, dir, Arrivals::AsPlayed);
+    QVERIFY2(!compiled.isEmpty(), "the export does not compile");
+    const QVector<WalkStep> route = randomRoute(game, 400);
+    const QStringList answers = play(compiled, route);
+    QVERIFY(answers.size() > route.size());
+    Session session;
+    TranscriptMapping mapping;
+    drawTranscriptTurns(session.store, mapping, transcriptTurns(transcriptOf(route, answers)));
+    // Rooms that read alike are one room to any mapper: fewer rooms drawn than visited, and the
+    // route's moves between rooms told apart drawn as they are.
+    QSet<qint16> visited{1};
+    QSet<QString> texts;
+    for (const WalkStep &step : route) {
+        if (step.arrival > 0)
+            visited.insert(step.arrival);
+    }
+    for (qint16 room : visited)
+        texts.insert(game.room(room).description.text().trimmed());
+    QCOMPARE(int(session.store.roomCount), int(texts.size()));
+    QVERIFY(texts.size() < visited.size());
+    qInfo("real map: %d rooms visited, %d drawn", int(visited.size()), int(texts.size()));
 }
 
 QTEST_MAIN(TestInform6)

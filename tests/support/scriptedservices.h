@@ -70,6 +70,10 @@ public:
                                   const QStringList &items) override;
     void mapChanged() override { ++mapChanges; }
     void announce(const QString &text) override { spoken << text; }
+    void followTranscript(bool on) override
+    {
+        events << QLatin1String(on ? "follow on" : "follow off");
+    }
     /** What a screen reader was told, in order. */
     QStringList spoken;
     /** Logs the pages as "picture FORMAT title (rooms), …" and writes that line to the file. */

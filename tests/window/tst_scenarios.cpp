@@ -23,6 +23,7 @@
 #include "window/planpicture.h"
 #include "window/recovery.h"
 #include "window/roomview.h"
+#include "window/transcriptmapping.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -437,6 +438,10 @@ private:
             failure = runMenu();
         } else if (word == QLatin1String("file")) {
             failure = writeFile(mArgs.value(0), tail());
+        } else if (word == QLatin1String("append")) {
+            failure = writeFile(mArgs.value(0), tail(), QIODevice::Append);
+        } else if (word == QLatin1String("played")) {
+            followGameTranscript(mSession.editor);
         } else if (word == QLatin1String("bytes")) {
             const QString &encoding = mArgs.value(0);
             mBytes += encoding == QLatin1String("bom")    ? QByteArray("\xEF\xBB\xBF")
@@ -698,10 +703,11 @@ private:
         return failure;
     }
 
-    static QString writeFile(const QString &path, const QString &bytes)
+    static QString writeFile(const QString &path, const QString &bytes,
+                             QIODevice::OpenMode mode = QIODevice::WriteOnly)
     {
         QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!file.open(mode))
             return file.errorString();
         file.write(bytes.toLatin1());
         return QString();
@@ -806,6 +812,12 @@ private:
                 .arg(page.viewport.size.height())
                 .arg(pointText(page.viewport.center))
                 .arg(page.rooms);
+        }
+        if (what == QLatin1String("moves")) {
+            const QString command = mRest.section(QStringLiteral(" = "), 0, 0);
+            const int slot = movementSlot(command);
+            return command + QStringLiteral(" = ") +
+                   (slot < 0 ? QStringLiteral("-") : QString(directions[slot].promptLabel));
         }
         if (what == QLatin1String("boxes"))
             return boxesText(buildPlanScene(store, updatedIndex(), mViewport));

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/transcript.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QPair>
+#include <QSet>
+#include <QString>
+
+namespace rumbario {
+
+struct Editor;
+struct MapStore;
+
+/**
+ * What the mapping of one game knows between readings of its transcript.
+ *
+ * A room is known again by its heading where the game prints one, else by the first sentence of
+ * its description. Two places printed alike are taken for one (the mazes of old games, where
+ * every room reads the same, fold into one room with exits to itself); a room whose text
+ * changes is taken for a new room; an answer that shows no room (darkness, a blank line) leads
+ * to a room that is never recognised again.
+ */
+struct TranscriptMapping
+{
+    QHash<QString, qint16> rooms;
+    /** Exits the player took, as opposed to ways back only assumed when a room was drawn. */
+    QSet<QPair<qint16, int>> walked;
+    /** The room the player is in, 0 before the first turn. */
+    qint16 here = 0;
+};
+
+/** A transcript being read, perhaps while it grows. */
+struct TranscriptReading
+{
+    QString path;
+    /** Bytes read so far, and those of a line not ended yet. */
+    qint64 readUpTo = 0;
+    QByteArray partialLine;
+    /** The last turn read, whose answer may still grow. */
+    QString lastTurn;
+    /** Whether the transcript is UTF-8, once its first bytes were seen. */
+    int utf8 = -1;
+    TranscriptMapping mapping;
+    bool following = false;
+};
+
+/**
+ * Draws the turns into the map through the editor's own edits: a move into an unknown room
+ * creates it in that direction as the creation key does (the way back assumed), a move into a
+ * known room links the two, a refused move drops an assumed way back; each turn that changes the
+ * map is one journal entry. A mapping that starts on a map with rooms continues from the room
+ * the map shows. Returns how many turns changed the map.
+ */
+int drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
+                        const QVector<TranscriptTurn> &turns);
+
+/** "Archivo → Cartografiar partida...": reads a transcript and draws the game's map. */
+void mapGameTranscript(Editor &editor);
+
+/** Reads what was added to the transcript being followed and draws it. */
+void followGameTranscript(Editor &editor);
+
+/** Forgets the transcript being followed: its game is no longer the map's. */
+void stopFollowingTranscript(Editor &editor);
+
+} // namespace rumbario

@@ -66,10 +66,13 @@ def press(keys):
 
 
 def main():
+    # Listening before the editor starts, so that its arrival on the bus is not missed.
+    pyatspi.Registry.registerEventListener(
+        on_name_changed, "object:property-change:accessible-name")
+    pyatspi.Registry.getDesktop(0)
+    pump(0.5)
     editor = subprocess.Popen([EDITOR])
     try:
-        pyatspi.Registry.registerEventListener(
-            on_name_changed, "object:property-change:accessible-name")
         application = wait_for("la aplicación en el bus", editor_application)
         window = wait_for("la ventana", lambda: find(
             application, lambda o: o.getRole() == pyatspi.ROLE_FRAME and o.name == "Rumbario"))

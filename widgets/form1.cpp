@@ -201,35 +201,45 @@ private:
     bool mCreationMode = false;
 };
 
-/**
- * The key surface as a screen reader sees it: the map's keyboard surface, its name what the last
- * action changed, its value the view line.
- */
-class KeySurfaceAccessible : public QAccessibleWidget
+/** A control with one accessible text worked out only when a screen reader asks for it. */
+class AskedAccessible : public QAccessibleWidget
 {
 public:
-    KeySurfaceAccessible(QWidget *surface, const WindowServices &services)
-        : QAccessibleWidget(surface, QAccessible::Pane)
-        , mServices(services)
+    AskedAccessible(QWidget *widget, QAccessible::Role role, QAccessible::Text asked,
+                    std::function<QString()> text)
+        : QAccessibleWidget(widget, role)
+        , mAsked(asked)
+        , mText(std::move(text))
     {}
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Value)
-            return mServices.shownText(TextBox::Text2);
-        return QAccessibleWidget::text(kind);
+        return kind == mAsked ? mText() : QAccessibleWidget::text(kind);
     }
 
 private:
-    const WindowServices &mServices;
+    QAccessible::Text mAsked;
+    std::function<QString()> mText;
 };
 
-QAccessibleInterface *keySurfaceAccessible(const QString &, QObject *object)
+/**
+ * How a screen reader sees the key surface (the map's keyboard surface, its name what the last
+ * action changed, its value the view line) and the plan (a picture whose description is its
+ * level, the current room and what surrounds it).
+ */
+QAccessibleInterface *accessibleControl(const QString &, QObject *object)
 {
-    auto *surface = dynamic_cast<KeySurface *>(object);
-    if (!surface)
+    auto *widget = qobject_cast<QWidget *>(object);
+    auto *window = widget ? qobject_cast<Form1 *>(widget->window()) : nullptr;
+    if (!window)
         return nullptr;
-    auto *window = qobject_cast<Form1 *>(surface->window());
-    return window ? new KeySurfaceAccessible(surface, *window) : nullptr;
+    Editor &editor = window->editor();
+    if (dynamic_cast<KeySurface *>(object))
+        return new AskedAccessible(widget, QAccessible::Pane, QAccessible::Value,
+                                   [&editor] { return editor.services.shownText(TextBox::Text2); });
+    if (qobject_cast<PlanView *>(object))
+        return new AskedAccessible(widget, QAccessible::Graphic, QAccessible::Description,
+                                   [&editor] { return planTextAlternative(editor.store); });
+    return nullptr;
 }
 
 Form1::Form1(QWidget *parent)
@@ -237,7 +247,7 @@ Form1::Form1(QWidget *parent)
     , mEditor(*this)
 {
     static const bool factoryInstalled = [] {
-        QAccessible::installFactory(keySurfaceAccessible);
+        QAccessible::installFactory(accessibleControl);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
@@ -431,12 +441,6 @@ void Form1::announce(const QString &text)
 {
     // A screen reader speaks a change of the focused control's name; setting it sends the change.
     mPicture1->setAccessibleName(text);
-    const MapStore &store = mEditor.store;
-    mPlanView->setAccessibleDescription(
-        QStringLiteral("Nivel %1, sala actual %2. ")
-            .arg(store.coordinatesOf(store.currentRoom)[2] + store.coordinateBase[2])
-            .arg(store.currentRoom) +
-        surroundingsText(store));
 }
 
 QString Form1::text(TextBox which) const

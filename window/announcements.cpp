@@ -91,6 +91,14 @@ QString surroundingsText(const MapStore &store)
                : heading + QStringLiteral(": ") + parts.join(QStringLiteral("; ")) + u'.';
 }
 
+QString planTextAlternative(const MapStore &store)
+{
+    return QStringLiteral("Nivel %1, sala actual %2. ")
+               .arg(store.coordinatesOf(store.currentRoom)[2] + store.coordinateBase[2])
+               .arg(store.currentRoom) +
+           surroundingsText(store);
+}
+
 void describeSurroundings(Editor &editor)
 {
     editor.services.setText(TextBox::Text2, surroundingsText(editor.store));

@@ -21,6 +21,9 @@ void announceChanges(Editor &editor);
  */
 QString surroundingsText(const MapStore &store);
 
+/** What the plan shows, in words: its level, the current room and what surrounds it. */
+QString planTextAlternative(const MapStore &store);
+
 /** The surroundings key: the view line says what surrounds the current room. */
 void describeSurroundings(Editor &editor);
 

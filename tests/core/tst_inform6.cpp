@@ -190,6 +190,14 @@ Room roomOf(const QString &description, std::initializer_list<std::pair<int, qin
     return room;
 }
 
+MapStore realMap()
+{
+    MapStore store;
+    readPlanFile(store, QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln"));
+    store.setRoomCount(store.tableSize());
+    return store;
+}
+
 /** A map of rooms told apart by their first sentence, with every kind of exit, some one way. */
 MapStore generatedMap(int rooms)
 {
@@ -293,6 +301,8 @@ private slots:
 
 private:
     void walkEveryExit(const MapStore &store);
+    /** Plays the route in the compiled game and draws its transcript into the session's map. */
+    void mapThePlayedRoute(const MapStore &game, const QVector<WalkStep> &route, Session &session);
 };
 
 void TestInform6::walkEveryExit(const MapStore &store)
@@ -311,11 +321,8 @@ void TestInform6::walkEveryExit(const MapStore &store)
 
 void TestInform6::realMapWalksAsDrawn()
 {
-    MapStore store;
-    QVERIFY(
-        readPlanFile(store, QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln")).failure ==
-        ReadFailure::None);
-    store.setRoomCount(store.tableSize());
+    const MapStore store = realMap();
+    QCOMPARE(store.roomCount, qint16(184));
     walkEveryExit(store);
 }
 
@@ -362,42 +369,37 @@ void TestInform6::everyKindOfExitWalksAsDrawn()
     walkEveryExit(store);
 }
 
-void TestInform6::theMapperDrawsTheRouteAPlayerTook()
+void TestInform6::mapThePlayedRoute(const MapStore &game, const QVector<WalkStep> &route,
+                                    Session &session)
 {
-    const MapStore game = generatedMap(120);
     QTemporaryDir dir;
     const QString compiled = compiledGame(game, dir, Arrivals::AsPlayed);
     QVERIFY2(!compiled.isEmpty(), "the export does not compile");
-    const QVector<WalkStep> route = randomRoute(game, 400);
     const QStringList answers = play(compiled, route);
     QVERIFY(answers.size() > route.size());
+    TranscriptMapping mapping;
+    drawTranscriptTurns(session.store, mapping, transcriptTurns(transcriptOf(route, answers)));
+}
+
+void TestInform6::theMapperDrawsTheRouteAPlayerTook()
+{
+    const MapStore game = generatedMap(120);
+    const QVector<WalkStep> route = randomRoute(game, 400);
     const auto refused = std::count_if(route.begin(), route.end(),
                                        [](const WalkStep &step) { return step.arrival == 0; });
     QVERIFY(refused > 50);
-
     Session session;
-    TranscriptMapping mapping;
-    drawTranscriptTurns(session.store, mapping, transcriptTurns(transcriptOf(route, answers)));
+    mapThePlayedRoute(game, route, session);
     const QStringList differences = differencesFromTheGame(game, session.store, route);
     QVERIFY2(differences.isEmpty(), qPrintable(differences.join(u'\n')));
 }
 
 void TestInform6::theMapperFoldsTheRealMapsMazes()
 {
-    MapStore game;
-    QVERIFY(
-        readPlanFile(game, QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln")).failure ==
-        ReadFailure::None);
-    game.setRoomCount(game.tableSize());
-    QTemporaryDir dir;
-    const QString compiled = compiledGame(game, dir, Arrivals::AsPlayed);
-    QVERIFY2(!compiled.isEmpty(), "the export does not compile");
+    const MapStore game = realMap();
     const QVector<WalkStep> route = randomRoute(game, 400);
-    const QStringList answers = play(compiled, route);
-    QVERIFY(answers.size() > route.size());
     Session session;
-    TranscriptMapping mapping;
-    drawTranscriptTurns(session.store, mapping, transcriptTurns(transcriptOf(route, answers)));
+    mapThePlayedRoute(game, route, session);
     // Rooms that read alike are one room to any mapper: fewer rooms drawn than visited, and the
     // route's moves between rooms told apart drawn as they are.
     QSet<qint16> visited{1};

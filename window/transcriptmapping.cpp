@@ -167,8 +167,9 @@ bool readMore(Editor &editor)
             Buttons::Ok);
         return false;
     }
-    if (!reading.following)
-        bytes += reading.partialLine.isEmpty() || bytes.endsWith('\n') ? QByteArray() : "\n";
+    // Read once, a transcript's last line counts though nothing ends it.
+    if (!reading.following && !bytes.isEmpty() && !bytes.endsWith('\n'))
+        bytes += '\n';
     drawAddedTurns(editor.store, reading, addedText(reading, bytes));
     return true;
 }

@@ -89,7 +89,8 @@ bool drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
             recognise(store, mapping, roomSighting(turn.answer));
     } else if (refusesMove(turn.answer)) {
         refuse(store, mapping, slot);
-    } else {
+    } else if (!turn.answer.trimmed().isEmpty()) {
+        // A move the game answered with nothing tells nothing of where it led.
         const qint16 from = mapping.here;
         mapping.here = arrive(store, mapping, slot, roomSighting(turn.answer));
         mapping.walked.insert({from, slot});

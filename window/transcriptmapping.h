@@ -19,9 +19,9 @@ struct MapStore;
  *
  * A room is known again by its heading where the game prints one, else by the first sentence of
  * its description. Two places printed alike are taken for one (the mazes of old games, where
- * every room reads the same, fold into one room with exits to itself); a room whose text
- * changes is taken for a new room; an answer that shows no room (darkness, a blank line) leads
- * to a room that is never recognised again.
+ * every room reads the same, fold into one room with exits to itself, and so do the places in
+ * darkness); a room whose first sentence changes is taken for a new room; a move answered with
+ * nothing draws nothing.
  */
 struct TranscriptMapping
 {

@@ -4,6 +4,7 @@
 #include "commands/roomcreation.h"
 #include "core/codepage.h"
 #include "core/mapstore.h"
+#include "core/planfile.h"
 #include "editor.h"
 #include "roomview.h"
 #include "useraction.h"
@@ -100,11 +101,14 @@ bool drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
     return store.journal.revision() != before;
 }
 
-/** Read at most this much at a time: a transcript grows a turn at a time. */
+/** A followed transcript is read at most this much a time: it grows a turn at a time. */
 constexpr qint64 chunkSize = 16 * 1024 * 1024;
 
-/** The bytes added to a file since an offset, or why they cannot be read. */
-QString readAddedBytes(const QString &path, qint64 &from, QByteArray &bytes)
+/**
+ * The bytes added to a file since an offset, or why they cannot be read: whole, up to the size
+ * of the largest plan, or a chunk of them.
+ */
+QString readAddedBytes(const QString &path, qint64 &from, QByteArray &bytes, bool whole)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -118,9 +122,11 @@ QString readAddedBytes(const QString &path, qint64 &from, QByteArray &bytes)
     // A transcript started again from nothing is read again from its start.
     if (file.size() < from)
         from = 0;
+    if (whole && file.size() - from > maxPlanFileSize)
+        return QStringLiteral("pasa de %1 MB").arg(maxPlanFileSize / (1024 * 1024));
     if (!file.seek(from))
         return file.errorString();
-    bytes = file.read(chunkSize);
+    bytes = file.read(whole ? maxPlanFileSize : chunkSize);
     from += bytes.size();
     return QString();
 }
@@ -161,7 +167,9 @@ bool readMore(Editor &editor)
 {
     TranscriptReading &reading = editor.transcript;
     QByteArray bytes;
-    const QString failure = readAddedBytes(reading.path, reading.readUpTo, bytes);
+    // Read once, a transcript is read whole; followed, a chunk a call, so no key waits long.
+    const QString failure =
+        readAddedBytes(reading.path, reading.readUpTo, bytes, !reading.following);
     if (!failure.isEmpty()) {
         editor.services.messageBox(
             QStringLiteral("No se pudo leer la transcripción %1: %2").arg(reading.path, failure),

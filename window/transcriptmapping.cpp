@@ -78,9 +78,8 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
     return known;
 }
 
-bool drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
-    const quint64 before = store.journal.revision();
     const int slot = movementSlot(turn.command);
     if (slot < 0) {
         // The opening, a look or any other command shows the room the player is still in.
@@ -98,7 +97,6 @@ bool drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
         store.selectRoom(mapping.here);
     }
     store.endAction();
-    return store.journal.revision() != before;
 }
 
 /** A followed transcript is read at most this much a time: it grows a turn at a time. */
@@ -147,7 +145,7 @@ QString addedText(TranscriptReading &reading, const QByteArray &bytes)
  * Draws the turns read whole; while the transcript is followed the last one waits, as its
  * answer may still be written.
  */
-int drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &text)
+void drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &text)
 {
     reading.lastTurn += text;
     qsizetype whole = reading.lastTurn.size();
@@ -159,7 +157,7 @@ int drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &t
     const QVector<TranscriptTurn> turns =
         transcriptTurns(QStringView(reading.lastTurn).left(whole));
     reading.lastTurn.remove(0, whole);
-    return drawTranscriptTurns(store, reading.mapping, turns);
+    drawTranscriptTurns(store, reading.mapping, turns);
 }
 
 /** Reads what was added; false, after saying why, when the transcript cannot be read. */
@@ -185,16 +183,14 @@ bool readMore(Editor &editor)
 
 } // namespace
 
-int drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
-                        const QVector<TranscriptTurn> &turns)
+void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
+                         const QVector<TranscriptTurn> &turns)
 {
     if (mapping.here == 0)
         mapping.here = store.currentRoom;
     store.selectRoom(mapping.here);
-    int changed = 0;
     for (const TranscriptTurn &turn : turns)
-        changed += drawTurn(store, mapping, turn);
-    return changed;
+        drawTurn(store, mapping, turn);
 }
 
 } // namespace rumbario

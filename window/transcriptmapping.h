@@ -52,10 +52,10 @@ struct TranscriptReading
  * creates it in that direction as the creation key does (the way back assumed), a move into a
  * known room links the two, a refused move drops an assumed way back; each turn that changes the
  * map is one journal entry. A mapping that starts on a map with rooms continues from the room
- * the map shows. Returns how many turns changed the map.
+ * the map shows.
  */
-int drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
-                        const QVector<TranscriptTurn> &turns);
+void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
+                         const QVector<TranscriptTurn> &turns);
 
 /** "Archivo → Cartografiar partida...": reads a transcript and draws the game's map. */
 void mapGameTranscript(Editor &editor);

@@ -104,8 +104,12 @@ struct TablesChange
 using Change = std::variant<RoomChange, CoordinatesChange, TableSizeChange, RoomCountChange,
                             BaseChange, CurrentRoomChange, NameChange, TablesChange>;
 
-/** What a user action does to the modified mark when it ends. */
-enum class ModifiedEffect { Leave, Mark, Clear };
+/**
+ * What a user action does to the modified mark when it ends. Saved: the map is now the one on
+ * disk (an open, a save). Unmarked: the mark clears as a failed save clears it, yet the map still
+ * differs from what is on disk.
+ */
+enum class ModifiedEffect { Leave, Mark, Saved, Unmarked };
 
 /** The changes one user action made: one key, one menu command, one open. */
 struct JournalEntry

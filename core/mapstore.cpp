@@ -163,9 +163,12 @@ void MapStore::endAction()
     case ModifiedEffect::Mark:
         modified = true;
         break;
-    case ModifiedEffect::Clear:
+    case ModifiedEffect::Saved:
         modified = false;
         journal.markSaved();
+        break;
+    case ModifiedEffect::Unmarked:
+        modified = false;
         break;
     case ModifiedEffect::Leave:
         break;

@@ -38,6 +38,8 @@ struct MapStore
     const Room &room(qint16 number) const;
     const Coordinates &coordinatesOf(qint16 number) const;
     qint16 tableSize() const { return static_cast<qint16>(Lista.size()); }
+    /** The map is not the one last saved or opened, whatever the modified mark says. */
+    bool unsaved() const { return !journal.atSaved(); }
 
     // The edit functions.
     void setRoom(qint16 number, const Room &room);

@@ -3,6 +3,7 @@
 
 #include "helpwindow.h"
 #include "keytranslation.h"
+#include "pastesafetextedit.h"
 #include "planpicture.h"
 #include "planview.h"
 #include "twips.h"
@@ -40,7 +41,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QTextCursor>
 #include <QTimer>
 #include <QUrl>
 
@@ -288,6 +291,11 @@ void Form1::buildControls()
     setCentralWidget(mClient);
 
     mPicture1 = new KeySurface(mClient, [this](QKeyEvent *event) {
+        // A shortcut reaches the surface only while its menu item is unavailable: it is no letter.
+        if (menuActionOfKey(event)) {
+            beep();
+            return;
+        }
         const int code = virtualKeyCode(event->key());
         if (code != 0)
             Picture1_KeyDown(mEditor, code, modifierMask(event->modifiers()));
@@ -300,7 +308,7 @@ void Form1::buildControls()
     mPicture1->setGeometry(pixels(1800), 0, pixels(1215), pixels(495));
 
     const auto makeBox = [this](const char *name, int top, int height) {
-        auto *box = new QPlainTextEdit(mClient);
+        auto *box = new PasteSafeTextEdit(mClient);
         box->setObjectName(QString::fromLatin1(name));
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setGeometry(0, pixels(top), pixels(4800), pixels(height));
@@ -320,6 +328,11 @@ void Form1::buildControls()
         QStringLiteral("El número de la sala actual, sus salidas y sus coordenadas."));
     mText1->installEventFilter(this);
     mText2->installEventFilter(this);
+    // Only what the user types: the texts the editor shows are set with the signal blocked.
+    connect(mText1, &QPlainTextEdit::textChanged, this, [this] {
+        markCharactersToCut();
+        typedDescriptionChanged(mEditor);
+    });
     setColours(BoxColours::Normal);
     QPalette palette = mText2->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Highlight));
@@ -369,14 +382,14 @@ void Form1::buildMenus()
     }
 }
 
-bool Form1::isMenuShortcut(const QKeyEvent *event) const
+QAction *Form1::menuActionOfKey(const QKeyEvent *event) const
 {
     const QKeySequence pressed(event->keyCombination());
-    for (const QAction *action : mActions) {
+    for (QAction *action : mActions) {
         if (action->shortcuts().contains(pressed))
-            return true;
+            return action;
     }
-    return false;
+    return nullptr;
 }
 
 bool Form1::isHistoryShortcut(const QKeyEvent *event) const
@@ -398,10 +411,17 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     // Menu shortcuts win over the boxes' own keys (Ctrl+A would select all): leaving the
     // override unaccepted lets the shortcut fire.
+    const bool boxOwnsKey = watched == mText1 && isHistoryShortcut(key);
     if (event->type() == QEvent::ShortcutOverride)
-        return isMenuShortcut(key) && !(watched == mText1 && isHistoryShortcut(key));
+        return menuActionOfKey(key) && !boxOwnsKey;
     if (watched == mText1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         Text1_KeyDown(mEditor, virtualKeyCode(key->key()), modifierMask(key->modifiers()));
+        return true;
+    }
+    // The shortcut of an unavailable item arrives as a key press: the box must not take it as
+    // its own (Ctrl+A would select all).
+    if (menuActionOfKey(key) && !boxOwnsKey) {
+        beep();
         return true;
     }
     return false;
@@ -414,7 +434,46 @@ QPlainTextEdit *Form1::box(TextBox box) const
 
 void Form1::showText(TextBox which, const QString &text)
 {
+    const QSignalBlocker shownNotTyped(box(which));
     box(which)->setPlainText(forDisplay(text));
+    if (which == TextBox::Text1)
+        markCharactersToCut();
+}
+
+void Form1::markCharactersToCut()
+{
+    QList<QTextEdit::ExtraSelection> marks;
+    const TypedDescriptionFit fit = typedDescriptionFit(mText1->toPlainText());
+    if (mEditor.typingDescription && fit.cutTo > fit.cutFrom) {
+        QTextEdit::ExtraSelection cut;
+        cut.cursor = QTextCursor(mText1->document());
+        cut.cursor.setPosition(int(fit.cutFrom));
+        cut.cursor.setPosition(int(fit.cutTo), QTextCursor::KeepAnchor);
+        // Struck out as well as coloured, so that it reads without colour too.
+        cut.format.setBackground(QColor(255, 205, 210));
+        cut.format.setForeground(QColor(183, 28, 28));
+        cut.format.setFontStrikeOut(true);
+        marks << cut;
+    }
+    mText1->setExtraSelections(marks);
+}
+
+void Form1::placeCursor(int position)
+{
+    QTextCursor cursor = mText1->textCursor();
+    cursor.setPosition(std::min(position, mText1->document()->characterCount() - 1));
+    mText1->setTextCursor(cursor);
+}
+
+void Form1::showPlanStatus(const QString &status)
+{
+    mPlanView->showStatus(status);
+}
+
+void Form1::showKeyList(const QString &text)
+{
+    HelpWindow dialog(this, QStringLiteral("Teclas de Rumbario"), text);
+    runModal(dialog);
 }
 
 void Form1::mapChanged()

@@ -39,14 +39,17 @@ public:
                      const QString &defaultText) override;
     QString text(TextBox box) const override;
     void setColours(BoxColours colours) override;
+    void placeCursor(int position) override;
     void repaintText1() override;
     void giveFocus(Control control) override;
     void beep() override;
     void setMenuCaption(const QString &itemName, const QString &caption) override;
     void setMenuEnabled(const QString &itemName, bool enabled) override;
     void showMode(bool creation) override;
+    void showPlanStatus(const QString &status) override;
     void fitPlan() override;
     void showHelp() override;
+    void showKeyList(const QString &text) override;
     void closeMainWindow() override;
     void endProgram() override;
     bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) override;
@@ -85,10 +88,13 @@ private:
     void buildControls();
     void buildMenus();
     void placePlanView();
-    bool isMenuShortcut(const QKeyEvent *event) const;
+    /** The menu item whose shortcut the key is, available or not; nothing for any other key. */
+    QAction *menuActionOfKey(const QKeyEvent *event) const;
     /** Undo and redo: in the description box they act on the text being typed. */
     bool isHistoryShortcut(const QKeyEvent *event) const;
     QPlainTextEdit *box(TextBox box) const;
+    /** While a description is typed, the characters Enter would cut are struck out in red. */
+    void markCharactersToCut();
 
     Editor mEditor;
     QWidget *mClient = nullptr;

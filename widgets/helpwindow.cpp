@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "helpwindow.h"
 
+#include "pastesafetextedit.h"
 #include "twips.h"
 
 #include <QFont>
@@ -91,11 +92,26 @@ HelpWindow::HelpWindow(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Dialog"));
-    setWindowTitle(QStringLiteral("Comandos de teclado"));
+    QString shown = helpText();
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.chop(1);
+    build(QStringLiteral("Comandos de teclado"), shown, pixels(4000));
+}
 
-    auto *text = new QPlainTextEdit(this);
+HelpWindow::HelpWindow(QWidget *parent, const QString &title, const QString &text)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("KeyList"));
+    build(title, text, pixels(6000));
+}
+
+void HelpWindow::build(const QString &title, const QString &shown, int height)
+{
+    setWindowTitle(title);
+    auto *text = new PasteSafeTextEdit(this);
     text->setObjectName(QStringLiteral("Text1"));
-    text->setAccessibleName(QStringLiteral("Comandos de teclado"));
+    text->setAccessibleName(title);
     text->setAccessibleDescription(
         QStringLiteral("Las teclas del editor; Escape cierra la ventana."));
     text->setFont(helpFont());
@@ -103,25 +119,23 @@ HelpWindow::HelpWindow(QWidget *parent)
     text->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     // The text is shown line for line; the box scrolls where the window is too small for it.
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QString shown = helpText();
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.chop(1);
     text->setPlainText(shown);
     // The design's box is narrower than the longest line in most fonts: widen it to fit.
     const int width = std::max(pixels(6000), widestLine(text->fontMetrics(), shown) +
                                                  text->verticalScrollBar()->sizeHint().width() +
                                                  2 * text->frameWidth() + 12);
-    text->setGeometry(pixels(50), pixels(50), width, pixels(4000));
+    text->setGeometry(pixels(50), pixels(50), width, height);
 
     auto *okButton = new QPushButton(QStringLiteral("Aceptar"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
     const int buttonWidth = pixels(2000);
-    okButton->setGeometry(pixels(50) + (width - buttonWidth) / 2, pixels(4500), buttonWidth,
+    const int buttonTop = height + pixels(500);
+    okButton->setGeometry(pixels(50) + (width - buttonWidth) / 2, buttonTop, buttonWidth,
                           pixels(375));
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(width + 2 * pixels(50), pixels(4875) + pixels(50));
+    setFixedSize(width + 2 * pixels(50), buttonTop + pixels(375) + pixels(50));
     text->setFocus();
 }
 

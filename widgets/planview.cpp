@@ -59,7 +59,14 @@ void PlanView::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.fillRect(rect(), paper);
     mDrawing.draw(painter, scene, mViewport);
-    mDrawing.drawHeading(painter, mViewport.openArea(), planLegend(scene.level, mCreationMode));
+    mDrawing.drawHeading(painter, mViewport.openArea(), legend());
+}
+
+QString PlanView::legend() const
+{
+    const qint16 current = mEditor.store.currentRoom;
+    const bool indexed = current >= 1 && current <= mIndex.roomCount();
+    return planLegend(indexed ? mIndex.shownPosition(current)[2] : 0, mCreationMode) + mStatus;
 }
 
 void PlanView::setCovered(const QRectF &covered)

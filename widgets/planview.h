@@ -32,6 +32,14 @@ public:
         mCreationMode = creation;
         update();
     }
+    /** The legend: the level of the current room, the mode and the status. */
+    QString legend() const;
+    /** What the legend says after the level and the mode. */
+    void showStatus(const QString &status)
+    {
+        mStatus = status;
+        update();
+    }
     /** Where the window's controls lie over the plan: rooms are kept in view beside or below. */
     void setCovered(const QRectF &covered);
     /** The font of the descriptions in the boxes at the current zoom. */
@@ -60,6 +68,7 @@ private:
     bool mDragging = false;
     PlanDrawing mDrawing;
     bool mCreationMode = false;
+    QString mStatus;
 };
 
 } // namespace rumbario

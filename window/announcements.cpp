@@ -52,6 +52,12 @@ void announceChanges(Editor &editor)
         // A box emptied says nothing: a room without description is told by its view line.
         saying = joined(saying, shown.trimmed());
     }
+    // What the legend shows in letters: heard when it changes, not after every change.
+    if (editor.store.unsaved() != editor.spokenUnsaved) {
+        editor.spokenUnsaved = editor.store.unsaved();
+        saying = joined(saying, editor.spokenUnsaved ? QStringLiteral("Sin guardar.")
+                                                     : QStringLiteral("Sin cambios por guardar."));
+    }
     if (!saying.isEmpty())
         editor.services.announce(saying);
 }

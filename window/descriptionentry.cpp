@@ -4,7 +4,11 @@
 #include "commands/describeroom.h"
 #include "editor.h"
 #include "keycodes.h"
+#include "planstatus.h"
+#include "roomview.h"
 #include "useraction.h"
+
+#include <algorithm>
 
 namespace rumbario {
 
@@ -21,7 +25,23 @@ void storeTypedDescription(Editor &editor)
     editor.services.giveFocus(Control::Picture1);
 }
 
+/** The length of a text without the blanks that end it. */
+qsizetype lengthWithoutTrailingBlanks(const QString &text)
+{
+    qsizetype length = text.size();
+    while (length > 0 && text.at(length - 1) == u' ')
+        --length;
+    return length;
+}
+
 } // namespace
+
+TypedDescriptionFit typedDescriptionFit(const QString &typed)
+{
+    const qsizetype used = lengthWithoutTrailingBlanks(typed);
+    const qsizetype cutFrom = std::min<qsizetype>(used, descriptionLength);
+    return {int(descriptionLength - used), cutFrom, used};
+}
 
 void startDescriptionEntry(Editor &editor)
 {
@@ -31,6 +51,15 @@ void startDescriptionEntry(Editor &editor)
     editor.services.setText(TextBox::Text1, QString());
     editor.services.setColours(BoxColours::Entry);
     editor.services.giveFocus(Control::Text1);
+    showRoom(editor);
+    editor.services.placeCursor(
+        int(lengthWithoutTrailingBlanks(editor.services.shownText(TextBox::Text1))));
+}
+
+void typedDescriptionChanged(Editor &editor)
+{
+    if (editor.typingDescription)
+        runUserAction(editor, [&editor] { showPlanStatus(editor); });
 }
 
 void Text1_KeyDown(Editor &editor, int keyCode, int shift)

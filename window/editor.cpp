@@ -3,31 +3,39 @@
 
 #include "history.h"
 #include "menutable.h"
+#include "planstatus.h"
 #include "recovery.h"
 #include "roomview.h"
 
 namespace rumbario {
 
-void Form_Load(Editor &editor)
+void startFreshMap(Editor &editor)
 {
     MapStore &store = editor.store;
     store.replaceTables(resetTables());
     store.setCoordinateBase({0, 0, 0});
-    store.blankRoom = Room::blank();
-    editor.store.setMapName(QStringLiteral("Mapa1"));
+    store.setMapName(QStringLiteral("Mapa1"));
     store.setRoomCount(1);
     store.selectRoom(1);
+    editor.creationMode = false;
+    showMode(editor);
+    showRoom(editor);
+    editor.services.setText(TextBox::Text1, QStringLiteral("modo creación desactivado"));
+}
+
+void Form_Load(Editor &editor)
+{
+    MapStore &store = editor.store;
+    store.blankRoom = Room::blank();
+    editor.showCoordinates = true;
+    startFreshMap(editor);
     // The fresh map is where the history of this run begins.
     store.journal.clear();
     showHistory(editor);
-    editor.creationMode = false;
-    showMode(editor);
-    editor.showCoordinates = true;
-    showRoom(editor);
-    editor.services.setText(TextBox::Text1, QStringLiteral("modo creación desactivado"));
     store.modified = false;
     editor.exitAfterSave = false;
     removeOldRecoveryCopies(editor);
+    showPlanStatus(editor);
 }
 
 void showMode(Editor &editor)

@@ -42,6 +42,12 @@ struct Editor
     /** This run's recovery copy, once written; whether a write is due. */
     QString recoveryCopy;
     bool recoveryDue = false;
+    /** Copies of earlier runs found at start-up, told until the user opens or changes a map. */
+    int waitingCopies = 0;
+    /** What the plan's legend was last told beside the level and the mode. */
+    QString shownStatus;
+    /** Whether a screen reader was last told that the map is unsaved. */
+    bool spokenUnsaved = false;
     /** The Edit menu's captions as the window shows them. */
     QString shownUndoCaption;
     QString shownRedoCaption;
@@ -53,6 +59,9 @@ struct Editor
 
 /** Start-up: the fresh map of one room, the window members' start values, room 1 shown. */
 void Form_Load(Editor &editor);
+
+/** The map of one room at (0, 0, 0) named "Mapa1", in walking mode, room 1 shown. */
+void startFreshMap(Editor &editor);
 
 /** Tells the window the mode, when it is not the one it shows. */
 void showMode(Editor &editor);

@@ -12,16 +12,11 @@
 #include "roomview.h"
 #include "useraction.h"
 
+#include <iterator>
+
 namespace rumbario {
 
 namespace {
-
-struct KeyDirection
-{
-    int keyCode;
-    int slot;
-    bool creationOnly;
-};
 
 // K, M and H are kept for the hand on the letters while drawing; walking ignores them.
 constexpr KeyDirection keyDirections[] = {
@@ -69,82 +64,119 @@ void walk(Editor &editor, int slot)
         editor.store.selectRoom(target);
 }
 
-/** Handles a key of the walking table; the caller always redraws. */
-void handleWalkingKey(Editor &editor, int keyCode)
+void goToEnd(Editor &editor, qint16 room)
 {
-    const int slot = directionSlotOfKey(keyCode, false);
-    if (slot >= 0)
-        walk(editor, slot);
+    editor.store.selectRoom(room);
+    showRoom(editor);
 }
 
-/** Handles a key of the creation table; returns whether the caller is still to redraw. */
-bool handleCreationKey(Editor &editor, int keyCode)
+// Space, F1 and F9 end the key without a redraw; F2 too when its answer chose nothing.
+constexpr KeyCommand keyCommands[] = {
+    {Key::Space, KeyMode::Both, false, "alterna el modo creación",
+     [](Editor &editor) {
+         toggleCreationMode(editor);
+         return false;
+     }},
+    {Key::F1, KeyMode::Both, false, "muestra los comandos de teclado",
+     [](Editor &editor) {
+         editor.services.showHelp();
+         return false;
+     }},
+    {Key::F2, KeyMode::Both, false, "abre un mapa o guarda el actual", chooseDiskAction},
+    {Key::F3, KeyMode::Both, false, "establece una nueva base para las coordenadas",
+     [](Editor &editor) {
+         askAndRebaseCoordinates(editor);
+         return true;
+     }},
+    {Key::F5, KeyMode::Both, false, "busca texto en las descripciones",
+     [](Editor &editor) {
+         askAndSearchDescriptions(editor);
+         return true;
+     }},
+    {Key::F6, KeyMode::Both, false, "va a una sala por su número",
+     [](Editor &editor) {
+         askAndGoToRoom(editor);
+         return true;
+     }},
+    {Key::F9, KeyMode::Both, false, "dice qué salas hay alrededor",
+     [](Editor &editor) {
+         describeSurroundings(editor);
+         return false;
+     }},
+    {Key::Home, KeyMode::Both, true, "va a la primera sala",
+     [](Editor &editor) {
+         goToEnd(editor, 1);
+         return false;
+     }},
+    {Key::End, KeyMode::Both, true, "va a la última sala",
+     [](Editor &editor) {
+         goToEnd(editor, editor.store.roomCount);
+         return false;
+     }},
+    {Key::Delete, KeyMode::Creation, false, "elimina la última sala creada",
+     [](Editor &editor) {
+         askAndDeleteLastRoom(editor);
+         return true;
+     }},
+    // X gives up without a redraw when an answer ends it early.
+    {Key::letter('X'), KeyMode::Creation, false, "enlaza la sala con otra", askAndLinkRooms},
+    {Key::letter('Z'), KeyMode::Creation, false, "elimina una conexión de la sala",
+     [](Editor &editor) {
+         askAndRemoveConnection(editor);
+         return true;
+     }},
+    // The entry draws the view itself, to put the cursor after the description's text.
+    {Key::letter('T'), KeyMode::Creation, false,
+     "escribe la descripción de la sala (Intro la guarda)",
+     [](Editor &editor) {
+         startDescriptionEntry(editor);
+         return false;
+     }},
+};
+
+const KeyCommand *commandOfKey(int keyCode, int shift, bool creationMode)
 {
-    switch (keyCode) {
-    case Key::Delete:
-        askAndDeleteLastRoom(editor);
-        return true;
-    case Key::letter('X'):
-        return askAndLinkRooms(editor);
-    case Key::letter('Z'):
-        askAndRemoveConnection(editor);
-        return true;
-    case Key::letter('T'):
-        startDescriptionEntry(editor);
-        return true;
-    default:
-        break;
+    const bool ctrl = shift & Modifier::Ctrl;
+    for (const KeyCommand &command : keyCommands) {
+        const bool modeFits = command.mode == KeyMode::Both || creationMode;
+        // Ctrl+Home and Ctrl+End: any other modifier may come with Ctrl.
+        if (command.keyCode == keyCode && modeFits && (!command.withCtrl || ctrl))
+            return &command;
     }
-    const int slot = directionSlotOfKey(keyCode, true);
-    if (slot < 0)
-        return true;
-    followOrCreateRoom(editor, slot);
-    return false;
+    return nullptr;
 }
 
 void handleKey(Editor &editor, int keyCode, int shift)
 {
-    switch (keyCode) {
-    case Key::Space:
-        toggleCreationMode(editor);
-        return;
-    case Key::F1:
-        editor.services.showHelp();
-        return;
-    case Key::F2:
-        if (!chooseDiskAction(editor))
+    if (const KeyCommand *command = commandOfKey(keyCode, shift, editor.creationMode)) {
+        if (!command->run(editor))
             return;
-        break;
-    case Key::F3:
-        askAndRebaseCoordinates(editor);
-        break;
-    case Key::F5:
-        askAndSearchDescriptions(editor);
-        break;
-    case Key::F6:
-        askAndGoToRoom(editor);
-        break;
-    case Key::F9:
-        describeSurroundings(editor);
-        return;
-    default:
-        break;
-    }
-    if ((shift & Modifier::Ctrl) && (keyCode == Key::End || keyCode == Key::Home)) {
-        editor.store.selectRoom(keyCode == Key::End ? editor.store.roomCount : qint16(1));
-        showRoom(editor);
-        return;
-    }
-    if (editor.creationMode) {
-        if (!handleCreationKey(editor, keyCode))
+    } else if (editor.creationMode) {
+        // A direction in creation mode follows or creates, and draws the view itself.
+        const int slot = directionSlotOfKey(keyCode, true);
+        if (slot >= 0) {
+            followOrCreateRoom(editor, slot);
             return;
+        }
     } else {
-        handleWalkingKey(editor, keyCode);
+        const int slot = directionSlotOfKey(keyCode, false);
+        if (slot >= 0)
+            walk(editor, slot);
     }
     showRoom(editor);
 }
 
 } // namespace
+
+KeyTable<KeyCommand> keyCommandTable()
+{
+    return {std::begin(keyCommands), std::end(keyCommands)};
+}
+
+KeyTable<KeyDirection> keyDirectionTable()
+{
+    return {std::begin(keyDirections), std::end(keyDirections)};
+}
 
 int directionSlotOfKey(int keyCode, bool creationMode)
 {

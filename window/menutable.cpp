@@ -7,6 +7,7 @@
 #include "history.h"
 #include "keycodes.h"
 #include "keyhandler.h"
+#include "keylist.h"
 #include "openandsave.h"
 #include "planpicture.h"
 #include "recovery.h"
@@ -28,6 +29,8 @@ std::vector<Menu> buildMenuTable()
         {"MnuArc",
          caption("&Archivo"),
          {
+             // N is a key of the map's, but a new map is what Ctrl+N means everywhere else.
+             {"MnuArcNue", caption("&Nuevo"), "Ctrl+N", A::New, 0},
              {"MnuArcAbr", caption("&Abrir..."), "Ctrl+A", A::Open, 0},
              {"MnuArcGuaA", caption("G&uardar"), "Ctrl+S", A::SaveToFile, 0},
              {"MnuArcGua", caption("&Guardar como..."), "Ctrl+G", A::Save, 0},
@@ -69,6 +72,7 @@ std::vector<Menu> buildMenuTable()
          caption("A&yuda"),
          {
              {"MnuAyuCom", caption("&Comandos de teclado"), "F1", A::SendKey, Key::F1},
+             {"MnuAyuTec", caption("&Teclas de Rumbario"), "", A::KeyList, 0},
          }},
     };
 }
@@ -91,6 +95,9 @@ void runMenuItem(Editor &editor, const MenuItem &item)
     switch (item.action) {
     case MenuAction::SendKey:
         Picture1_KeyDown(editor, item.keyCode, 0);
+        break;
+    case MenuAction::New:
+        newMap(editor);
         break;
     case MenuAction::Open:
         openPlan(editor);
@@ -130,6 +137,9 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::Redo:
         redoLastAction(editor);
+        break;
+    case MenuAction::KeyList:
+        showKeyList(editor);
         break;
     }
 }

@@ -11,6 +11,7 @@ struct Editor;
 
 enum class MenuAction {
     SendKey,
+    New,
     Open,
     SaveToFile,
     Save,
@@ -23,7 +24,8 @@ enum class MenuAction {
     MapTranscript,
     Recover,
     Undo,
-    Redo
+    Redo,
+    KeyList
 };
 
 /** One item of the menu bar; its caption's "&" marks the access key. */

@@ -73,7 +73,7 @@ void loadChosenFile(Editor &editor)
     editor.unreadPlan = result.incomplete() ? editor.store.mapName : QString();
     // As read, the map matches the file.
     store.noteAction(QStringLiteral("apertura de %1").arg(editor.store.mapName),
-                     ModifiedEffect::Clear);
+                     ModifiedEffect::Saved);
     // After a failed read too, the editor goes on with what was read, room 1 current. That is
     // settled before the message, so that a failure to show it cannot leave the count behind.
     store.setRoomCount(store.tableSize());
@@ -147,7 +147,9 @@ namespace {
 /** Writes the map to its file, with the described message; the failure is silent. */
 void writeMapFile(Editor &editor)
 {
-    if (keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.store.mapName)) {
+    const bool written =
+        keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.store.mapName);
+    if (written) {
         dropRecoveryCopy(editor);
         rememberRecentMap(editor, editor.store.mapName);
         editor.services.messageBox(QStringLiteral("Mapa ") + editor.store.mapName +
@@ -159,21 +161,59 @@ void writeMapFile(Editor &editor)
         // The failure is silent and the program ends: the copy is all that is left.
         writeRecoveryCopyNow(editor);
     }
-    editor.store.noteAction(QString(), ModifiedEffect::Clear);
+    // The mark clears either way, but a map that did not reach the disk is still unsaved.
+    editor.store.noteAction(QString(), written ? ModifiedEffect::Saved : ModifiedEffect::Unmarked);
     if (editor.exitAfterSave)
         editor.services.endProgram();
+}
+
+/** Saves through the file dialog; false when the dialog was cancelled. */
+bool saveThroughDialog(Editor &editor)
+{
+    editor.CommonDialog1.prepare(planFilter, false, dialogFolder(editor.services));
+    if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
+        return false;
+    editor.store.setMapName(editor.CommonDialog1.fileName);
+    writeMapFile(editor);
+    return true;
+}
+
+/** The closing question before a new map; false when the map is to stay. */
+bool mayReplaceWithNewMap(Editor &editor)
+{
+    if (!editor.store.modified)
+        return true;
+    switch (editor.services.messageBox(QStringLiteral("¿Desea guardar los cambios?"),
+                                       Buttons::YesNoCancel, QStringLiteral("Rumbario"))) {
+    case Answer::Yes:
+        // Unlike closing, a save cancelled keeps the map: nothing ends that would lose it.
+        return saveThroughDialog(editor);
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
 
 void savePlan(Editor &editor)
 {
+    runUserAction(editor, [&editor] { saveThroughDialog(editor); });
+}
+
+void newMap(Editor &editor)
+{
+    bool replace = false;
+    runUserAction(editor, [&] { replace = mayReplaceWithNewMap(editor); });
+    if (!replace)
+        return;
     runUserAction(editor, [&editor] {
-        editor.CommonDialog1.prepare(planFilter, false, dialogFolder(editor.services));
-        if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
-            return;
-        editor.store.setMapName(editor.CommonDialog1.fileName);
-        writeMapFile(editor);
+        keepReplacedMap(editor);
+        stopFollowingTranscript(editor);
+        editor.unreadPlan.clear();
+        startFreshMap(editor);
+        editor.store.noteAction(QStringLiteral("mapa nuevo"), ModifiedEffect::Saved);
     });
 }
 

@@ -10,6 +10,11 @@ struct Editor;
 /** F2: asks whether to open or save. Returns false when the answer chose neither. */
 bool chooseDiskAction(Editor &editor);
 
+/**
+ * Archivo → Nuevo: after the closing question when the map has unsaved changes, a fresh map as
+ * at start-up; the old one can be had back by undo, and its recovery copy stays.
+ */
+void newMap(Editor &editor);
 /** Opens a plan file chosen in the file dialog in place of the current map. */
 void openPlan(Editor &editor);
 

@@ -97,7 +97,8 @@ void writeRecoveryCopyNow(Editor &editor)
 
 void keepReplacedMap(Editor &editor)
 {
-    if (editor.store.modified)
+    // Whatever the mark says (a failed save clears it), a map not on disk keeps its copy.
+    if (editor.store.unsaved())
         writeCopy(editor);
     editor.recoveryCopy.clear();
 }
@@ -116,9 +117,12 @@ void removeOldRecoveryCopies(Editor &editor)
     if (folder.isEmpty())
         return;
     const QDateTime limit = QDateTime::currentDateTime().addDays(-30);
+    editor.waitingCopies = 0;
     for (const RecoveryCopy &copy : recoveryCopies(folder)) {
         if (copy.written < limit)
             removeRecoveryCopy(copy.path);
+        else
+            ++editor.waitingCopies;
     }
 }
 

@@ -26,7 +26,7 @@ void keepReplacedMap(Editor &editor);
 /** The map was saved, or its changes thrown away on closing: its copy goes. */
 void dropRecoveryCopy(Editor &editor);
 
-/** Start-up: copies written more than 30 days ago go, without a word. */
+/** Start-up: copies written more than 30 days ago go, without a word; the others are counted. */
 void removeOldRecoveryCopies(Editor &editor);
 
 /** Archivo → Recuperar mapa: lists the copies, newest first, and opens the chosen one unsaved. */

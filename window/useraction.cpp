@@ -4,6 +4,7 @@
 #include "announcements.h"
 #include "editor.h"
 #include "history.h"
+#include "planstatus.h"
 #include "recovery.h"
 
 namespace rumbario {
@@ -27,6 +28,7 @@ void end(Editor &editor, quint64 revision)
     editor.store.endAction();
     try {
         showMode(editor);
+        showPlanStatus(editor);
         announceChanges(editor);
         if (editor.store.journal.revision() == revision)
             return;

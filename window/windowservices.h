@@ -86,6 +86,8 @@ public:
     const QString &shownText(TextBox box) const { return mShown[size_t(box)]; }
 
     virtual void setColours(BoxColours colours) = 0;
+    /** Puts the description box's cursor before the character at that position. */
+    virtual void placeCursor(int position) = 0;
     virtual void repaintText1() = 0;
     virtual void giveFocus(Control control) = 0;
     virtual void beep() = 0;
@@ -95,8 +97,12 @@ public:
     virtual void fitPlan() = 0;
     /** Shows the mode outside the described boxes: on the key surface and in the plan's legend. */
     virtual void showMode(bool creation) = 0;
+    /** What the plan's legend says after the level and the mode (see planStatus). */
+    virtual void showPlanStatus(const QString &status) = 0;
     /** Shows the help window modally; returns when it is closed. */
     virtual void showHelp() = 0;
+    /** Shows the list of keys modally, in a window like the help window; lines end in LF. */
+    virtual void showKeyList(const QString &text) = 0;
     /** Closes the main window as its close box would, through the closing question. */
     virtual void closeMainWindow() = 0;
     /** Ends the program at once, without the closing question. */

@@ -92,7 +92,7 @@ def main():
         wait_for("el modo creación dicho", lambda: "Modo creación  activado" in names_heard)
         press(["Right"])
         wait_for("la sala creada dicha",
-                 lambda: "SALA CREADA. S 2: Oeste (1, 0)" in names_heard)
+                 lambda: "SALA CREADA. S 2: Oeste (1, 0). Sin guardar." in names_heard)
         press(["space", "Left"])
         wait_for("el paseo dicho", lambda: "S 1: Este (0, 0)" in names_heard)
         press(["F9"])

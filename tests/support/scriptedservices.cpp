@@ -204,13 +204,20 @@ void Session::press(int keyCode, int shift)
     Picture1_KeyDown(editor, keyCode, shift);
 }
 
+void Session::endGivenMap()
+{
+    store.endAction();
+    // A map set up for a test is the one on disk, as one just opened would be.
+    store.journal.markSaved();
+}
+
 void Session::addRooms(int count)
 {
     while (store.Lista.size() < count)
         store.appendRoom(Room::blank());
     store.resizeCoordinates(qint16(count));
     store.setRoomCount(qint16(count));
-    store.endAction();
+    endGivenMap();
 }
 
 void Session::describe(qint16 room, const QString &text)
@@ -218,7 +225,7 @@ void Session::describe(qint16 room, const QString &text)
     Room described = store.room(room);
     described.description.setText(text);
     store.setRoom(room, described);
-    store.endAction();
+    endGivenMap();
     if (room == store.currentRoom)
         store.currentRoomCopy = described;
 }
@@ -226,7 +233,7 @@ void Session::describe(qint16 room, const QString &text)
 void Session::setExit(qint16 room, int slot, qint16 target)
 {
     store.setExit(room, slot, target);
-    store.endAction();
+    endGivenMap();
     if (room == store.currentRoom)
         store.currentRoomCopy.exits[size_t(slot)] = target;
 }

@@ -47,6 +47,10 @@ public:
     bool runFileDialog(FileDialogMode mode, FileDialogSettings &settings) override;
     QString text(TextBox box) const override;
     void setColours(BoxColours newColours) override;
+    void placeCursor(int position) override
+    {
+        events << QStringLiteral("cursor Text1 %1").arg(position);
+    }
     void repaintText1() override { events << QStringLiteral("repaint Text1"); }
     void giveFocus(Control control) override;
     void beep() override { events << QStringLiteral("beep"); }
@@ -58,6 +62,15 @@ public:
         events << QLatin1String(creation ? "mode creation" : "mode walking");
     }
     void showHelp() override { events << QStringLiteral("help"); }
+    void showKeyList(const QString &text) override
+    {
+        events << QStringLiteral("key list");
+        keyList = text;
+    }
+    void showPlanStatus(const QString &status) override { planStatus = status; }
+    QString keyList;
+    /** What the plan's legend says after the level and the mode. */
+    QString planStatus;
     void closeMainWindow() override;
     void endProgram() override;
     QString programFolder() const override { return program; }
@@ -119,6 +132,8 @@ struct Session
     MapStore &store = editor.store;
 
     void press(int keyCode, int shift = 0);
+    /** Closes a change made to set a test up: the map so far is taken as saved. */
+    void endGivenMap();
     /** Appends rooms 2..count with no exits, at (0, 0, 0). */
     void addRooms(int count);
     /** Sets an exit in the table and, for the current room, in the working copy too. */

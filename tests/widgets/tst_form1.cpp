@@ -2,11 +2,14 @@
 #include "core/recoverycopy.h"
 #include "widgets/form1.h"
 #include "widgets/helpwindow.h"
+#include "widgets/pastesafetextedit.h"
 #include "widgets/planview.h"
+#include "window/menutable.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -29,6 +32,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCursor>
 #include <QTimer>
 #include <QUrl>
 
@@ -161,6 +165,12 @@ private slots:
     void shortcutsFireTheirItems();
     void planFollowsTheKeyboard();
     void undoesAndRedoesWithTheKeysAndTheEditMenu();
+    void unavailableShortcutsNeverBecomeLetters_data();
+    void unavailableShortcutsNeverBecomeLetters();
+    void typingGoesOnAfterTheDescriptionAndMarksWhatEnterCuts();
+    void showsWhenTheMapIsNotOnDisk();
+    void pasteNeverKillsTheEditor_data();
+    void pasteNeverKillsTheEditor();
     void keepsItsSizePlaceAndZoomFromOneRunToTheNext();
     void keepsACopyThatTheNextRunRecovers();
     void opensAPlanFileDroppedOnIt();
@@ -453,13 +463,153 @@ void TestForm1::undoesAndRedoesWithTheKeysAndTheEditMenu()
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(rooms, qint16(2));
     QCOMPARE(text("Text2"), QStringLiteral("S 2: Oeste (1, 0)"));
+    // Once more than there is to redo, and to undo, as everyone presses "to be sure".
+    press(Qt::Key_Y, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(rooms, qint16(2));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(rooms, qint16(1));
+    QCOMPARE(text("Text2"), QStringLiteral("S 1: (0, 0)"));
 
     // While a description is typed, Ctrl+Z undoes the typing and leaves the map alone.
     press(Qt::Key_T);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Torre"));
     press(Qt::Key_Z, Qt::ControlModifier);
     QVERIFY(!text("Text1").contains(QStringLiteral("Torre")));
-    QCOMPARE(rooms, qint16(2));
+    QCOMPARE(rooms, qint16(1));
+}
+
+namespace {
+
+enum class KeysGoTo { Walking, Creation, Description };
+
+} // namespace
+
+Q_DECLARE_METATYPE(KeysGoTo)
+
+void TestForm1::unavailableShortcutsNeverBecomeLetters_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<KeysGoTo>("state");
+    const std::pair<KeysGoTo, const char *> states[] = {{KeysGoTo::Walking, "walking"},
+                                                        {KeysGoTo::Creation, "creation"},
+                                                        {KeysGoTo::Description, "typing"}};
+    for (const Menu &menu : menuTable()) {
+        for (const MenuItem &item : menu.items) {
+            for (const QKeySequence &shortcut :
+                 QKeySequence::listFromString(QString::fromLatin1(item.shortcut))) {
+                if (shortcut.isEmpty())
+                    continue;
+                for (const auto &[state, name] : states)
+                    QTest::addRow("%s %s", qPrintable(shortcut.toString()), name)
+                        << QString::fromLatin1(item.objectName) << shortcut << state;
+            }
+        }
+    }
+}
+
+void TestForm1::unavailableShortcutsNeverBecomeLetters()
+{
+    QFETCH(QString, item);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(KeysGoTo, state);
+    const Editor &editor = mWindow->editor();
+    press(Qt::Key_Space);
+    press(Qt::Key_Right);
+    if (state != KeysGoTo::Creation)
+        press(state == KeysGoTo::Walking ? Qt::Key_Space : Qt::Key_T);
+    mWindow->setMenuEnabled(item, false);
+    QWidget *focused = QApplication::focusWidget();
+    // Ctrl alone is a key with no command of its own: it draws the view again.
+    QTest::keyClick(focused, Qt::Key_Control);
+    const quint64 revision = editor.store.journal.revision();
+    const QString text1 = text("Text1");
+    const QString text2 = text("Text2");
+    const bool creation = editor.creationMode;
+    auto *box = mWindow->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    const int anchor = box->textCursor().anchor();
+    const int position = box->textCursor().position();
+
+    QTest::keyClick(focused, shortcut[0].key(), shortcut[0].keyboardModifiers());
+    // Nor does the description box take it as an editing key (Ctrl+A would select all).
+    QCOMPARE(box->textCursor().anchor(), anchor);
+    QCOMPARE(box->textCursor().position(), position);
+    QCOMPARE(editor.store.journal.revision(), revision);
+    QCOMPARE(text("Text1"), text1);
+    QCOMPARE(text("Text2"), text2);
+    QCOMPARE(bool(editor.creationMode), creation);
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QVERIFY(mDialogs->done());
+}
+
+void TestForm1::typingGoesOnAfterTheDescriptionAndMarksWhatEnterCuts()
+{
+    press(Qt::Key_Space);
+    press(Qt::Key_T);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Cocina"));
+    press(Qt::Key_Return);
+    press(Qt::Key_T);
+    auto *box = mWindow->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    QCOMPARE(box->textCursor().position(), 6);
+    QTest::keyClicks(box, QStringLiteral(" grande"));
+    QVERIFY(box->toPlainText().startsWith(QStringLiteral("Cocina grande ")));
+    QVERIFY(box->extraSelections().isEmpty());
+    QCOMPARE(mWindow->planView()->legend(),
+             QStringLiteral("Nivel 0 · recorrido · quedan 87 de 100 · sin guardar"));
+
+    QTest::keyClicks(box, QString(90, u'x'));
+    const QList<QTextEdit::ExtraSelection> marks = box->extraSelections();
+    QCOMPARE(marks.size(), 1);
+    QCOMPARE(marks.first().cursor.selectedText(), QString(3, u'x'));
+    QVERIFY(marks.first().format.fontStrikeOut());
+    QCOMPARE(mWindow->planView()->legend(),
+             QStringLiteral("Nivel 0 · recorrido · sobran 3 de 100 · sin guardar"));
+    press(Qt::Key_Return);
+    QCOMPARE(mWindow->editor().store.room(1).description.text(),
+             QStringLiteral("Cocina grande") + QString(87, u'x'));
+}
+
+void TestForm1::showsWhenTheMapIsNotOnDisk()
+{
+    PlanView *plan = mWindow->planView();
+    QCOMPARE(plan->legend(), QStringLiteral("Nivel 0 · recorrido"));
+    press(Qt::Key_Space);
+    press(Qt::Key_Right);
+    QCOMPARE(plan->legend(), QStringLiteral("Nivel 0 · creación · sin guardar"));
+    // Ctrl+N is no longer N (south-west): it starts a new map after the closing question.
+    answering({QStringLiteral("N")}, [&] { press(Qt::Key_N, Qt::ControlModifier); });
+    QCOMPARE(mWindow->editor().store.roomCount, qint16(1));
+    QCOMPARE(plan->legend(), QStringLiteral("Nivel 0 · recorrido"));
+}
+
+void TestForm1::pasteNeverKillsTheEditor_data()
+{
+    QTest::addColumn<int>("content");
+    QTest::newRow("empty clipboard") << 0;
+    QTest::newRow("a picture") << 1;
+    QTest::newRow("10 MB of text") << 2;
+}
+
+void TestForm1::pasteNeverKillsTheEditor()
+{
+    QFETCH(int, content);
+    QClipboard *clipboard = QApplication::clipboard();
+    clipboard->clear();
+    if (content == 1)
+        clipboard->setImage(QImage(8, 8, QImage::Format_RGB32));
+    if (content == 2)
+        clipboard->setText(QString(10 * 1024 * 1024, u'a'));
+    press(Qt::Key_Space);
+    press(Qt::Key_T);
+    auto *box = mWindow->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    press(Qt::Key_V, Qt::ControlModifier);
+    box->paste();
+    QVERIFY(box->toPlainText().size() <= 2 * PasteSafeTextEdit::pasteLimit + 100);
+    press(Qt::Key_Return);
+    QCOMPARE(text("Text2"), QStringLiteral("Introducido "));
+    clipboard->clear();
 }
 
 void TestForm1::keepsItsSizePlaceAndZoomFromOneRunToTheNext()
@@ -723,7 +873,9 @@ void TestForm1::tellsAScreenReaderWhatEachKeyChanged()
     };
     const std::vector<Row> rows = {
         {"creation mode", [&] { press(Qt::Key_Space); }, {"Modo creación  activado"}},
-        {"creation", [&] { press(Qt::Key_Right); }, {"SALA CREADA. S 2: Oeste (1, 0)"}},
+        {"creation",
+         [&] { press(Qt::Key_Right); },
+         {"SALA CREADA. S 2: Oeste (1, 0). Sin guardar."}},
         {"a description entered",
          [&] {
              press(Qt::Key_T);
@@ -762,7 +914,7 @@ void TestForm1::tellsAScreenReaderWhatEachKeyChanged()
              answering({map, QStringLiteral("&Aceptar")},
                        [&] { press(Qt::Key_A, Qt::ControlModifier); });
          },
-         {"S 1: (1, 1)"}},
+         {"Sin cambios por guardar.", "S 1: (1, 1)"}},
     };
     for (const Row &row : rows)
         QVERIFY2(after(row.action) == row.told,

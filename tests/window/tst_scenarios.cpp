@@ -417,6 +417,7 @@ private:
             mSession.editor.creationMode = mRest == QLatin1String("on");
         } else if (word == QLatin1String("coordinates")) {
             store.setCoordinates(number(0), {number(1), number(2), number(3)});
+            mSession.endGivenMap();
         } else if (word == QLatin1String("base")) {
             store.setCoordinateBase({number(0), number(1), number(2)});
         } else if (word == QLatin1String("unmodified")) {
@@ -428,6 +429,9 @@ private:
             services.userTypes(mRest);
             arm();
             Text1_KeyDown(mSession.editor, Key::Enter, 0);
+        } else if (word == QLatin1String("typing")) {
+            services.userTypes(mRest);
+            typedDescriptionChanged(mSession.editor);
         } else if (word == QLatin1String("press")) {
             failure = press();
         } else if (word == QLatin1String("edit")) {
@@ -769,7 +773,12 @@ private:
             return QString::fromLatin1(editor.creationMode ? "creation" : "walking");
         if (what == QLatin1String("legend")) {
             const int level = store.coordinatesOf(store.currentRoom)[2] + store.coordinateBase[2];
-            return planLegend(level, mSession.editor.shownMode == 1);
+            return planLegend(level, mSession.editor.shownMode == 1) + mSession.services.planStatus;
+        }
+        if (what == QLatin1String("keys")) {
+            const QString line = QStringLiteral("  ") + mRest;
+            return mSession.services.keyList.split(u'\n').contains(line) ? mRest
+                                                                         : QStringLiteral("none");
         }
         if (what == QLatin1String("recent"))
             return mSession.services.recent.join(QLatin1String(" | "));

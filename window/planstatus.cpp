@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "planstatus.h"
+
+#include "descriptionentry.h"
+#include "editor.h"
+
+namespace rumbario {
+
+namespace {
+
+const QString separator = QStringLiteral(" · ");
+
+QString typingStatus(const Editor &editor)
+{
+    const TypedDescriptionFit fit = typedDescriptionFit(editor.services.text(TextBox::Text1));
+    return fit.left >= 0 ? QStringLiteral("quedan %1 de %2").arg(fit.left).arg(descriptionLength)
+                         : QStringLiteral("sobran %1 de %2").arg(-fit.left).arg(descriptionLength);
+}
+
+QString waitingCopiesStatus(int copies)
+{
+    return (copies == 1 ? QStringLiteral("1 mapa por recuperar")
+                        : QStringLiteral("%1 mapas por recuperar").arg(copies)) +
+           QStringLiteral(": Archivo → Recuperar mapa");
+}
+
+} // namespace
+
+QString planStatus(const Editor &editor)
+{
+    QString status;
+    if (editor.typingDescription)
+        status += separator + typingStatus(editor);
+    if (editor.store.unsaved())
+        status += separator + QStringLiteral("sin guardar");
+    if (editor.waitingCopies > 0)
+        status += separator + waitingCopiesStatus(editor.waitingCopies);
+    return status;
+}
+
+void showPlanStatus(Editor &editor)
+{
+    // Once the user has opened, recovered or changed a map, the copies of earlier runs are old
+    // news.
+    if (!editor.store.journal.entries().empty())
+        editor.waitingCopies = 0;
+    const QString status = planStatus(editor);
+    if (status == editor.shownStatus)
+        return;
+    editor.services.showPlanStatus(status);
+    editor.shownStatus = status;
+}
+
+} // namespace rumbario

@@ -400,10 +400,11 @@ bool writePlanRecords(const MapStore &store, QIODevice &device)
     return allWritten;
 }
 
-bool writePlanFile(const MapStore &store, const QString &fileName, QString *errorText)
+bool writePlanFile(const MapStore &store, const QString &fileName, QString *errorText,
+                   const OldContentKeeper &keeper)
 {
     const QString failure = saveSafely(
-        fileName, [&store](QIODevice &device) { return writePlanRecords(store, device); });
+        fileName, [&store](QIODevice &device) { return writePlanRecords(store, device); }, keeper);
     if (errorText)
         *errorText = failure;
     return failure.isEmpty();

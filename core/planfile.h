@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include "safesave.h"
+
 class QIODevice;
 
 namespace rumbario {
@@ -59,8 +61,10 @@ bool writePlanRecords(const MapStore &store, QIODevice &device);
 
 /**
  * Writes the map to a file. The old file is replaced only once every byte is written, so a
- * failure leaves it as it was. On failure, errorText (when given) says why, in Spanish.
+ * failure leaves it as it was; where it must be written in place, the keeper holds its old
+ * content meanwhile (see saveSafely). On failure, errorText (when given) says why, in Spanish.
  */
-bool writePlanFile(const MapStore &store, const QString &fileName, QString *errorText = nullptr);
+bool writePlanFile(const MapStore &store, const QString &fileName, QString *errorText = nullptr,
+                   const OldContentKeeper &keeper = {});
 
 } // namespace rumbario

@@ -10,7 +10,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <optional>
 
 namespace rumbario {
 
@@ -22,25 +21,61 @@ QString descriptionPath(const QString &copy)
     return copy + QStringLiteral(".info");
 }
 
-std::optional<RecoveryCopy> readDescription(const QString &copy)
+/** What the description beside a copy says, as far as it can be read. */
+void readDescription(RecoveryCopy &copy, int &roomsWritten)
 {
-    QFile file(descriptionPath(copy));
+    QFile file(descriptionPath(copy.path));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return std::nullopt;
-    RecoveryCopy read{copy, QString(), QDateTime(), 0};
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        return;
+    for (const QString &line : QString::fromUtf8(file.read(64 * 1024)).split(u'\n')) {
         const QString key = line.section(u'=', 0, 0);
         const QString value = line.section(u'=', 1);
         if (key == QLatin1String("original"))
-            read.original = value;
+            copy.original = value;
         else if (key == QLatin1String("written"))
-            read.written = QDateTime::fromString(value, Qt::ISODate);
+            copy.written = QDateTime::fromString(value, Qt::ISODate);
         else if (key == QLatin1String("rooms"))
-            read.rooms = value.toInt();
+            roomsWritten = value.toInt();
     }
-    if (!read.written.isValid())
-        return std::nullopt;
-    return read;
+}
+
+/** The records a copy holds whole: the editor writes one a line, each ended by CR LF. */
+void countRooms(RecoveryCopy &copy)
+{
+    QFile file(copy.path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    char buffer[64 * 1024];
+    char last = '\n';
+    for (qint64 read; (read = file.read(buffer, sizeof buffer)) > 0;) {
+        copy.rooms += int(std::count(buffer, buffer + read, '\n'));
+        last = buffer[read - 1];
+    }
+    copy.damaged = last != '\n';
+}
+
+RecoveryCopy readCopy(const QString &path)
+{
+    RecoveryCopy copy{path, QString(), QDateTime(), 0, false};
+    int roomsWritten = 0;
+    readDescription(copy, roomsWritten);
+    if (!copy.written.isValid())
+        copy.written = QFileInfo(path).lastModified();
+    countRooms(copy);
+    copy.damaged = copy.damaged || copy.rooms < roomsWritten;
+    return copy;
+}
+
+QString writeDescription(const QString &path, const QString &original, int rooms,
+                         const QDateTime &when)
+{
+    const QByteArray description = QStringLiteral("original=%1\nwritten=%2\nrooms=%3\n")
+                                       .arg(original, when.toString(Qt::ISODateWithMs))
+                                       .arg(rooms)
+                                       .toUtf8();
+    return saveSafely(descriptionPath(path), [&description](QIODevice &device) {
+        return device.write(description) == description.size();
+    });
 }
 
 } // namespace
@@ -50,23 +85,29 @@ QString writeRecoveryCopy(const QString &path, const MapStore &store, const QDat
     QString failure;
     if (!QDir().mkpath(QFileInfo(path).path()) || !writePlanFile(store, path, &failure))
         return failure.isEmpty() ? QStringLiteral("no se pudo escribir") : failure;
-    const QByteArray description = QStringLiteral("original=%1\nwritten=%2\nrooms=%3\n")
-                                       .arg(store.mapName, when.toString(Qt::ISODateWithMs))
-                                       .arg(store.roomCount)
-                                       .toUtf8();
-    return saveSafely(descriptionPath(path), [&description](QIODevice &device) {
-        return device.write(description) == description.size();
+    return writeDescription(path, store.mapName, store.roomCount, when);
+}
+
+QString keepAsRecoveryCopy(const QString &path, const QString &original, QByteArrayView bytes,
+                           const QDateTime &when)
+{
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        return QStringLiteral("no se pudo crear la carpeta");
+    const QString failure = saveSafely(path, [bytes](QIODevice &device) {
+        return device.write(bytes.data(), bytes.size()) == bytes.size();
     });
+    if (!failure.isEmpty())
+        return failure;
+    return writeDescription(path, original, int(std::count(bytes.begin(), bytes.end(), '\n')),
+                            when);
 }
 
 std::vector<RecoveryCopy> recoveryCopies(const QString &folder)
 {
     std::vector<RecoveryCopy> copies;
     const QDir dir(folder);
-    for (const QString &name : dir.entryList({QStringLiteral("*.pln")}, QDir::Files)) {
-        if (auto copy = readDescription(dir.filePath(name)))
-            copies.push_back(*copy);
-    }
+    for (const QString &name : dir.entryList({QStringLiteral("*.pln")}, QDir::Files))
+        copies.push_back(readCopy(dir.filePath(name)));
     // Names begin with the time of the run's first copy: they break ties of the same moment.
     std::sort(copies.begin(), copies.end(), [](const RecoveryCopy &a, const RecoveryCopy &b) {
         return a.written != b.written ? a.written > b.written : a.path > b.path;

@@ -15,10 +15,13 @@ struct RecoveryCopy
 {
     /** The copy itself, a plan file. */
     QString path;
-    /** The file the map belongs to, or its name when it never had one. */
+    /** The file the map belongs to, or its name when it never had one; empty when unknown. */
     QString original;
     QDateTime written;
+    /** The rooms the copy holds whole. */
     int rooms = 0;
+    /** Cut short: fewer rooms than were written, or a last record without its line end. */
+    bool damaged = false;
 };
 
 /**
@@ -27,7 +30,17 @@ struct RecoveryCopy
  */
 QString writeRecoveryCopy(const QString &path, const MapStore &store, const QDateTime &when);
 
-/** The copies in a folder, newest first; a copy without its description beside it is left out. */
+/**
+ * Keeps bytes of a plan file (the old content of a file about to be written in place) as a
+ * recovery copy at path, of the file original. Returns why it failed, or nothing.
+ */
+QString keepAsRecoveryCopy(const QString &path, const QString &original, QByteArrayView bytes,
+                           const QDateTime &when);
+
+/**
+ * The copies in a folder, newest first. A copy whose description beside it is missing or damaged
+ * is still listed, of an unknown file, with the time the copy was last written.
+ */
 std::vector<RecoveryCopy> recoveryCopies(const QString &folder);
 
 /** Removes a copy and its description. */

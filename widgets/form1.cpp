@@ -49,6 +49,8 @@
 
 #include <functional>
 
+#include <unistd.h>
+
 namespace rumbario {
 
 namespace {
@@ -695,6 +697,17 @@ QString Form1::recoveryFolder() const
 {
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return appData.isEmpty() ? QString() : appData + QStringLiteral("/recuperacion");
+}
+
+QString Form1::spareRecoveryFolder() const
+{
+    // The user's own folder in the system's temporary one, readable by nobody else; one that
+    // somebody else made first is not used.
+    const QString base = QDir::tempPath() + QStringLiteral("/rumbario-%1").arg(::getuid());
+    if (!QDir().mkpath(base) || QFileInfo(base).ownerId() != ::getuid())
+        return QString();
+    QFile::setPermissions(base, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return base + QStringLiteral("/recuperacion");
 }
 
 void Form1::startRecoveryTimer(int milliseconds)

@@ -58,6 +58,7 @@ public:
     QStringList recentMaps() const override;
     void setRecentMaps(const QStringList &maps) override;
     QString recoveryFolder() const override;
+    QString spareRecoveryFolder() const override;
     void startRecoveryTimer(int milliseconds) override;
     std::optional<int> chooseItem(const QString &prompt, const QString &title,
                                   const QStringList &items) override;

@@ -41,7 +41,11 @@ struct Editor
     int shownMode = -1;
     /** This run's recovery copy, once written; whether a write is due. */
     QString recoveryCopy;
+    /** The file name this map's copies take in whichever folder can hold them. */
+    QString recoveryCopyName;
     bool recoveryDue = false;
+    /** The last copy could be written nowhere: the map has none until one can. */
+    bool recoveryCopyMissing = false;
     /** Copies of earlier runs found at start-up, told until the user opens or changes a map. */
     int waitingCopies = 0;
     /** What the plan's legend was last told beside the level and the mode. */

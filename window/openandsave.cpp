@@ -148,8 +148,11 @@ namespace {
 void writeMapFile(Editor &editor)
 {
     const bool written =
-        keepsWhatWasNotRead(editor) && writePlanFile(editor.store, editor.store.mapName);
+        keepsWhatWasNotRead(editor) &&
+        writePlanFile(editor.store, editor.store.mapName, nullptr, oldContentKeeper(editor));
     if (written) {
+        // On disk from now on, for a recovery timer that goes off while the message is shown.
+        editor.store.journal.markSaved();
         dropRecoveryCopy(editor);
         rememberRecentMap(editor, editor.store.mapName);
         editor.services.messageBox(QStringLiteral("Mapa ") + editor.store.mapName +
@@ -255,8 +258,12 @@ namespace {
 
 bool askBeforeClosing(Editor &editor)
 {
-    if (!editor.store.modified)
+    if (!editor.store.modified) {
+        // Nothing is asked, as always; a map that is still not on disk leaves its copy behind.
+        if (editor.store.unsaved())
+            writeRecoveryCopyNow(editor);
         return false;
+    }
     switch (editor.services.messageBox(QStringLiteral("¿Desea guardar los cambios?"),
                                        Buttons::YesNoCancel, QStringLiteral("Rumbario"))) {
     case Answer::Yes:

@@ -33,6 +33,8 @@ QString planStatus(const Editor &editor)
         status += separator + typingStatus(editor);
     if (editor.store.unsaved())
         status += separator + QStringLiteral("sin guardar");
+    if (editor.store.unsaved() && editor.recoveryCopyMissing)
+        status += separator + QStringLiteral("sin copia de recuperación");
     if (editor.waitingCopies > 0)
         status += separator + waitingCopiesStatus(editor.waitingCopies);
     return status;

@@ -4,67 +4,122 @@
 #include "core/planfile.h"
 #include "core/recoverycopy.h"
 #include "editor.h"
+#include "planstatus.h"
 #include "roomview.h"
 #include "useraction.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace rumbario {
 
 namespace {
 
-/** This run's copy: one name for the run, so that each write replaces the last. */
-QString copyPath(Editor &editor)
+/** Where copies go, in order of preference: the user's data folder, then the spare one. */
+QStringList copyFolders(const Editor &editor)
 {
-    if (editor.recoveryCopy.isEmpty()) {
-        const QString folder = editor.services.recoveryFolder();
-        if (folder.isEmpty())
-            return QString();
-        // The time, the process and a count of this run's maps: no two copies share a name.
-        static int maps = 0;
-        editor.recoveryCopy = QDir(folder).filePath(
-            QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
-            QStringLiteral("-%1-%2.pln")
-                .arg(QCoreApplication::applicationPid())
-                .arg(++maps, 4, 10, QLatin1Char(u'0')));
-    }
-    return editor.recoveryCopy;
+    QStringList folders{editor.services.recoveryFolder(), editor.services.spareRecoveryFolder()};
+    folders.removeAll(QString());
+    return folders;
+}
+
+/** A name no other copy has: the time, the process and a count of this run's files. */
+QString uniqueCopyName(const QString &kind)
+{
+    static int files = 0;
+    return QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")) +
+           QStringLiteral("-%1-%2%3.pln")
+               .arg(QCoreApplication::applicationPid())
+               .arg(++files, 4, 10, QLatin1Char(u'0'))
+               .arg(kind);
+}
+
+/** This map's copy keeps one name, so that each write replaces the last. */
+const QString &copyName(Editor &editor)
+{
+    if (editor.recoveryCopyName.isEmpty())
+        editor.recoveryCopyName = uniqueCopyName(QString());
+    return editor.recoveryCopyName;
 }
 
 void writeCopy(Editor &editor)
 {
-    const QString path = copyPath(editor);
-    // A copy that cannot be written is tried again after the next change; the map is whole.
-    if (!path.isEmpty())
-        writeRecoveryCopy(path, editor.store, QDateTime::currentDateTime());
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const QString &folder : copyFolders(editor)) {
+        const QString path = QDir(folder).filePath(copyName(editor));
+        if (!writeRecoveryCopy(path, editor.store, now).isEmpty())
+            continue;
+        // Written in another folder than last time: only the newest copy stays.
+        if (!editor.recoveryCopy.isEmpty() && editor.recoveryCopy != path)
+            removeRecoveryCopy(editor.recoveryCopy);
+        editor.recoveryCopy = path;
+        editor.recoveryCopyMissing = false;
+        return;
+    }
+    // Tried again after the next change; meanwhile the legend says the map has no copy.
+    editor.recoveryCopyMissing = true;
+}
+
+/** The copies of every folder, newest first. */
+std::vector<RecoveryCopy> allCopies(const Editor &editor)
+{
+    std::vector<RecoveryCopy> copies;
+    for (const QString &folder : copyFolders(editor)) {
+        const std::vector<RecoveryCopy> found = recoveryCopies(folder);
+        copies.insert(copies.end(), found.begin(), found.end());
+    }
+    std::stable_sort(
+        copies.begin(), copies.end(),
+        [](const RecoveryCopy &a, const RecoveryCopy &b) { return a.written > b.written; });
+    return copies;
 }
 
 QString listEntry(const RecoveryCopy &copy)
 {
-    return QStringLiteral("%1 · %2 · %3 salas")
-        .arg(copy.written.toString(QStringLiteral("dd/MM/yyyy HH:mm")), copy.original)
-        .arg(copy.rooms);
+    const QString original =
+        copy.original.isEmpty() ? QStringLiteral("mapa de nombre desconocido") : copy.original;
+    return QStringLiteral("%1 · %2 · %3 salas%4")
+        .arg(copy.written.toString(QStringLiteral("dd/MM/yyyy HH:mm")), original)
+        .arg(copy.rooms)
+        .arg(copy.damaged ? QStringLiteral(" · dañada") : QString());
+}
+
+/** The list's lines: two copies that read alike are told apart by a number. */
+QStringList listEntries(const std::vector<RecoveryCopy> &copies)
+{
+    QStringList entries;
+    for (const RecoveryCopy &copy : copies) {
+        const QString entry = listEntry(copy);
+        const auto twins = std::count_if(entries.cbegin(), entries.cend(), [&](const QString &e) {
+            return e == entry || e.startsWith(entry + QStringLiteral(" ("));
+        });
+        entries << (twins == 0 ? entry : QStringLiteral("%1 (%2)").arg(entry).arg(twins + 1));
+    }
+    return entries;
 }
 
 void openCopy(Editor &editor, const RecoveryCopy &copy)
 {
     MapStore &store = editor.store;
     keepReplacedMap(editor);
-    const bool whole = !readPlanFile(store, copy.path).incomplete();
-    store.setMapName(copy.original);
+    const bool whole = !readPlanFile(store, copy.path).incomplete() && !copy.damaged;
+    store.setMapName(copy.original.isEmpty() ? QStringLiteral("Mapa1") : copy.original);
     // It is the map as it was, still unsaved; this run's copy takes its place.
-    store.noteAction(QStringLiteral("recuperación de %1").arg(copy.original), ModifiedEffect::Mark);
+    store.noteAction(QStringLiteral("recuperación de %1").arg(store.mapName), ModifiedEffect::Mark);
     store.setRoomCount(store.tableSize());
     store.selectRoom(1);
     editor.unreadPlan.clear();
     editor.recoveryCopy = copy.path;
+    editor.recoveryCopyName = QFileInfo(copy.path).fileName();
     const QString damaged = whole ? QString()
                                   : QStringLiteral(" La copia estaba dañada: se muestran las "
                                                    "salas que se pudieron leer.");
     editor.services.messageBox(QStringLiteral("Mapa %1 recuperado, %2 salas. Guárdelo para "
                                               "conservarlo.%3")
-                                   .arg(copy.original)
+                                   .arg(store.mapName)
                                    .arg(store.roomCount)
                                    .arg(damaged),
                                Buttons::Ok);
@@ -75,7 +130,7 @@ void openCopy(Editor &editor, const RecoveryCopy &copy)
 
 void noteMapChange(Editor &editor)
 {
-    if (!editor.store.modified || editor.recoveryDue)
+    if (!editor.store.unsaved() || editor.recoveryDue)
         return;
     editor.services.startRecoveryTimer(recoveryDelay);
     editor.recoveryDue = true;
@@ -83,11 +138,17 @@ void noteMapChange(Editor &editor)
 
 void writeDueRecoveryCopy(Editor &editor)
 {
-    runUserAction(editor, [&editor] {
-        editor.recoveryDue = false;
-        if (editor.store.modified)
+    // Not a user action: the timer may go off while an action waits on a dialog, and must not
+    // close that action's journal entry.
+    editor.recoveryDue = false;
+    try {
+        if (editor.store.unsaved())
             writeCopy(editor);
-    });
+        showPlanStatus(editor);
+    } catch (const RuntimeError &) {
+        // The map's tables disagree; the next action reports it, and the next change tries again.
+    } catch (const std::bad_alloc &) {
+    }
 }
 
 void writeRecoveryCopyNow(Editor &editor)
@@ -101,24 +162,42 @@ void keepReplacedMap(Editor &editor)
     if (editor.store.unsaved())
         writeCopy(editor);
     editor.recoveryCopy.clear();
+    editor.recoveryCopyName.clear();
+    editor.recoveryCopyMissing = false;
 }
 
 void dropRecoveryCopy(Editor &editor)
 {
+    editor.recoveryCopyMissing = false;
     if (editor.recoveryCopy.isEmpty())
         return;
     removeRecoveryCopy(editor.recoveryCopy);
     editor.recoveryCopy.clear();
 }
 
+OldContentKeeper oldContentKeeper(Editor &editor)
+{
+    return {[&editor](QByteArrayView oldContent) {
+                const QString name = uniqueCopyName(QStringLiteral("-anterior"));
+                for (const QString &folder : copyFolders(editor)) {
+                    const QString path = QDir(folder).filePath(name);
+                    if (keepAsRecoveryCopy(path, editor.store.mapName, oldContent,
+                                           QDateTime::currentDateTime())
+                            .isEmpty())
+                        return path;
+                }
+                return QString();
+            },
+            [](const QString &kept) {
+                removeRecoveryCopy(kept);
+            }};
+}
+
 void removeOldRecoveryCopies(Editor &editor)
 {
-    const QString folder = editor.services.recoveryFolder();
-    if (folder.isEmpty())
-        return;
     const QDateTime limit = QDateTime::currentDateTime().addDays(-30);
     editor.waitingCopies = 0;
-    for (const RecoveryCopy &copy : recoveryCopies(folder)) {
+    for (const RecoveryCopy &copy : allCopies(editor)) {
         if (copy.written < limit)
             removeRecoveryCopy(copy.path);
         else
@@ -129,19 +208,14 @@ void removeOldRecoveryCopies(Editor &editor)
 void recoverMap(Editor &editor)
 {
     runUserAction(editor, [&editor] {
-        const QString folder = editor.services.recoveryFolder();
-        const std::vector<RecoveryCopy> copies =
-            folder.isEmpty() ? std::vector<RecoveryCopy>() : recoveryCopies(folder);
+        const std::vector<RecoveryCopy> copies = allCopies(editor);
         if (copies.empty()) {
             editor.services.messageBox(QStringLiteral("No hay mapas que recuperar."), Buttons::Ok);
             return;
         }
-        QStringList entries;
-        for (const RecoveryCopy &copy : copies)
-            entries << listEntry(copy);
         const auto chosen = editor.services.chooseItem(
             QStringLiteral("Copias de mapas con cambios sin guardar, la más reciente primero:"),
-            QStringLiteral("Recuperar mapa"), entries);
+            QStringLiteral("Recuperar mapa"), listEntries(copies));
         if (chosen)
             openCopy(editor, copies[size_t(*chosen)]);
     });

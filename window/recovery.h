@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/safesave.h"
+
 namespace rumbario {
 
 struct Editor;
@@ -25,6 +27,12 @@ void keepReplacedMap(Editor &editor);
 
 /** The map was saved, or its changes thrown away on closing: its copy goes. */
 void dropRecoveryCopy(Editor &editor);
+
+/**
+ * Holds the old content of the map's file as a recovery copy while a save writes over the file
+ * itself, so that "Recuperar mapa" offers it should the program be killed meanwhile.
+ */
+OldContentKeeper oldContentKeeper(Editor &editor);
 
 /** Start-up: copies written more than 30 days ago go, without a word; the others are counted. */
 void removeOldRecoveryCopies(Editor &editor);

@@ -117,6 +117,8 @@ public:
     virtual void setRecentMaps(const QStringList &maps) = 0;
     /** Where recovery copies are kept; empty: nowhere. */
     virtual QString recoveryFolder() const = 0;
+    /** Where they go when that folder cannot be written (full, read-only); empty: nowhere. */
+    virtual QString spareRecoveryFolder() const = 0;
     /** Calls writeDueRecoveryCopy once, after the given time. */
     virtual void startRecoveryTimer(int milliseconds) = 0;
     /** Shows a list to choose from; the index chosen, or nothing when cancelled. */

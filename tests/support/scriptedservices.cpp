@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scriptedservices.h"
 
+#include <utility>
+
 #include "window/announcements.h"
 #include "window/keyhandler.h"
 #include "window/planpicture.h"
@@ -47,6 +49,8 @@ Answer ScriptedServices::messageBox(const QString &prompt, Buttons buttons, cons
     call();
     dialogs << QStringLiteral("message %1 [%2] %3")
                    .arg(QLatin1String(buttonsName(buttons)), title, prompt);
+    if (whileNextMessage)
+        std::exchange(whileNextMessage, nullptr)();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     return takeAnswer(messageAnswers, Answer::Cancel, unanswered);

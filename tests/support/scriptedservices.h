@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 namespace rumbario {
@@ -37,7 +38,10 @@ public:
     /** The program's folder; where recovery copies go, none when empty. */
     QString program = QStringLiteral("/opt/rumbario");
     QString recoveryCopies;
+    QString spareCopies;
     QStringList recent;
+    /** Runs while the next message box is shown, as a timer that goes off meanwhile. */
+    std::function<void()> whileNextMessage;
     /** How often the editor said the map changed. */
     int mapChanges = 0;
 
@@ -76,6 +80,7 @@ public:
     QString programFolder() const override { return program; }
     QString documentsFolder() const override { return QStringLiteral("/home/autor/Documentos"); }
     QString recoveryFolder() const override { return recoveryCopies; }
+    QString spareRecoveryFolder() const override { return spareCopies; }
     QStringList recentMaps() const override { return recent; }
     void setRecentMaps(const QStringList &maps) override;
     void startRecoveryTimer(int milliseconds) override;

@@ -489,6 +489,13 @@ private:
             mSession.editor.pictureDialog.selectedFilter = mRest;
         } else if (word == QLatin1String("folder")) {
             QDir().mkpath(mRest);
+        } else if (word == QLatin1String("spare")) {
+            // Anybody may write there, as in the system's temporary folder.
+            QDir().mkpath(mRest);
+            chmod(QFile::encodeName(mRest).constData(), 0777);
+            services.spareCopies = mRest;
+        } else if (word == QLatin1String("copies")) {
+            services.recoveryCopies = mRest;
         } else if (word == QLatin1String("fifo")) {
             mkfifo(QFile::encodeName(mRest).constData(), 0600);
         } else if (word == QLatin1String("sparse")) {
@@ -504,6 +511,10 @@ private:
             failure = stepOnAFullDisk(rlim_t(mArgs.value(0).toLongLong()), tail());
         } else if (word == QLatin1String("nobody")) {
             failure = stepWithoutNewFiles(mArgs.value(0), tail());
+        } else if (word == QLatin1String("timer") && mRest == QLatin1String("at message")) {
+            services.whileNextMessage = [this] {
+                writeDueRecoveryCopy(mSession.editor);
+            };
         } else if (word == QLatin1String("timer")) {
             writeDueRecoveryCopy(mSession.editor);
         } else if (word == QLatin1String("killed")) {
@@ -780,6 +791,11 @@ private:
             return mSession.services.keyList.split(u'\n').contains(line) ? mRest
                                                                          : QStringLiteral("none");
         }
+        if (what == QLatin1String("message")) {
+            const QStringList messages =
+                mSession.services.dialogs.filter(QRegularExpression(QStringLiteral("^message ")));
+            return messages.isEmpty() ? QString() : messages.last().section(QLatin1String("] "), 1);
+        }
         if (what == QLatin1String("recent"))
             return mSession.services.recent.join(QLatin1String(" | "));
         if (what == QLatin1String("timers"))
@@ -889,8 +905,10 @@ private:
             return checkLog(services.spoken);
         if (what == QLatin1String("copies")) {
             QStringList copies;
-            for (const RecoveryCopy &copy : recoveryCopies(services.recoveryCopies))
-                copies << QStringLiteral("%1 %2").arg(copy.original).arg(copy.rooms);
+            for (const QString &folder : {services.recoveryCopies, services.spareCopies}) {
+                for (const RecoveryCopy &copy : recoveryCopies(folder))
+                    copies << QStringLiteral("%1 %2").arg(copy.original).arg(copy.rooms);
+            }
             return compareWithFollowingLines(copies);
         }
         if (what == QLatin1String("plan"))

@@ -88,10 +88,16 @@ QByteArray toWindows1252(QStringView text)
     return bytes;
 }
 
-bool isMostlyUtf8(QByteArrayView bytes)
+namespace {
+
+struct Utf8Count
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return true;
+    qsizetype sequences = 0;
+    qsizetype strayBytes = 0;
+};
+
+Utf8Count countUtf8(QByteArrayView bytes)
+{
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
     qsizetype sequences = 0;
@@ -111,7 +117,23 @@ bool isMostlyUtf8(QByteArrayView bytes)
             ++i;
         }
     }
-    return sequences > strayBytes;
+    return {sequences, strayBytes};
+}
+
+} // namespace
+
+bool isMostlyUtf8(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    const Utf8Count count = countUtf8(bytes);
+    return count.sequences > count.strayBytes;
+}
+
+bool isWhollyUtf8(QByteArrayView bytes)
+{
+    const Utf8Count count = countUtf8(bytes);
+    return count.sequences > 0 && count.strayBytes == 0;
 }
 
 qsizetype utf8ToWindows1252(QByteArrayView text, char *out, qsizetype capacity)

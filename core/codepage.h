@@ -38,6 +38,12 @@ inline QChar fromWindows1252(char byte)
 bool isMostlyUtf8(QByteArrayView bytes);
 
 /**
+ * Whether bytes hold UTF-8 letters beyond ASCII and no byte outside a UTF-8 sequence: a line of a
+ * Windows-1252 file that some other editor wrote in UTF-8.
+ */
+bool isWhollyUtf8(QByteArrayView bytes);
+
+/**
  * Text that is mostly UTF-8, in the code page: each valid multi-byte sequence is decoded as UTF-8
  * (a character the code page lacks becomes "?") and every other byte is kept as a byte of the code
  * page, so a stray Windows-1252 accent in a UTF-8 file keeps its meaning. Writes at most capacity

@@ -36,6 +36,19 @@ public:
 
     bool atEnd() const { return mPos >= mBytes.size(); }
 
+    /** Only blanks and line ends are left: an empty last line, not a record. */
+    bool onlyBlankLinesLeft() const
+    {
+        for (qsizetype i = mPos; i < mBytes.size(); ++i) {
+            if (!isBlank(mBytes[i]) && !isLineEnd(mBytes[i]))
+                return false;
+        }
+        return true;
+    }
+
+    /** The last field read ended its line. */
+    bool lineEnded() const { return mLineEnded; }
+
     Outcome readNumber(qint16 &value)
     {
         skipBlanks();
@@ -54,20 +67,26 @@ public:
         const QByteArrayView raw =
             mBytes[mPos] == '"' ? takeQuoted() : trimmedRight(takeUntilDelimiter());
         consumeDelimiter();
-        if (mUtf8)
+        // A file is read in the encoding most of it has; a line of it that another editor wrote
+        // in UTF-8 keeps its accents all the same.
+        if (mUtf8 || isWhollyUtf8(raw))
             description.setUtf8Text(raw);
         else
             description.setCodePageText(raw);
         return Outcome::Read;
     }
 
-    /** Skips what is left of the current line. */
-    void skipLine()
+    /** Skips what is left of the current line; returns whether it held anything but blanks. */
+    bool skipLine()
     {
         if (mLineEnded)
-            return;
-        mPos = lineEnd();
+            return false;
+        skipBlanks();
+        const qsizetype end = lineEnd();
+        const bool skippedSomething = end > mPos;
+        mPos = end;
         consumeDelimiter();
+        return skippedSomething;
     }
 
 private:
@@ -212,10 +231,13 @@ void placeRoom(MapTables &tables, int number)
     }
 }
 
-/** Reads one record into room; returns the failure it met. */
-ReadFailure readRecord(FieldReader &reader, Room &room)
+/** Reads the fields of one record into room; see readRecord. */
+ReadFailure readRecordFields(FieldReader &reader, Room &room, bool &misaligned)
 {
     for (int field = 0; field < exitCount; ++field) {
+        // A field after a line end belongs to the next line: this record runs on across it.
+        if (field > 0 && reader.lineEnded())
+            misaligned = true;
         switch (reader.readNumber(room.exits[field])) {
         case FieldReader::Outcome::Read:
             continue;
@@ -229,13 +251,31 @@ ReadFailure readRecord(FieldReader &reader, Room &room)
             return ReadFailure::Other;
         }
     }
+    if (reader.lineEnded())
+        misaligned = true;
     if (reader.readDescription(room.description) == FieldReader::Outcome::EndOfFile) {
         room.description = Description::blanks();
         return ReadFailure::EndOfFileInRecord;
     }
     // Fields beyond the thirteenth are ignored: the next record starts on the next line.
-    reader.skipLine();
+    if (reader.skipLine())
+        misaligned = true;
     return ReadFailure::None;
+}
+
+/**
+ * Reads one record into room; returns the failure it met. doubtful is set when the record did not
+ * fill its line exactly: it ran on across a line end, left fields over, or was cut by the end of
+ * the file (an empty last line is no record, only the room one more that every reader counts).
+ */
+ReadFailure readRecord(FieldReader &reader, Room &room, bool &doubtful)
+{
+    const bool emptyLastLine = reader.onlyBlankLinesLeft();
+    bool misaligned = false;
+    const ReadFailure failure = readRecordFields(reader, room, misaligned);
+    if (!emptyLastLine && (misaligned || failure == ReadFailure::EndOfFileInRecord))
+        doubtful = true;
+    return failure;
 }
 
 /** The shortest record: twelve one-digit exits, two quotes and a line feed. */
@@ -255,7 +295,7 @@ ReadResult readRecords(MapTables &tables, QByteArrayView bytes)
             tables.rooms.append(Room());
             tables.coordinates.append(Coordinates{});
         }
-        const ReadFailure failure = readRecord(reader, tables.rooms[number - 1]);
+        const ReadFailure failure = readRecord(reader, tables.rooms[number - 1], result.doubtful);
         if (failure != ReadFailure::None)
             result.failure = failure;
         if (failure == ReadFailure::Other && result.badRecords++ == 0)
@@ -287,7 +327,7 @@ ReadResult openFailure(const QString &why)
  * The whole file in bytes, or why not. A folder, a device or a pipe is refused before it is
  * opened (opening a pipe waits for a writer), and so is a file too large to be a plan.
  */
-QString readWholeFile(const QString &fileName, QByteArray &bytes)
+QString readWholeFile(const QString &fileName, QByteArray &bytes, bool &changed)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
@@ -313,6 +353,9 @@ QString readWholeFile(const QString &fileName, QByteArray &bytes)
     if (read < 0)
         return file.errorString();
     bytes.truncate(qsizetype(read));
+    // Written to meanwhile: what was read may be half of one version and half of another.
+    const QFileInfo after(fileName);
+    changed = read != size || after.size() != size || after.lastModified() != info.lastModified();
     return QString();
 }
 
@@ -366,8 +409,10 @@ ReadResult readPlanFile(MapStore &store, const QString &fileName)
     try {
         MapTables tables = resetTables();
         QByteArray bytes;
-        const QString error = readWholeFile(fileName, bytes);
-        const ReadResult result = error.isEmpty() ? readRecords(tables, bytes) : openFailure(error);
+        bool changed = false;
+        const QString error = readWholeFile(fileName, bytes, changed);
+        ReadResult result = error.isEmpty() ? readRecords(tables, bytes) : openFailure(error);
+        result.doubtful = result.doubtful || changed;
         store.replaceTables(std::move(tables));
         store.setCoordinateBase({1, 1, 1});
         return result;

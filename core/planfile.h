@@ -35,6 +35,12 @@ struct ReadResult
     int badRecords = 0;
     /** The file holds more records than a map can: only the first ones were read. */
     bool tooManyRecords = false;
+    /**
+     * The read may not be what the file meant: a line that held more or less than one record
+     * (twelve numbers and a text), a record cut by the end of the file, or a file that changed
+     * while it was read.
+     */
+    bool doubtful = false;
 
     /** Whether the map lacks something the file holds. */
     bool incomplete() const { return !openError.isEmpty() || badRecords > 0 || tooManyRecords; }

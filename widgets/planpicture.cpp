@@ -3,6 +3,7 @@
 
 #include "plandrawing.h"
 
+#include <QBuffer>
 #include <QIODevice>
 #include <QImage>
 #include <QPageLayout>
@@ -108,11 +109,11 @@ bool paintPlanPages(QPagedPaintDevice &device, const QVector<PlanPage> &pages, c
     return painter.end();
 }
 
-bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format, QIODevice &device,
-                      const QFont &font)
+namespace {
+
+bool drawPicture(const QVector<PlanPage> &pages, PictureFormat format, QIODevice &device,
+                 const QFont &font)
 {
-    if (pages.isEmpty())
-        return false;
     switch (format) {
     case PictureFormat::Png:
         return writePng(pages.first(), device, font);
@@ -122,6 +123,22 @@ bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format, QIOD
         break;
     }
     return writePdf(pages, device, font);
+}
+
+} // namespace
+
+bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format, QIODevice &device,
+                      const QFont &font)
+{
+    if (pages.isEmpty())
+        return false;
+    // The SVG and PDF writers drop what their device does not take without a word: the picture
+    // is drawn in memory, and what the file does not take is seen here.
+    QBuffer drawn;
+    drawn.open(QIODevice::WriteOnly);
+    if (!drawPicture(pages, format, drawn, font))
+        return false;
+    return device.write(drawn.data()) == drawn.size();
 }
 
 } // namespace rumbario

@@ -31,6 +31,8 @@ struct Editor
     bool typingDescription = false;
     /** The last file opened that could not be read whole, until its original is kept aside. */
     QString unreadPlan;
+    /** The file opened when its read was doubtful (see ReadResult), while it is the map's. */
+    QString doubtfulPlan;
     /** Offered again as the answer of the next text search. */
     QString lastSearchText;
     FileDialogSettings CommonDialog1;

@@ -70,7 +70,10 @@ void loadChosenFile(Editor &editor)
     // A game followed so far belongs to the map being replaced.
     stopFollowingTranscript(editor);
     const ReadResult result = readPlanFile(store, editor.store.mapName);
-    editor.unreadPlan = result.incomplete() ? editor.store.mapName : QString();
+    // A doubtful read shows no message of its own, but its original is kept all the same.
+    editor.unreadPlan =
+        result.incomplete() || result.doubtful ? editor.store.mapName : QString();
+    editor.doubtfulPlan = result.doubtful && !result.incomplete() ? editor.store.mapName : QString();
     // As read, the map matches the file.
     store.noteAction(QStringLiteral("apertura de %1").arg(editor.store.mapName),
                      ModifiedEffect::Saved);
@@ -215,6 +218,7 @@ void newMap(Editor &editor)
         keepReplacedMap(editor);
         stopFollowingTranscript(editor);
         editor.unreadPlan.clear();
+        editor.doubtfulPlan.clear();
         startFreshMap(editor);
         editor.store.noteAction(QStringLiteral("mapa nuevo"), ModifiedEffect::Saved);
     });

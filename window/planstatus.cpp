@@ -4,6 +4,8 @@
 #include "descriptionentry.h"
 #include "editor.h"
 
+#include <QFileInfo>
+
 namespace rumbario {
 
 namespace {
@@ -35,6 +37,9 @@ QString planStatus(const Editor &editor)
         status += separator + QStringLiteral("sin guardar");
     if (editor.store.unsaved() && editor.recoveryCopyMissing)
         status += separator + QStringLiteral("sin copia de recuperación");
+    if (!editor.doubtfulPlan.isEmpty())
+        status += separator + QStringLiteral("archivo dudoso: se conserva %1~")
+                                  .arg(QFileInfo(editor.doubtfulPlan).fileName());
     if (editor.waitingCopies > 0)
         status += separator + waitingCopiesStatus(editor.waitingCopies);
     return status;

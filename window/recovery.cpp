@@ -112,6 +112,7 @@ void openCopy(Editor &editor, const RecoveryCopy &copy)
     store.setRoomCount(store.tableSize());
     store.selectRoom(1);
     editor.unreadPlan.clear();
+    editor.doubtfulPlan.clear();
     editor.recoveryCopy = copy.path;
     editor.recoveryCopyName = QFileInfo(copy.path).fileName();
     const QString damaged = whole ? QString()

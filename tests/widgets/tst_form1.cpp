@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/recoverycopy.h"
+#include "core/safesave.h"
+#include "support/childprocess.h"
 #include "widgets/form1.h"
 #include "widgets/helpwindow.h"
 #include "widgets/pastesafetextedit.h"
+#include "widgets/planpicture.h"
 #include "widgets/planview.h"
 #include "window/menutable.h"
+#include "window/planpicture.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -36,9 +40,12 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <csignal>
 #include <deque>
+
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 #include <variant>
 
 using namespace rumbario;
@@ -782,6 +789,22 @@ void TestForm1::picturesAndPrintsTheRealMap()
     QVERIFY(drawing.contains("<title>Nivel 1, 124 salas</title>"));
     // The text is outlines: no font is needed where the picture is opened.
     QVERIFY(!drawing.contains("<text"));
+    // On a disk that fills up, the picture's failure is told with its reason.
+    const int outcome = runInChild([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit fileSize{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        PlanIndex index;
+        index.update(mWindow->editor().store);
+        const QVector<PlanPage> pages{
+            planPage(mWindow->editor().store, index, index.shownPosition(1)[2])};
+        const QString failure =
+            saveSafely(dir.filePath(QStringLiteral("lleno.svg")), [&](QIODevice &device) {
+                return writePlanPicture(pages, PictureFormat::Svg, device, mWindow->font());
+            });
+        return failure.isEmpty() ? 1 : failure.contains(QLatin1String("desconocido")) ? 2 : 0;
+    });
+    QCOMPARE(outcome, 0);
 
     exportAs(QStringLiteral("plano.pdf"));
     QCOMPARE(pdfPages(dir.filePath(QStringLiteral("plano.pdf"))), 9);

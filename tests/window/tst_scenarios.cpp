@@ -655,6 +655,9 @@ private:
             if (!step(line).isEmpty())
                 return 2;
             const QString shown = mSession.services.dialogs.join(u'\n');
+            // Every failure is told with its reason.
+            if (shown.contains(QLatin1String("desconocido"), Qt::CaseInsensitive))
+                return 4;
             return shown.contains(QLatin1String("correctamente")) ||
                            shown.contains(QLatin1String("exportado:"))
                        ? 1
@@ -772,6 +775,8 @@ private:
             return first + store.room(number(0)).description.text().remove(trailingBlanks());
         if (what == QLatin1String("read"))
             return readText(mRead);
+        if (what == QLatin1String("doubtful"))
+            return yesNo(mRead.doubtful);
         if (what == QLatin1String("copy"))
             return recordText(store.currentRoomCopy);
         if (what == QLatin1String("coordinates"))

@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -745,8 +746,10 @@ std::optional<int> Form1::chooseItem(const QString &prompt, const QString &title
     dialog.setCancelButtonText(QStringLiteral("Cancelar"));
     if (runModal(dialog) != QDialog::Accepted)
         return std::nullopt;
-    const qsizetype chosen = items.indexOf(dialog.textValue());
-    return chosen < 0 ? std::nullopt : std::optional<int>(int(chosen));
+    // By place, not by text: two items that read alike are still two.
+    const auto *list = dialog.findChild<QComboBox *>();
+    const int chosen = list ? list->currentIndex() : int(items.indexOf(dialog.textValue()));
+    return chosen < 0 ? std::nullopt : std::optional<int>(chosen);
 }
 
 void Form1::openPlanFile(const QString &path)

@@ -796,6 +796,12 @@ private:
             return mSession.services.keyList.split(u'\n').contains(line) ? mRest
                                                                          : QStringLiteral("none");
         }
+        if (what == QLatin1String("choice")) {
+            const QStringList lists =
+                mSession.services.dialogs.filter(QRegularExpression(QStringLiteral("^choose ")));
+            const QString items = lists.isEmpty() ? QString() : lists.last().section(u'{', 1);
+            return first + items.chopped(1).split(u'|').value(number(0) - 1);
+        }
         if (what == QLatin1String("message")) {
             const QStringList messages =
                 mSession.services.dialogs.filter(QRegularExpression(QStringLiteral("^message ")));

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form1.h"
 
+#include "descriptionboxaccessible.h"
 #include "helpwindow.h"
+#include "keysurface.h"
 #include "keytranslation.h"
 #include "pastesafetextedit.h"
 #include "planpicture.h"
@@ -170,43 +172,6 @@ private:
 
 } // namespace
 
-/** The dark blue surface that holds the keyboard and hands every key to the key handler. */
-class KeySurface : public QWidget
-{
-public:
-    KeySurface(QWidget *parent, std::function<void(QKeyEvent *)> onKey)
-        : QWidget(parent)
-        , mOnKey(std::move(onKey))
-    {
-        setFocusPolicy(Qt::StrongFocus);
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
-
-    /** In creation mode a bright frame runs round the dark-blue surface. */
-    void showMode(bool creation)
-    {
-        mCreationMode = creation;
-        update();
-    }
-    bool creationShown() const { return mCreationMode; }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), QColor(0, 0, 128));
-        if (!mCreationMode)
-            return;
-        painter.setPen(QPen(QColor(255, 213, 79), 3));
-        painter.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
-    }
-    void keyPressEvent(QKeyEvent *event) override { mOnKey(event); }
-
-private:
-    std::function<void(QKeyEvent *)> mOnKey;
-    bool mCreationMode = false;
-};
-
 /** A control with one accessible text worked out only when a screen reader asks for it. */
 class AskedAccessible : public QAccessibleWidget
 {
@@ -239,9 +204,17 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object)
     if (!window)
         return nullptr;
     Editor &editor = window->editor();
-    if (dynamic_cast<KeySurface *>(object))
-        return new AskedAccessible(widget, QAccessible::Pane, QAccessible::Value,
-                                   [&editor] { return editor.services.shownText(TextBox::Text2); });
+    if (auto *surface = dynamic_cast<KeySurface *>(object))
+        return new KeySurfaceAccessible(
+            surface, [&editor] { return editor.services.shownText(TextBox::Text2); });
+    if (auto *box = qobject_cast<QPlainTextEdit *>(object);
+        box && box->objectName() == QLatin1String("Text1") &&
+        box->parent() == window->centralWidget())
+        return new DescriptionBoxAccessible(box, [&editor, box] {
+            return editor.typingDescription ? box->accessibleDescription() + u' ' +
+                                                  roomLeftText(box->toPlainText()) + u'.'
+                                            : box->accessibleDescription();
+        });
     if (qobject_cast<PlanView *>(object))
         return new AskedAccessible(widget, QAccessible::Graphic, QAccessible::Description,
                                    [&editor] { return planTextAlternative(editor.store); });
@@ -304,9 +277,10 @@ void Form1::buildControls()
             Picture1_KeyDown(mEditor, code, modifierMask(event->modifiers()));
     });
     mPicture1->setObjectName(QStringLiteral("Picture1"));
+    // Read out at every return from the description box or a dialog: short.
+    mPicture1->setAccessibleName(QStringLiteral("Mapa"));
     mPicture1->setAccessibleDescription(
-        QStringLiteral("Teclado del mapa: las teclas de dirección recorren las salas o, en modo "
-                       "creación, las crean; F9 dice qué salas hay alrededor."));
+        QStringLiteral("Las flechas recorren las salas; F9 dice qué hay alrededor."));
     setAcceptDrops(true);
     mPicture1->setGeometry(pixels(1800), 0, pixels(1215), pixels(495));
 
@@ -501,8 +475,7 @@ void Form1::followTranscript(bool on)
 
 void Form1::announce(const QString &text)
 {
-    // A screen reader speaks a change of the focused control's name; setting it sends the change.
-    mPicture1->setAccessibleName(text);
+    mPicture1->say(text);
 }
 
 QString Form1::text(TextBox which) const

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <utility>
+
 namespace rumbario {
 
 namespace {
@@ -42,7 +44,7 @@ QString roomList(const QVector<qint16> &rooms)
 
 void announceChanges(Editor &editor)
 {
-    QString saying;
+    QString saying = std::exchange(editor.pendingSaying, QString());
     for (TextBox box : {TextBox::Text1, TextBox::Text2}) {
         const QString &shown = editor.services.shownText(box);
         QString &spoken = editor.spokenTexts[size_t(box)];

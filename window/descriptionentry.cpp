@@ -43,6 +43,13 @@ TypedDescriptionFit typedDescriptionFit(const QString &typed)
     return {int(descriptionLength - used), cutFrom, used};
 }
 
+QString roomLeftText(const QString &typed)
+{
+    const int left = typedDescriptionFit(typed).left;
+    return left >= 0 ? QStringLiteral("quedan %1 de %2").arg(left).arg(descriptionLength)
+                     : QStringLiteral("sobran %1 de %2").arg(-left).arg(descriptionLength);
+}
+
 void startDescriptionEntry(Editor &editor)
 {
     editor.textEntryPending = true;

@@ -19,6 +19,9 @@ struct TypedDescriptionFit
 
 TypedDescriptionFit typedDescriptionFit(const QString &typed);
 
+/** How much room a typed description has left, in words: "quedan 23 de 100", "sobran 5 de 100". */
+QString roomLeftText(const QString &typed);
+
 /**
  * T in creation mode: the description box turns white, takes the keyboard and shows the room's
  * description with the cursor after its last letter, so that typing goes on from there.

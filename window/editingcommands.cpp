@@ -80,6 +80,8 @@ void followOrCreateRoom(Editor &editor, int slot)
     if (followOrCreate(editor.store, slot)) {
         announceCreation(editor.services);
         editor.services.repaintText1();
+        // The notice reads the same from one room to the next: each new room is told anew.
+        editor.spokenTexts[size_t(TextBox::Text1)].clear();
     }
     showRoom(editor);
 }

@@ -59,6 +59,8 @@ struct Editor
     QString shownRedoCaption;
     /** The texts of the two boxes as a screen reader was last told them. */
     std::array<QString, 2> spokenTexts;
+    /** Said before the boxes at the end of the action: what it did that the boxes may not show. */
+    QString pendingSaying;
     FileDialogSettings transcriptDialog;
     TranscriptReading transcript;
 };

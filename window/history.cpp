@@ -31,6 +31,10 @@ void showHistoryItem(Editor &editor, const char *itemName, const QString &captio
 void undoLastAction(Editor &editor)
 {
     runUserAction(editor, [&editor] {
+        const JournalEntry *entry = editor.store.journal.undoable();
+        // What was undone is said first: the boxes alone may not show it.
+        editor.pendingSaying =
+            entry ? QStringLiteral("Deshecho: %1.").arg(entry->label) : QString();
         if (editor.store.undo())
             showRoom(editor);
     });
@@ -39,6 +43,8 @@ void undoLastAction(Editor &editor)
 void redoLastAction(Editor &editor)
 {
     runUserAction(editor, [&editor] {
+        const JournalEntry *entry = editor.store.journal.redoable();
+        editor.pendingSaying = entry ? QStringLiteral("Rehecho: %1.").arg(entry->label) : QString();
         if (editor.store.redo())
             showRoom(editor);
     });

@@ -71,9 +71,9 @@ void loadChosenFile(Editor &editor)
     stopFollowingTranscript(editor);
     const ReadResult result = readPlanFile(store, editor.store.mapName);
     // A doubtful read shows no message of its own, but its original is kept all the same.
-    editor.unreadPlan =
-        result.incomplete() || result.doubtful ? editor.store.mapName : QString();
-    editor.doubtfulPlan = result.doubtful && !result.incomplete() ? editor.store.mapName : QString();
+    editor.unreadPlan = result.incomplete() || result.doubtful ? editor.store.mapName : QString();
+    editor.doubtfulPlan =
+        result.doubtful && !result.incomplete() ? editor.store.mapName : QString();
     // As read, the map matches the file.
     store.noteAction(QStringLiteral("apertura de %1").arg(editor.store.mapName),
                      ModifiedEffect::Saved);

@@ -12,13 +12,6 @@ namespace {
 
 const QString separator = QStringLiteral(" · ");
 
-QString typingStatus(const Editor &editor)
-{
-    const TypedDescriptionFit fit = typedDescriptionFit(editor.services.text(TextBox::Text1));
-    return fit.left >= 0 ? QStringLiteral("quedan %1 de %2").arg(fit.left).arg(descriptionLength)
-                         : QStringLiteral("sobran %1 de %2").arg(-fit.left).arg(descriptionLength);
-}
-
 QString waitingCopiesStatus(int copies)
 {
     return (copies == 1 ? QStringLiteral("1 mapa por recuperar")
@@ -32,7 +25,7 @@ QString planStatus(const Editor &editor)
 {
     QString status;
     if (editor.typingDescription)
-        status += separator + typingStatus(editor);
+        status += separator + roomLeftText(editor.services.text(TextBox::Text1));
     if (editor.store.unsaved())
         status += separator + QStringLiteral("sin guardar");
     if (editor.store.unsaved() && editor.recoveryCopyMissing)

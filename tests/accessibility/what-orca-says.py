@@ -1,0 +1,170 @@
+#!/usr/bin/python3
+"""What a blind author hears: the real screen reader, Orca, listens to the editor on a private
+accessibility bus and writes every "SPEECH OUTPUT" to its debug file (no speech server is needed).
+The editor is driven by keys; after each row of keys the words Orca said are checked against what
+the window shows.
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+import time
+
+EDITOR = sys.argv[1]
+TIMEOUT = 30
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*\[?\{'", re.DOTALL)
+# Orca's own echo of the keys pressed: not what the editor said.
+KEY_ECHOES = {"space", "return", "left control", "left shift", "left alt"}
+PADDING = "(blancos)"
+
+
+def fail(message):
+    print("FALLO:", message)
+    sys.exit(1)
+
+
+def wait_for(what, found, orca=None):
+    deadline = time.monotonic() + TIMEOUT
+    while time.monotonic() < deadline:
+        result = found()
+        if result:
+            return result
+        time.sleep(0.05)
+    fail("no llegó: %s%s" % (what, "; Orca dijo %s" % orca.said() if orca else ""))
+
+
+# Orca writes its debug file in blocks; line by line, each saying can be read as soon as it is said.
+LINE_BY_LINE_ORCA = """
+import builtins, runpy, sys
+plain_open = builtins.open
+def open_by_lines(file, mode="r", *args, **kwargs):
+    if file == sys.argv[-1].split("=", 1)[1] and "w" in mode:
+        return plain_open(file, mode, 1, encoding="utf-8")
+    return plain_open(file, mode, *args, **kwargs)
+builtins.open = open_by_lines
+sys.argv[0] = "/usr/bin/orca"
+runpy.run_path("/usr/bin/orca", run_name="__main__")
+"""
+
+
+class Orca:
+    def __init__(self, home):
+        self.log = os.path.join(home, "orca.log")
+        self.process = subprocess.Popen(
+            [sys.executable, "-c", LINE_BY_LINE_ORCA, "--replace", "--debug-file=" + self.log],
+            env=dict(os.environ, HOME=home), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        self.read = 0
+
+    def logged(self):
+        try:
+            with open(self.log, encoding="utf-8", errors="replace") as log:
+                return log.read()
+        except FileNotFoundError:
+            return ""
+
+    def said(self):
+        """Everything Orca said so far, its own key echo left out; blanks alone read "(blancos)"."""
+        said = []
+        for saying in SPEECH.findall(self.logged()):
+            if len(saying) > 1 and not saying.strip():
+                said.append(PADDING)
+            elif len(saying.strip()) > 1 and saying.strip().lower() not in KEY_ECHOES:
+                said.append(saying.strip())
+        return said
+
+    def heard_since_last(self):
+        sayings = self.said()
+        heard, self.read = sayings[self.read:], len(sayings)
+        return heard
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(timeout=10)
+
+
+def press(keys):
+    for key in keys:
+        if key.startswith("type:"):
+            subprocess.run(["xdotool", "type", "--delay", "60", key[5:]], check=True)
+        else:
+            subprocess.run(["xdotool", "key", key], check=True)
+
+
+# Keys pressed, and the sayings Orca must say after them, in order (others may come between:
+# Orca's own reading of a dialog, for one). Orca drops a saying that another follows at once, as a
+# fast typist hears only the last: each row waits for its own.
+ROWS = [
+    (["space"], ["Modo creación  activado"]),
+    (["Right"], ["SALA CREADA. S 2: Oeste (1, 0). Sin guardar."]),
+    (["Right"], ["SALA CREADA. S 3: Oeste (2, 0)"]),
+    (["t"], ["Descripción de la sala text.", "quedan 100 de 100."]),
+    (["type:Torre", "Return"], ["Introducido"]),
+    (["F9"], ["Alrededor de la sala 3: oeste 2."]),
+    (["ctrl+z"], ["Deshecho: descripción de la sala 3."]),
+    (["ctrl+y"], ["Rehecho: descripción de la sala 3. Torre"]),
+    (["space"], ["Modo creación  desactivado"]),
+    (["Left"], ["S 2: Este Oeste (1, 0)"]),
+    (["Left"], ["S 1: Este (0, 0)"]),
+    # A wall only beeps: the surroundings key after it is the next thing said.
+    (["Left", "F9"], ["Alrededor de la sala 1: este 2."]),
+    (["F6"], ["Introduzca el número de la sala a donde ir (1 - 3)"]),
+    (["type:3", "Return"], ["Torre. S 3: Oeste (2, 0)"]),
+]
+
+
+def heard_in_order(heard, expected):
+    """Each expected saying is in what was heard, in order: as a whole saying or a part of one."""
+    position = 0
+    for saying in expected:
+        while position < len(heard) and saying not in heard[position]:
+            position += 1
+        if position == len(heard):
+            return False
+        position += 1
+    return True
+
+
+def main():
+    with tempfile.TemporaryDirectory() as home:
+        orca = Orca(home)
+        editor = None
+        try:
+            wait_for("Orca en marcha", lambda: "Startup complete" in orca.logged())
+            editor = subprocess.Popen([EDITOR], env=dict(os.environ, HOME=home))
+            window = wait_for("la ventana en X", lambda: subprocess.run(
+                ["xdotool", "search", "--name", "^Rumbario$"],
+                capture_output=True, text=True).stdout.split())[0]
+            subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
+            wait_for("la ventana y el mapa dichos",
+                     lambda: heard_in_order(orca.said(), ["Rumbario frame.", "Mapa panel."]), orca)
+            orca.heard_since_last()
+            heard = []
+            for keys, expected in ROWS:
+                press(keys)
+                heard = []
+
+                def arrived():
+                    heard.extend(orca.heard_since_last())
+                    return heard_in_order(heard, expected)
+
+                deadline = time.monotonic() + TIMEOUT
+                while not arrived():
+                    if time.monotonic() > deadline:
+                        fail("tras %s se esperaba %s y Orca dijo %s" % (keys, expected, heard))
+                    time.sleep(0.05)
+                # The padding of a description is never read out.
+                if PADDING in heard:
+                    fail("Orca leyó blancos de relleno tras %s" % keys)
+                if keys == ["Left", "F9"] and len(heard) != 1:
+                    fail("la pared dijo algo: %s" % heard)
+                print(" ".join(keys), "→", " | ".join(heard))
+        finally:
+            if editor:
+                editor.terminate()
+                editor.wait(timeout=10)
+            orca.stop()
+
+
+main()

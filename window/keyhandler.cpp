@@ -64,74 +64,60 @@ void walk(Editor &editor, int slot)
         editor.store.selectRoom(target);
 }
 
-void goToEnd(Editor &editor, qint16 room)
+void goToFirstRoom(Editor &editor)
 {
-    editor.store.selectRoom(room);
+    editor.store.selectRoom(1);
     showRoom(editor);
 }
 
-// Space, F1 and F9 end the key without a redraw; F2 too when its answer chose nothing.
+void goToLastRoom(Editor &editor)
+{
+    editor.store.selectRoom(editor.store.roomCount);
+    showRoom(editor);
+}
+
+void showHelp(Editor &editor)
+{
+    editor.services.showHelp();
+}
+
+/** A command after which the key goes on to the redraw. */
+template<void (*command)(Editor &)>
+bool thenRedraw(Editor &editor)
+{
+    command(editor);
+    return true;
+}
+
+/** A command that shows all it has to show: the key ends with it. */
+template<void (*command)(Editor &)>
+bool andEnd(Editor &editor)
+{
+    command(editor);
+    return false;
+}
+
+// F2 and X decide themselves: F2 ends the key when its answer chose nothing, X when an answer
+// gives up early. T draws the view itself, to put the cursor after the description's text.
 constexpr KeyCommand keyCommands[] = {
-    {Key::Space, KeyMode::Both, false, "alterna el modo creación",
-     [](Editor &editor) {
-         toggleCreationMode(editor);
-         return false;
-     }},
-    {Key::F1, KeyMode::Both, false, "muestra los comandos de teclado",
-     [](Editor &editor) {
-         editor.services.showHelp();
-         return false;
-     }},
+    {Key::Space, KeyMode::Both, false, "alterna el modo creación", andEnd<toggleCreationMode>},
+    {Key::F1, KeyMode::Both, false, "muestra los comandos de teclado", andEnd<showHelp>},
     {Key::F2, KeyMode::Both, false, "abre un mapa o guarda el actual", chooseDiskAction},
     {Key::F3, KeyMode::Both, false, "establece una nueva base para las coordenadas",
-     [](Editor &editor) {
-         askAndRebaseCoordinates(editor);
-         return true;
-     }},
+     thenRedraw<askAndRebaseCoordinates>},
     {Key::F5, KeyMode::Both, false, "busca texto en las descripciones",
-     [](Editor &editor) {
-         askAndSearchDescriptions(editor);
-         return true;
-     }},
-    {Key::F6, KeyMode::Both, false, "va a una sala por su número",
-     [](Editor &editor) {
-         askAndGoToRoom(editor);
-         return true;
-     }},
-    {Key::F9, KeyMode::Both, false, "dice qué salas hay alrededor",
-     [](Editor &editor) {
-         describeSurroundings(editor);
-         return false;
-     }},
-    {Key::Home, KeyMode::Both, true, "va a la primera sala",
-     [](Editor &editor) {
-         goToEnd(editor, 1);
-         return false;
-     }},
-    {Key::End, KeyMode::Both, true, "va a la última sala",
-     [](Editor &editor) {
-         goToEnd(editor, editor.store.roomCount);
-         return false;
-     }},
+     thenRedraw<askAndSearchDescriptions>},
+    {Key::F6, KeyMode::Both, false, "va a una sala por su número", thenRedraw<askAndGoToRoom>},
+    {Key::F9, KeyMode::Both, false, "dice qué salas hay alrededor", andEnd<describeSurroundings>},
+    {Key::Home, KeyMode::Both, true, "va a la primera sala", andEnd<goToFirstRoom>},
+    {Key::End, KeyMode::Both, true, "va a la última sala", andEnd<goToLastRoom>},
     {Key::Delete, KeyMode::Creation, false, "elimina la última sala creada",
-     [](Editor &editor) {
-         askAndDeleteLastRoom(editor);
-         return true;
-     }},
-    // X gives up without a redraw when an answer ends it early.
+     thenRedraw<askAndDeleteLastRoom>},
     {Key::letter('X'), KeyMode::Creation, false, "enlaza la sala con otra", askAndLinkRooms},
     {Key::letter('Z'), KeyMode::Creation, false, "elimina una conexión de la sala",
-     [](Editor &editor) {
-         askAndRemoveConnection(editor);
-         return true;
-     }},
-    // The entry draws the view itself, to put the cursor after the description's text.
+     thenRedraw<askAndRemoveConnection>},
     {Key::letter('T'), KeyMode::Creation, false,
-     "escribe la descripción de la sala (Intro la guarda)",
-     [](Editor &editor) {
-         startDescriptionEntry(editor);
-         return false;
-     }},
+     "escribe la descripción de la sala (Intro la guarda)", andEnd<startDescriptionEntry>},
 };
 
 const KeyCommand *commandOfKey(int keyCode, int shift, bool creationMode)

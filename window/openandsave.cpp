@@ -219,6 +219,10 @@ void newMap(Editor &editor)
         stopFollowingTranscript(editor);
         editor.unreadPlan.clear();
         editor.doubtfulPlan.clear();
+        // A description being typed belonged to the old map.
+        editor.typingDescription = false;
+        editor.services.setColours(BoxColours::Normal);
+        editor.services.giveFocus(Control::Picture1);
         startFreshMap(editor);
         editor.store.noteAction(QStringLiteral("mapa nuevo"), ModifiedEffect::Saved);
     });

@@ -93,13 +93,14 @@ QString keepAsRecoveryCopy(const QString &path, const QString &original, QByteAr
 {
     if (!QDir().mkpath(QFileInfo(path).path()))
         return QStringLiteral("no se pudo crear la carpeta");
-    const QString failure = saveSafely(path, [bytes](QIODevice &device) {
-        return device.write(bytes.data(), bytes.size()) == bytes.size();
-    });
+    // The description first: whenever the copy exists, it is listed with the file it is of.
+    const QString failure =
+        writeDescription(path, original, int(std::count(bytes.begin(), bytes.end(), '\n')), when);
     if (!failure.isEmpty())
         return failure;
-    return writeDescription(path, original, int(std::count(bytes.begin(), bytes.end(), '\n')),
-                            when);
+    return saveSafely(path, [bytes](QIODevice &device) {
+        return device.write(bytes.data(), bytes.size()) == bytes.size();
+    });
 }
 
 std::vector<RecoveryCopy> recoveryCopies(const QString &folder)

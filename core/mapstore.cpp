@@ -141,6 +141,7 @@ void MapStore::replaceTables(MapTables tables)
     auto after = std::make_shared<const MapTables>(std::move(tables));
     Lista = after->rooms;
     coordinates = after->coordinates;
+    ++replacements;
     journal.record(TablesChange{{std::move(before), std::move(after)}});
 }
 
@@ -210,6 +211,7 @@ void MapStore::apply(const Change &change, bool forward)
                        const MapTables &tables = *either(c.tables, forward);
                        Lista = tables.rooms;
                        coordinates = tables.coordinates;
+                       ++replacements;
                    },
                },
                change);

@@ -34,6 +34,8 @@ struct MapStore
     QString mapName;
     Flag modified;
     Journal journal;
+    /** Counts the times the tables were replaced whole (an open, a new map, their undo). */
+    quint64 replacements = 0;
 
     const Room &room(qint16 number) const;
     const Coordinates &coordinatesOf(qint16 number) const;

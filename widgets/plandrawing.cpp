@@ -17,7 +17,6 @@ const QColor ink(60, 60, 70);
 const QColor boxFill(255, 255, 255);
 const QColor currentFill(255, 213, 79);
 const QColor broken(200, 30, 30);
-const QColor tether(150, 150, 160);
 
 void drawArrowhead(QPainter &painter, QPointF from, QPointF to)
 {
@@ -123,16 +122,6 @@ void PlanDrawing::drawText(QPainter &painter, QPointF topLeft, double width, con
     painter.fillPath(outlines, painter.pen().color());
 }
 
-void PlanDrawing::drawTethers(QPainter &painter, const PlanScene &scene,
-                              const PlanViewport &viewport) const
-{
-    painter.setPen(QPen(tether, 1, Qt::DotLine));
-    for (const PlanScene::Box &box : scene.boxes) {
-        if (box.fannedFrom)
-            painter.drawLine(viewport.toPixel(box.center), viewport.toPixel(*box.fannedFrom));
-    }
-}
-
 void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene,
                             const PlanViewport &viewport) const
 {
@@ -218,7 +207,6 @@ void PlanDrawing::drawMarks(QPainter &painter, const PlanScene &scene, const Pla
 void PlanDrawing::draw(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport)
 {
     painter.setRenderHint(QPainter::Antialiasing, true);
-    drawTethers(painter, scene, viewport);
     drawLines(painter, scene, viewport);
     painter.setRenderHint(QPainter::Antialiasing, mText == Text::Outlined);
     const QHash<qint16, QRectF> frames = drawBoxes(painter, scene, viewport);

@@ -41,7 +41,6 @@ private:
     void drawText(QPainter &painter, QPointF topLeft, double width, const QString &text,
                   TextCache &cache);
     QSizeF textSize(QPainter &painter, double width, const QString &text, TextCache &cache);
-    void drawTethers(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport) const;
     void drawLines(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport) const;
     QHash<qint16, QRectF> drawBoxes(QPainter &painter, const PlanScene &scene,
                                     const PlanViewport &viewport);

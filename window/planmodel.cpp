@@ -17,11 +17,6 @@ constexpr int chunkSide = 8;
 constexpr double widestView = 256.0;
 constexpr int labelLength = 14;
 
-size_t fingerprint(const MapStore &store, int rooms)
-{
-    return qHashBits(store.coordinates.constData(), size_t(rooms) * sizeof(Coordinates));
-}
-
 ShownPosition shownPositionOf(const MapStore &store, int room)
 {
     const Coordinates &stored = store.coordinates[room - 1];
@@ -32,11 +27,6 @@ ShownPosition shownPositionOf(const MapStore &store, int room)
 int floorDiv(int value, int divisor)
 {
     return value >= 0 ? value / divisor : -((-value + divisor - 1) / divisor);
-}
-
-QPointF centerOf(const ShownPosition &position)
-{
-    return QPointF(position[0], position[1]);
 }
 
 QPointF stepOf(int slot)
@@ -53,30 +43,6 @@ QString labelOf(const Room &room)
     return text.trimmed().left(labelLength);
 }
 
-/**
- * The squares around one, ring after ring: step 1 to 8 walk the first ring, 9 to 24 the second,
- * each ring along its top, right, bottom and left sides in turn.
- */
-QPoint spiralOffset(int step)
-{
-    int ring = 1;
-    while ((2 * ring + 1) * (2 * ring + 1) <= step)
-        ++ring;
-    const int along = step - (2 * ring - 1) * (2 * ring - 1);
-    const int side = along / (2 * ring);
-    const int offset = along % (2 * ring);
-    switch (side) {
-    case 0:
-        return QPoint(-ring + 1 + offset, ring);
-    case 1:
-        return QPoint(ring, ring - 1 - offset);
-    case 2:
-        return QPoint(ring - 1 - offset, -ring);
-    default:
-        return QPoint(-ring, -ring + 1 + offset);
-    }
-}
-
 bool isCompass(int slot)
 {
     return slot < Up;
@@ -89,75 +55,18 @@ PlanIndex::Cell PlanIndex::chunkOf(int level, QPoint drawn)
     return {level, floorDiv(drawn.x(), chunkSide), floorDiv(drawn.y(), chunkSide)};
 }
 
-PlanIndex::Cell PlanIndex::cellOf(const ShownPosition &position)
+void PlanIndex::rebuildChunks()
 {
-    return {position[2], position[0], position[1]};
-}
-
-bool PlanIndex::isFree(const Cell &cell) const
-{
-    return !mOwners.contains(cell) && !mLent.contains(cell);
-}
-
-QPoint PlanIndex::fanOut(qint16 room, const Cell &home)
-{
-    int &done = mSpiralDone[home];
-    for (;;) {
-        const QPoint offset = spiralOffset(++done);
-        const Cell cell{home.level, home.x + offset.x(), home.y + offset.y()};
-        if (isFree(cell)) {
-            mLent.insert(cell, room);
-            return QPoint(cell.x, cell.y);
-        }
-    }
-}
-
-void PlanIndex::place(qint16 room, QPoint drawn)
-{
-    mDrawn.append(drawn);
-    mChunks[chunkOf(mShown[room - 1][2], drawn)].append(room);
-}
-
-bool PlanIndex::append(qint16 room, const ShownPosition &position)
-{
-    const Cell home = cellOf(position);
-    // A square lent to a room fanned out would now be someone's own: every fan may move.
-    if (mLent.contains(home))
-        return false;
-    mShown.append(position);
-    const auto owner = mOwners.constFind(home);
-    if (owner == mOwners.constEnd()) {
-        mOwners.insert(home, room);
-        place(room, QPoint(home.x, home.y));
-    } else {
-        place(room, fanOut(room, home));
-    }
-    return true;
-}
-
-void PlanIndex::rebuild(const MapStore &store)
-{
-    mShown.clear();
-    mDrawn.clear();
-    mOwners.clear();
-    mLent.clear();
-    mSpiralDone.clear();
     mChunks.clear();
-    const int rooms = std::min<int>(store.Lista.size(), store.coordinates.size());
-    mShown.reserve(rooms);
-    mDrawn.reserve(rooms);
-    // Every room's own square is known before any is lent.
-    for (int room = 1; room <= rooms; ++room) {
-        mShown.append(shownPositionOf(store, room));
-        const Cell home = cellOf(mShown.last());
-        if (!mOwners.contains(home))
-            mOwners.insert(home, qint16(room));
-    }
-    for (int room = 1; room <= rooms; ++room) {
-        const Cell home = cellOf(mShown[room - 1]);
-        const bool owner = mOwners.value(home) == room;
-        place(qint16(room), owner ? QPoint(home.x, home.y) : fanOut(qint16(room), home));
-    }
+    for (int room = 1; room <= mShown.size(); ++room)
+        mChunks[chunkOf(mShown[room - 1][2], drawnPosition(qint16(room)))].append(qint16(room));
+}
+
+void PlanIndex::readLevels(const MapStore &store, int rooms)
+{
+    mShown.resize(rooms);
+    for (int room = 1; room <= rooms; ++room)
+        mShown[room - 1] = shownPositionOf(store, room);
 }
 
 bool PlanIndex::update(const MapStore &store)
@@ -166,21 +75,31 @@ bool PlanIndex::update(const MapStore &store)
         return false;
     mRevision = store.journal.revision();
     const int rooms = std::min<int>(store.Lista.size(), store.coordinates.size());
-    const int indexed = int(mShown.size());
+    const int kept = std::min<int>(rooms, mCoordinates.size());
+    const bool sameRooms =
+        std::equal(mCoordinates.cbegin(), mCoordinates.cbegin() + kept, store.coordinates.cbegin());
     const bool sameBase = store.coordinateBase == mBase;
-    const bool unchangedPrefix =
-        sameBase && rooms >= indexed && fingerprint(store, indexed) == mFingerprint;
-    if (unchangedPrefix && rooms == indexed)
+    if (sameRooms && sameBase && rooms == mCoordinates.size() && !mShown.isEmpty() &&
+        store.replacements == mReplacements)
         return false;
-    // Drawing a map mostly appends rooms: the rooms already indexed stay where they are.
-    bool appended = unchangedPrefix;
-    for (int room = indexed + 1; appended && room <= rooms; ++room)
-        appended = append(qint16(room), shownPositionOf(store, room));
-    if (!appended) {
-        mBase = store.coordinateBase;
-        rebuild(store);
+    mBase = store.coordinateBase;
+    const bool sameMap = sameRooms && !mShown.isEmpty() && store.replacements == mReplacements;
+    mReplacements = store.replacements;
+    readLevels(store, rooms);
+    QVector<int> levels(rooms);
+    for (int room = 1; room <= rooms; ++room)
+        levels[room - 1] = mShown[room - 1][2];
+    if (sameMap) {
+        // Rooms added or removed, as drawing and deleting do: the others stay where they are.
+        mLayout.truncate(kept);
+        for (int room = kept + 1; room <= rooms; ++room)
+            mLayout.append(store, levels[room - 1]);
+    } else {
+        mLayout.layOut(store, levels);
     }
-    mFingerprint = fingerprint(store, rooms);
+    mCoordinates =
+        QVector<Coordinates>(store.coordinates.cbegin(), store.coordinates.cbegin() + rooms);
+    rebuildChunks();
     return true;
 }
 
@@ -300,10 +219,8 @@ PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
     std::sort(visible.begin(), visible.end());
 
     for (qint16 room : std::as_const(visible)) {
-        const QPointF drawn = index.drawnPosition(room);
-        const QPointF own = centerOf(index.shownPosition(room));
-        scene.boxes.append({room, drawn, labelOf(store.Lista[room - 1]), room == highlighted,
-                            drawn == own ? std::nullopt : std::optional<QPointF>(own)});
+        scene.boxes.append(
+            {room, index.drawnPosition(room), labelOf(store.Lista[room - 1]), room == highlighted});
     }
 
     for (qint16 room : std::as_const(visible)) {
@@ -353,6 +270,97 @@ qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewp
             return box.room;
     }
     return 0;
+}
+
+namespace {
+
+struct Segment
+{
+    qint16 from;
+    qint16 to;
+    QPointF start;
+    QPointF end;
+};
+
+double cross(QPointF a, QPointF b, QPointF c)
+{
+    return (b.x() - a.x()) * (c.y() - a.y()) - (b.y() - a.y()) * (c.x() - a.x());
+}
+
+/** Two lines cross when each one's ends lie on both sides of the other; shared rooms never do. */
+bool crosses(const Segment &a, const Segment &b)
+{
+    if (a.from == b.from || a.from == b.to || a.to == b.from || a.to == b.to)
+        return false;
+    const double d1 = cross(a.start, a.end, b.start);
+    const double d2 = cross(a.start, a.end, b.end);
+    const double d3 = cross(b.start, b.end, a.start);
+    const double d4 = cross(b.start, b.end, a.end);
+    return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
+}
+
+/** Whether a line passes within half a box of a point. */
+bool passesOver(const Segment &line, QPointF point)
+{
+    const QPointF along = line.end - line.start;
+    const double length2 = QPointF::dotProduct(along, along);
+    const double t =
+        length2 > 0 ? std::clamp(QPointF::dotProduct(point - line.start, along) / length2, 0.0, 1.0)
+                    : 0.0;
+    const QPointF nearest = line.start + along * t;
+    return std::abs(nearest.x() - point.x()) < planBoxHalf &&
+           std::abs(nearest.y() - point.y()) < planBoxHalf;
+}
+
+} // namespace
+
+PlanFigures planFigures(const PlanScene &scene)
+{
+    PlanFigures figures;
+    figures.boxes = int(scene.boxes.size());
+    QHash<qint16, QPointF> centres;
+    for (const PlanScene::Box &box : scene.boxes)
+        centres.insert(box.room, box.center);
+    for (const PlanScene::Box &box : scene.boxes) {
+        figures.overlapping +=
+            std::any_of(scene.boxes.begin(), scene.boxes.end(), [&box](const auto &other) {
+                const QPointF apart = other.center - box.center;
+                return &other != &box && std::abs(apart.x()) < 2 * planBoxHalf &&
+                       std::abs(apart.y()) < 2 * planBoxHalf;
+            });
+    }
+    QVector<Segment> segments;
+    for (const PlanScene::Line &line : scene.lines) {
+        if (line.toOtherLevel || !centres.contains(line.to))
+            continue;
+        // A two-way connection drawn from each side is one line.
+        const qint16 low = std::min(line.from, line.to);
+        const qint16 high = std::max(line.from, line.to);
+        if (std::any_of(segments.begin(), segments.end(),
+                        [&](const Segment &s) { return s.from == low && s.to == high; }))
+            continue;
+        segments.append({low, high, centres.value(low), centres.value(high)});
+    }
+    double total = 0;
+    for (const Segment &line : segments) {
+        const QPointF delta = line.end - line.start;
+        total += std::hypot(delta.x(), delta.y());
+        figures.onCompass += qFuzzyIsNull(delta.x()) || qFuzzyIsNull(delta.y()) ||
+                             qFuzzyCompare(std::abs(delta.x()), std::abs(delta.y()));
+        for (const PlanScene::Box &box : scene.boxes) {
+            if (box.room != line.from && box.room != line.to && passesOver(line, box.center)) {
+                ++figures.throughRooms;
+                break;
+            }
+        }
+    }
+    for (qsizetype i = 0; i < segments.size(); ++i) {
+        for (qsizetype j = i + 1; j < segments.size(); ++j)
+            figures.crossings += crosses(segments[i], segments[j]);
+    }
+    figures.lines = int(segments.size());
+    figures.meanLength = segments.isEmpty() ? 0 : total / double(segments.size());
+    return figures;
 }
 
 QRectF levelArea(const MapStore &store, const PlanIndex &index, int level)

@@ -9,6 +9,9 @@
 #include <QString>
 #include <QVector>
 
+#include "core/mapstore.h"
+#include "core/planlayout.h"
+
 #include <array>
 #include <optional>
 
@@ -23,12 +26,9 @@ using ShownPosition = std::array<int, 3>;
 /**
  * Where the rooms are drawn, by level and by square chunks of the plan, so that a repaint visits
  * only the rooms near the visible rectangle. It reads the store and is brought up to date by
- * update(), which rebuilds only what changed since the last call.
- *
- * Rooms that share a square (a plan file places rooms from the first exit that leads back, so
- * mazes pile up) are fanned out: the lowest-numbered keeps the square, each other one in number
- * order is drawn on the nearest square that no room has and no earlier one was lent, walking
- * rings around its own. The same map always fans out the same way.
+ * update(). A room's level is the one its coordinates show; its square on the level is the
+ * plan's layout, worked out from the exits (see PlanLayout). Rooms added to the map are placed
+ * without moving the others, and so are rooms removed; only a map replaced is laid out anew.
  */
 class PlanIndex
 {
@@ -38,8 +38,8 @@ public:
 
     int roomCount() const { return int(mShown.size()); }
     const ShownPosition &shownPosition(qint16 room) const { return mShown[room - 1]; }
-    /** Where the room's box is drawn on its level: its own square unless it was fanned out. */
-    QPoint drawnPosition(qint16 room) const { return mDrawn[room - 1]; }
+    /** Where the room's box is drawn on its level. */
+    QPoint drawnPosition(qint16 room) const { return mLayout.square(room); }
     /** Rooms of one level whose box lies inside the rectangle, in no particular order. */
     QVector<qint16> roomsIn(int level, const QRectF &area) const;
 
@@ -60,26 +60,17 @@ private:
     };
 
     static Cell chunkOf(int level, QPoint drawn);
-    static Cell cellOf(const ShownPosition &position);
-    bool isFree(const Cell &cell) const;
-    /** Lends the room the next free square around its own. */
-    QPoint fanOut(qint16 room, const Cell &home);
-    void place(qint16 room, QPoint drawn);
-    /** Adds a room after the others; false when that would move rooms already fanned out. */
-    bool append(qint16 room, const ShownPosition &position);
-    void rebuild(const MapStore &store);
+    void rebuildChunks();
+    /** The levels of the rooms as the coordinates and their base show them. */
+    void readLevels(const MapStore &store, int rooms);
 
     QVector<ShownPosition> mShown;
-    QVector<QPoint> mDrawn;
-    /** The lowest-numbered room on each square. */
-    QHash<Cell, qint16> mOwners;
-    /** Squares no room has that were lent to a room fanned out. */
-    QHash<Cell, qint16> mLent;
-    /** How far round its spiral each shared square has lent: the squares before are all taken. */
-    QHash<Cell, int> mSpiralDone;
+    PlanLayout mLayout;
     QHash<Cell, QVector<qint16>> mChunks;
-    size_t mFingerprint = 0;
+    /** The coordinates the layout was made from: a room keeps its square while they stay. */
+    QVector<Coordinates> mCoordinates;
     quint64 mRevision = 0;
+    quint64 mReplacements = 0;
     std::array<qint16, 3> mBase{};
 };
 
@@ -124,8 +115,6 @@ struct PlanScene
         QPointF center;
         QString label;
         bool current;
-        /** The room's own square, when it shares it and is drawn beside it. */
-        std::optional<QPointF> fannedFrom;
     };
     struct Line
     {
@@ -160,7 +149,26 @@ struct PlanScene
     QVector<Mark> marks;
 };
 
-/** The area the boxes of one level take on the plan, the rooms fanned out included. */
+/** How readable a drawn level is: what the plan's layout is judged by. */
+struct PlanFigures
+{
+    int boxes = 0;
+    int overlapping = 0;
+    /** Lines between rooms of the level, a two-way connection counted once. */
+    int lines = 0;
+    int crossings = 0;
+    /** Lines that pass over the box of a room they do not join. */
+    int throughRooms = 0;
+    /** Lines that run north-south, east-west or at 45 degrees. */
+    int onCompass = 0;
+    /** The lines' mean length, in rooms, centre to centre. */
+    double meanLength = 0;
+};
+
+/** The figures of a scene: boxes, and the lines between boxes (not stubs, not other levels). */
+PlanFigures planFigures(const PlanScene &scene);
+
+/** The area the boxes of one level take on the plan. */
 QRectF levelArea(const MapStore &store, const PlanIndex &index, int level);
 
 /** The plan's legend: the level shown and the mode, which the described boxes show only briefly. */

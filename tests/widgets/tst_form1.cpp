@@ -742,7 +742,7 @@ void TestForm1::readsBoxesAndFitsTheRealMap()
     press(Qt::Key_F8);
     PlanIndex index;
     index.update(mWindow->editor().store);
-    const QRectF level = levelArea(mWindow->editor().store, index, 0);
+    const QRectF level = levelArea(mWindow->editor().store, index, index.shownPosition(1)[2]);
     QVERIFY(level.width() > 5);
     QVERIFY(plan->viewport().visibleArea().contains(level));
 }
@@ -774,11 +774,11 @@ void TestForm1::picturesAndPrintsTheRealMap()
         QCOMPARE(shown.last(), QStringLiteral("Rumbario|Plano exportado: ") + path);
     };
 
-    // The first room's level of the real map, fanned out: 124 boxes on 11 by 13 squares, and
-    // the band for the title.
+    // The first room's level of the real map, laid out from its exits: 124 boxes on 14 by 17
+    // squares, and the band for the title.
     exportAs(QStringLiteral("plano.png"));
     const QImage png(dir.filePath(QStringLiteral("plano.png")));
-    QCOMPARE(png.size(), QSize(11 * 130, int(13.5 * 130)));
+    QCOMPARE(png.size(), QSize(14 * 130, int(17.5 * 130)));
     QCOMPARE(png.pixel(1, 1), qRgb(255, 255, 255));
 
     exportAs(QStringLiteral("plano.svg"));

@@ -265,9 +265,7 @@ QStringList planText(const MapStore &store, const PlanIndex &index, const PlanVi
     QStringList text{QStringLiteral("level %1").arg(scene.level)};
     for (const PlanScene::Box &box : scene.boxes)
         text << QStringLiteral("box %1 at %2%3%4 %5")
-                    .arg(QString::number(box.room), pointText(box.center),
-                         box.fannedFrom ? QStringLiteral(" from ") + pointText(*box.fannedFrom)
-                                        : QString(),
+                    .arg(QString::number(box.room), pointText(box.center), QString(),
                          flag(box.current, " current"), box.label)
                     .trimmed();
     for (const PlanScene::Line &line : scene.lines)
@@ -284,24 +282,18 @@ QStringList planText(const MapStore &store, const PlanIndex &index, const PlanVi
     return text;
 }
 
-/** How many boxes the plan draws, how many of them were fanned out, how many overlap another. */
+/** How readable the plan of a level is: its boxes and lines, as the layout is judged. */
 QString boxesText(const PlanScene &scene)
 {
-    const QVector<PlanScene::Box> &boxes = scene.boxes;
-    const auto fanned = std::count_if(boxes.begin(), boxes.end(),
-                                      [](const PlanScene::Box &box) { return box.fannedFrom; });
-    int overlapping = 0;
-    for (const PlanScene::Box &box : boxes) {
-        overlapping += std::any_of(boxes.begin(), boxes.end(), [&box](const PlanScene::Box &other) {
-            const QPointF apart = other.center - box.center;
-            return &other != &box && std::abs(apart.x()) < 2 * planBoxHalf &&
-                   std::abs(apart.y()) < 2 * planBoxHalf;
-        });
-    }
-    return QStringLiteral("%1 fanned %2 overlapping %3")
-        .arg(boxes.size())
-        .arg(fanned)
-        .arg(overlapping);
+    const PlanFigures figures = planFigures(scene);
+    return QStringLiteral("%1 overlapping %2 lines %3 crossing %4 through %5 compass %6 length %7")
+        .arg(figures.boxes)
+        .arg(figures.overlapping)
+        .arg(figures.lines)
+        .arg(figures.crossings)
+        .arg(figures.throughRooms)
+        .arg(figures.onCompass)
+        .arg(figures.meanLength, 0, 'f', 2);
 }
 
 /** Plays one scenario; returns the first line that did not hold, with what was seen instead. */

@@ -1,0 +1,315 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "planlayout.h"
+
+#include "mapstore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <queue>
+#include <vector>
+
+namespace rumbario {
+
+namespace {
+
+/** North to north-west, clockwise: the slots of the exits drawn as lines. */
+constexpr int compassSlots = 8;
+
+QPoint stepOf(int slot)
+{
+    return QPoint(directions[slot].dx, directions[slot].dy);
+}
+
+/** The compass slot an eighth of a turn away, clockwise for positive eighths. */
+int turned(int slot, int eighths)
+{
+    return ((slot + eighths) % compassSlots + compassSlots) % compassSlots;
+}
+
+bool onCompassAngle(QPoint delta)
+{
+    return delta.x() == 0 || delta.y() == 0 || std::abs(delta.x()) == std::abs(delta.y());
+}
+
+/** The squares of a ring around a centre, ring 0 being the centre itself. */
+template<typename Visit>
+bool visitRing(int ring, const Visit &visit)
+{
+    if (ring == 0)
+        return visit(QPoint(0, 0));
+    for (int i = -ring; i < ring; ++i) {
+        if (visit(QPoint(i, ring)) || visit(QPoint(ring, -i)) || visit(QPoint(-i, -ring)) ||
+            visit(QPoint(-ring, i)))
+            return true;
+    }
+    return false;
+}
+
+/** The squares round a centre in one sequence: the centre, then ring after ring. */
+QPoint spiralOffset(int step)
+{
+    if (step == 0)
+        return QPoint(0, 0);
+    int ring = 1;
+    while ((2 * ring + 1) * (2 * ring + 1) <= step)
+        ++ring;
+    const int along = step - (2 * ring - 1) * (2 * ring - 1);
+    const int side = along / (2 * ring);
+    const int offset = along % (2 * ring);
+    switch (side) {
+    case 0:
+        return QPoint(ring, -ring + 1 + offset);
+    case 1:
+        return QPoint(ring - 1 - offset, ring);
+    case 2:
+        return QPoint(-ring, ring - 1 - offset);
+    default:
+        return QPoint(-ring + 1 + offset, -ring);
+    }
+}
+
+} // namespace
+
+int PlanLayout::exitOf(const MapStore &store, int room, int slot) const
+{
+    // The current room's exits live in its working copy until it is stored.
+    const Room &record = room == store.currentRoom ? store.currentRoomCopy : store.Lista[room - 1];
+    const int target = record.exits[slot];
+    return target >= 1 && target <= mLevels.size() && target != room ? target : 0;
+}
+
+bool PlanLayout::isPlaced(int room) const
+{
+    return room >= 1 && room <= mPlaced.size() && mPlaced[room - 1];
+}
+
+PlanLayout::Square PlanLayout::squareOf(int room) const
+{
+    const QPoint square = mSquares[room - 1];
+    return {mLevels[room - 1], square.x(), square.y()};
+}
+
+bool PlanLayout::isFree(const Square &square) const
+{
+    return !mOwners.contains(square) && !mOnLines.contains(square);
+}
+
+bool PlanLayout::lineIsClear(const Square &from, const Square &to) const
+{
+    const QPoint delta(to.x - from.x, to.y - from.y);
+    const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
+    if (onCompassAngle(delta)) {
+        const QPoint unit(delta.x() / steps, delta.y() / steps);
+        for (int step = 1; step < steps; ++step) {
+            if (mOwners.contains({from.level, from.x + unit.x() * step, from.y + unit.y() * step}))
+                return false;
+        }
+        return true;
+    }
+    // A slanting line passes a room when it comes within its box.
+    const int samples = steps * 4;
+    for (int i = 1; i < samples; ++i) {
+        const double x = from.x + delta.x() * double(i) / samples;
+        const double y = from.y + delta.y() * double(i) / samples;
+        const Square near{from.level, int(std::lround(x)), int(std::lround(y))};
+        if (near == from || near == to || !mOwners.contains(near))
+            continue;
+        if (std::abs(x - near.x) < 0.35 && std::abs(y - near.y) < 0.35)
+            return false;
+    }
+    return true;
+}
+
+void PlanLayout::put(int room, const Square &square)
+{
+    mSquares[room - 1] = QPoint(square.x, square.y);
+    mPlaced[room - 1] = true;
+    mOwners.insert(square, room);
+    int &rightmost = mRightmost[square.level];
+    rightmost = std::max(rightmost, square.x);
+}
+
+void PlanLayout::markLines(const MapStore &store, int room)
+{
+    const Square here = squareOf(room);
+    const auto mark = [&](int other) {
+        if (!isPlaced(other) || mLevels[other - 1] != here.level)
+            return;
+        const Square there = squareOf(other);
+        const QPoint delta(there.x - here.x, there.y - here.y);
+        if (!onCompassAngle(delta))
+            return;
+        const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
+        for (int step = 1; step < steps; ++step)
+            mOnLines.insert(
+                {here.level, here.x + delta.x() / steps * step, here.y + delta.y() / steps * step});
+    };
+    for (int slot = 0; slot < compassSlots; ++slot)
+        mark(exitOf(store, room, slot));
+}
+
+PlanLayout::Square PlanLayout::squareFrom(const Square &from, int slot) const
+{
+    // Along the exit's own direction first; then a step further, or an eighth of a turn off it.
+    for (int cost = 1; cost <= 6; ++cost) {
+        for (int distance = cost; distance >= 1; --distance) {
+            const int turn = cost - distance;
+            if (turn > 4)
+                continue;
+            for (int sign : {1, -1}) {
+                const QPoint step = stepOf(turned(slot, sign * turn)) * distance;
+                const Square candidate{from.level, from.x + step.x(), from.y + step.y()};
+                if (isFree(candidate) && lineIsClear(from, candidate))
+                    return candidate;
+                if (turn == 0 || turn == 4)
+                    break;
+            }
+        }
+    }
+    const QPoint step = stepOf(slot);
+    return nearestFree({from.level, from.x + step.x(), from.y + step.y()});
+}
+
+PlanLayout::Square PlanLayout::nearestFree(const Square &wanted) const
+{
+    Square found = wanted;
+    for (int ring = 0;; ++ring) {
+        if (visitRing(ring, [&](QPoint offset) {
+                found = {wanted.level, wanted.x + offset.x(), wanted.y + offset.y()};
+                return isFree(found);
+            }))
+            return found;
+    }
+}
+
+PlanLayout::Square PlanLayout::anchorOf(const MapStore &store, int room)
+{
+    const int level = mLevels[room - 1];
+    // Above or below a placed room it leads to up or down; beside one it leads in or out of.
+    for (int slot = 0; slot < exitCount; ++slot) {
+        const int other = exitOf(store, room, slot);
+        if (!isPlaced(other))
+            continue;
+        const int beside = mLevels[other - 1] == level ? 1 : 0;
+        return nearestFree({level, mSquares[other - 1].x() + beside, mSquares[other - 1].y()});
+    }
+    return looseSquare(level);
+}
+
+PlanLayout::Square PlanLayout::looseSquare(int level)
+{
+    // Rooms that lead nowhere yet gather round a point right of what the level holds, each on
+    // the next free square of a spiral, so that thousands of them take no search each.
+    const auto rightmost = mRightmost.constFind(level);
+    const QPoint centre = mLooseCentres.value(
+        level, QPoint(rightmost == mRightmost.constEnd() ? 0 : *rightmost + 3, 0));
+    mLooseCentres.insert(level, centre);
+    int &step = mLooseSteps[level];
+    for (;; ++step) {
+        const QPoint offset = spiralOffset(step);
+        const Square square{level, centre.x() + offset.x(), centre.y() + offset.y()};
+        if (isFree(square))
+            return square;
+    }
+}
+
+bool PlanLayout::placeFromNeighbour(const MapStore &store, int room)
+{
+    const int level = mLevels[room - 1];
+    for (int slot = 0; slot < compassSlots; ++slot) {
+        const int other = exitOf(store, room, slot);
+        if (!isPlaced(other) || mLevels[other - 1] != level)
+            continue;
+        put(room, squareFrom(squareOf(other), directions[slot].opposite));
+        return true;
+    }
+    // A room with no way back, as a one-way passage leaves it: from a room that leads to it.
+    for (int other = 1; other < room; ++other) {
+        for (int slot = 0; slot < compassSlots; ++slot) {
+            if (exitOf(store, other, slot) == room && mLevels[other - 1] == level) {
+                put(room, squareFrom(squareOf(other), slot));
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+void PlanLayout::placeGroup(const MapStore &store, int first)
+{
+    put(first, anchorOf(store, first));
+    markLines(store, first);
+    std::priority_queue<int, std::vector<int>, std::greater<int>> waiting;
+    waiting.push(first);
+    const auto reach = [&](int from, int other, int slot) {
+        if (other == 0 || isPlaced(other) || mLevels[other - 1] != mLevels[from - 1])
+            return;
+        put(other, squareFrom(squareOf(from), slot));
+        markLines(store, other);
+        waiting.push(other);
+    };
+    while (!waiting.empty()) {
+        const int room = waiting.top();
+        waiting.pop();
+        for (int slot = 0; slot < compassSlots; ++slot)
+            reach(room, exitOf(store, room, slot), slot);
+        for (const auto &[source, slot] : std::as_const(mIncoming[room - 1]))
+            reach(room, source, directions[slot].opposite);
+    }
+}
+
+void PlanLayout::buildIncoming(const MapStore &store)
+{
+    mIncoming.fill({}, store.Lista.size());
+    for (int room = 1; room <= store.Lista.size(); ++room) {
+        for (int slot = 0; slot < compassSlots; ++slot) {
+            if (const int target = exitOf(store, room, slot))
+                mIncoming[target - 1].append({room, slot});
+        }
+    }
+}
+
+void PlanLayout::layOut(const MapStore &store, const QVector<int> &levels)
+{
+    const int rooms = int(levels.size());
+    mLevels = levels;
+    mSquares.fill(QPoint(), rooms);
+    mPlaced.fill(false, rooms);
+    mOwners.clear();
+    mOnLines.clear();
+    mRightmost.clear();
+    mLooseCentres.clear();
+    mLooseSteps.clear();
+    buildIncoming(store);
+    for (int room = 1; room <= rooms; ++room) {
+        if (!mPlaced[room - 1])
+            placeGroup(store, room);
+    }
+    mIncoming.clear();
+}
+
+void PlanLayout::append(const MapStore &store, int level)
+{
+    const int room = int(mSquares.size()) + 1;
+    mLevels.append(level);
+    mSquares.append(QPoint());
+    mPlaced.append(false);
+    if (!placeFromNeighbour(store, room))
+        put(room, anchorOf(store, room));
+    markLines(store, room);
+}
+
+void PlanLayout::truncate(int rooms)
+{
+    for (int room = int(mSquares.size()); room > rooms; --room) {
+        if (mPlaced[room - 1])
+            mOwners.remove(squareOf(room));
+    }
+    mSquares.resize(rooms);
+    mLevels.resize(rooms);
+    mPlaced.resize(rooms);
+}
+
+} // namespace rumbario

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QPoint>
+#include <QSet>
+#include <QVector>
+
+namespace rumbario {
+
+struct MapStore;
+
+/**
+ * Where the plan draws each room: a square of its level, worked out from the exits and not from
+ * the described coordinates, which a plan file does not keep.
+ *
+ * Each room is placed from a neighbour already placed, in the direction of the exit between
+ * them: the squares along that direction first, then the nearest ones off it, never a square
+ * another room has or a straight line passes over, nor one whose line would run through a room.
+ * Rooms are taken in order of number, so a map drawn with the keys, whose rooms each lead back to
+ * the one they were created from, comes out as it was drawn. Groups of rooms that no compass exit
+ * joins are placed where an exit of theirs (up, down, in, out) points, or beside the rest. The
+ * same map always gives the same plan.
+ */
+class PlanLayout
+{
+public:
+    /** Lays out every room afresh; levels gives each room's level, room 1 first. */
+    void layOut(const MapStore &store, const QVector<int> &levels);
+    /** Places one room after the others, moving none of them. */
+    void append(const MapStore &store, int level);
+    /** Forgets the rooms beyond the first ones; the others stay where they are. */
+    void truncate(int rooms);
+
+    int roomCount() const { return int(mSquares.size()); }
+    QPoint square(qint16 room) const { return mSquares[room - 1]; }
+
+private:
+    struct Square
+    {
+        int level;
+        int x;
+        int y;
+        bool operator==(const Square &other) const
+        {
+            return level == other.level && x == other.x && y == other.y;
+        }
+        friend size_t qHash(const Square &key, size_t seed = 0)
+        {
+            return qHashMulti(seed, key.level, key.x, key.y);
+        }
+    };
+
+    /** The room an exit leads to, when it is another room of the layout; 0 otherwise. */
+    int exitOf(const MapStore &store, int room, int slot) const;
+    bool isPlaced(int room) const;
+    Square squareOf(int room) const;
+    bool isFree(const Square &square) const;
+    /** No room stands on the straight line between two squares but at its ends. */
+    bool lineIsClear(const Square &from, const Square &to) const;
+    void put(int room, const Square &square);
+    /** Marks the squares the room's lines to placed rooms pass over. */
+    void markLines(const MapStore &store, int room);
+    /** The best square for a room reached from a placed one through an exit in a direction. */
+    Square squareFrom(const Square &from, int slot) const;
+    /** The free square nearest to one, ring after ring. */
+    Square nearestFree(const Square &wanted) const;
+    /** Where a room no placed room leads to in a compass direction is put. */
+    Square anchorOf(const MapStore &store, int room);
+    /** The square of a room no exit ties to a placed one. */
+    Square looseSquare(int level);
+    /** Places the room and, in order of number, every room its compass exits reach. */
+    void placeGroup(const MapStore &store, int first);
+    /** A placed room on the same level that leads to the room, or that it leads to, by compass. */
+    bool placeFromNeighbour(const MapStore &store, int room);
+    void buildIncoming(const MapStore &store);
+
+    QVector<QPoint> mSquares;
+    QVector<int> mLevels;
+    QVector<bool> mPlaced;
+    QHash<Square, int> mOwners;
+    QSet<Square> mOnLines;
+    /** The exits that lead to each room from others, as (room, slot) pairs. */
+    QVector<QVector<QPair<int, int>>> mIncoming;
+    /** The rightmost square taken on each level, beside which new groups go. */
+    QHash<int, int> mRightmost;
+    QHash<int, QPoint> mLooseCentres;
+    QHash<int, int> mLooseSteps;
+};
+
+} // namespace rumbario

@@ -150,21 +150,52 @@ void PlanLayout::markLines(const MapStore &store, int room)
         mark(exitOf(store, room, slot));
 }
 
-PlanLayout::Square PlanLayout::squareFrom(const Square &from, int slot) const
+QVector<PlanLayout::Square> PlanLayout::placedNeighbours(const MapStore &store, int room) const
 {
+    QVector<Square> neighbours;
+    const int level = mLevels[room - 1];
+    const auto add = [&](int other) {
+        if (isPlaced(other) && mLevels[other - 1] == level)
+            neighbours.append(squareOf(other));
+    };
+    for (int slot = 0; slot < compassSlots; ++slot)
+        add(exitOf(store, room, slot));
+    if (room <= mIncoming.size()) {
+        for (const auto &[source, slot] : std::as_const(mIncoming[room - 1])) {
+            if (slot < compassSlots)
+                add(source);
+        }
+    }
+    return neighbours;
+}
+
+PlanLayout::Square PlanLayout::squareFrom(const MapStore &store, int room, const Square &from,
+                                          int slot) const
+{
+    const QVector<Square> neighbours = placedNeighbours(store, room);
+    const auto allClear = [&](const Square &candidate) {
+        return std::all_of(neighbours.begin(), neighbours.end(), [&](const Square &neighbour) {
+            return lineIsClear(neighbour, candidate);
+        });
+    };
     // Along the exit's own direction first; then a step further, or an eighth of a turn off it.
-    for (int cost = 1; cost <= 6; ++cost) {
-        for (int distance = cost; distance >= 1; --distance) {
-            const int turn = cost - distance;
-            if (turn > 4)
-                continue;
-            for (int sign : {1, -1}) {
-                const QPoint step = stepOf(turned(slot, sign * turn)) * distance;
-                const Square candidate{from.level, from.x + step.x(), from.y + step.y()};
-                if (isFree(candidate) && lineIsClear(from, candidate))
-                    return candidate;
-                if (turn == 0 || turn == 4)
-                    break;
+    // The first round asks that none of the room's lines runs over a room; the second, only the
+    // line it is reached by.
+    for (const int longest : {3, 6}) {
+        for (int cost = 1; cost <= longest; ++cost) {
+            for (int distance = cost; distance >= 1; --distance) {
+                const int turn = cost - distance;
+                if (turn > 4)
+                    continue;
+                for (int sign : {1, -1}) {
+                    const QPoint step = stepOf(turned(slot, sign * turn)) * distance;
+                    const Square candidate{from.level, from.x + step.x(), from.y + step.y()};
+                    if (isFree(candidate) && lineIsClear(from, candidate) &&
+                        (longest > 3 || allClear(candidate)))
+                        return candidate;
+                    if (turn == 0 || turn == 4)
+                        break;
+                }
             }
         }
     }
@@ -188,12 +219,25 @@ PlanLayout::Square PlanLayout::anchorOf(const MapStore &store, int room)
 {
     const int level = mLevels[room - 1];
     // Above or below a placed room it leads to up or down; beside one it leads in or out of.
-    for (int slot = 0; slot < exitCount; ++slot) {
-        const int other = exitOf(store, room, slot);
+    const auto besidePlaced = [&](int other, Square &square) {
         if (!isPlaced(other))
-            continue;
+            return false;
         const int beside = mLevels[other - 1] == level ? 1 : 0;
-        return nearestFree({level, mSquares[other - 1].x() + beside, mSquares[other - 1].y()});
+        square = nearestFree({level, mSquares[other - 1].x() + beside, mSquares[other - 1].y()});
+        return true;
+    };
+    Square square{level, 0, 0};
+    for (int slot = 0; slot < exitCount; ++slot) {
+        if (besidePlaced(exitOf(store, room, slot), square))
+            return square;
+    }
+    // Led into from a room of its own level only: a passage in from far away on another level
+    // would pull the room into the middle of what that level already holds.
+    if (room <= mIncoming.size()) {
+        for (const auto &[source, slot] : std::as_const(mIncoming[room - 1])) {
+            if (mLevels[source - 1] == level && besidePlaced(source, square))
+                return square;
+        }
     }
     return looseSquare(level);
 }
@@ -222,14 +266,14 @@ bool PlanLayout::placeFromNeighbour(const MapStore &store, int room)
         const int other = exitOf(store, room, slot);
         if (!isPlaced(other) || mLevels[other - 1] != level)
             continue;
-        put(room, squareFrom(squareOf(other), directions[slot].opposite));
+        put(room, squareFrom(store, room, squareOf(other), directions[slot].opposite));
         return true;
     }
     // A room with no way back, as a one-way passage leaves it: from a room that leads to it.
     for (int other = 1; other < room; ++other) {
         for (int slot = 0; slot < compassSlots; ++slot) {
             if (exitOf(store, other, slot) == room && mLevels[other - 1] == level) {
-                put(room, squareFrom(squareOf(other), slot));
+                put(room, squareFrom(store, room, squareOf(other), slot));
                 return true;
             }
         }
@@ -246,7 +290,7 @@ void PlanLayout::placeGroup(const MapStore &store, int first)
     const auto reach = [&](int from, int other, int slot) {
         if (other == 0 || isPlaced(other) || mLevels[other - 1] != mLevels[from - 1])
             return;
-        put(other, squareFrom(squareOf(from), slot));
+        put(other, squareFrom(store, other, squareOf(from), slot));
         markLines(store, other);
         waiting.push(other);
     };
@@ -255,8 +299,10 @@ void PlanLayout::placeGroup(const MapStore &store, int first)
         waiting.pop();
         for (int slot = 0; slot < compassSlots; ++slot)
             reach(room, exitOf(store, room, slot), slot);
-        for (const auto &[source, slot] : std::as_const(mIncoming[room - 1]))
-            reach(room, source, directions[slot].opposite);
+        for (const auto &[source, slot] : std::as_const(mIncoming[room - 1])) {
+            if (slot < compassSlots)
+                reach(room, source, directions[slot].opposite);
+        }
     }
 }
 
@@ -264,7 +310,7 @@ void PlanLayout::buildIncoming(const MapStore &store)
 {
     mIncoming.fill({}, store.Lista.size());
     for (int room = 1; room <= store.Lista.size(); ++room) {
-        for (int slot = 0; slot < compassSlots; ++slot) {
+        for (int slot = 0; slot < exitCount; ++slot) {
             if (const int target = exitOf(store, room, slot))
                 mIncoming[target - 1].append({room, slot});
         }

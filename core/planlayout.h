@@ -61,8 +61,10 @@ private:
     void put(int room, const Square &square);
     /** Marks the squares the room's lines to placed rooms pass over. */
     void markLines(const MapStore &store, int room);
+    /** The squares of the placed rooms of the same level the room has a compass line to. */
+    QVector<Square> placedNeighbours(const MapStore &store, int room) const;
     /** The best square for a room reached from a placed one through an exit in a direction. */
-    Square squareFrom(const Square &from, int slot) const;
+    Square squareFrom(const MapStore &store, int room, const Square &from, int slot) const;
     /** The free square nearest to one, ring after ring. */
     Square nearestFree(const Square &wanted) const;
     /** Where a room no placed room leads to in a compass direction is put. */

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QSet>
+
 namespace rumbario {
 
 namespace {
@@ -314,49 +316,100 @@ bool passesOver(const Segment &line, QPointF point)
 
 } // namespace
 
+namespace {
+
+/** The unit squares a segment's bounding box covers, half a box wider on every side. */
+template<typename Visit>
+void visitCells(QPointF a, QPointF b, const Visit &visit)
+{
+    const int left = int(std::floor(std::min(a.x(), b.x()) - planBoxHalf));
+    const int right = int(std::floor(std::max(a.x(), b.x()) + planBoxHalf));
+    const int bottom = int(std::floor(std::min(a.y(), b.y()) - planBoxHalf));
+    const int top = int(std::floor(std::max(a.y(), b.y()) + planBoxHalf));
+    for (int x = left; x <= right; ++x) {
+        for (int y = bottom; y <= top; ++y)
+            visit(QPoint(x, y));
+    }
+}
+
+QPoint cellOfPoint(QPointF point)
+{
+    return QPoint(int(std::floor(point.x())), int(std::floor(point.y())));
+}
+
+QPointF intersection(const Segment &a, const Segment &b)
+{
+    const double d1 = cross(b.start, b.end, a.start);
+    const double d2 = cross(b.start, b.end, a.end);
+    return a.start + (a.end - a.start) * (d1 / (d1 - d2));
+}
+
+} // namespace
+
 PlanFigures planFigures(const PlanScene &scene)
 {
     PlanFigures figures;
     figures.boxes = int(scene.boxes.size());
     QHash<qint16, QPointF> centres;
-    for (const PlanScene::Box &box : scene.boxes)
-        centres.insert(box.room, box.center);
+    // Boxes by the unit square their centre lies in: neighbours are looked for nearby only.
+    QHash<QPoint, QVector<qint16>> boxesByCell;
     for (const PlanScene::Box &box : scene.boxes) {
-        figures.overlapping +=
-            std::any_of(scene.boxes.begin(), scene.boxes.end(), [&box](const auto &other) {
-                const QPointF apart = other.center - box.center;
-                return &other != &box && std::abs(apart.x()) < 2 * planBoxHalf &&
-                       std::abs(apart.y()) < 2 * planBoxHalf;
-            });
+        centres.insert(box.room, box.center);
+        boxesByCell[cellOfPoint(box.center)].append(box.room);
+    }
+    for (const PlanScene::Box &box : scene.boxes) {
+        bool overlaps = false;
+        visitCells(box.center, box.center, [&](QPoint cell) {
+            for (qint16 other : boxesByCell.value(cell)) {
+                const QPointF apart = centres.value(other) - box.center;
+                overlaps =
+                    overlaps || (other != box.room && std::abs(apart.x()) < 2 * planBoxHalf &&
+                                 std::abs(apart.y()) < 2 * planBoxHalf);
+            }
+        });
+        figures.overlapping += overlaps;
     }
     QVector<Segment> segments;
+    QSet<QPair<qint16, qint16>> drawn;
     for (const PlanScene::Line &line : scene.lines) {
         if (line.toOtherLevel || !centres.contains(line.to))
             continue;
         // A two-way connection drawn from each side is one line.
         const qint16 low = std::min(line.from, line.to);
         const qint16 high = std::max(line.from, line.to);
-        if (std::any_of(segments.begin(), segments.end(),
-                        [&](const Segment &s) { return s.from == low && s.to == high; }))
+        if (drawn.contains({low, high}))
             continue;
+        drawn.insert({low, high});
         segments.append({low, high, centres.value(low), centres.value(high)});
     }
+    QHash<QPoint, QVector<int>> segmentsByCell;
     double total = 0;
-    for (const Segment &line : segments) {
+    for (int i = 0; i < segments.size(); ++i) {
+        const Segment &line = segments[i];
         const QPointF delta = line.end - line.start;
         total += std::hypot(delta.x(), delta.y());
         figures.onCompass += qFuzzyIsNull(delta.x()) || qFuzzyIsNull(delta.y()) ||
                              qFuzzyCompare(std::abs(delta.x()), std::abs(delta.y()));
-        for (const PlanScene::Box &box : scene.boxes) {
-            if (box.room != line.from && box.room != line.to && passesOver(line, box.center)) {
-                ++figures.throughRooms;
-                break;
+        bool over = false;
+        visitCells(line.start, line.end, [&](QPoint cell) {
+            segmentsByCell[cell].append(i);
+            for (qint16 room : boxesByCell.value(cell))
+                over = over || (room != line.from && room != line.to &&
+                                passesOver(line, centres.value(room)));
+        });
+        figures.throughRooms += over;
+    }
+    // Each crossing is counted in the one square where the two lines meet.
+    for (auto cell = segmentsByCell.cbegin(); cell != segmentsByCell.cend(); ++cell) {
+        const QVector<int> &here = cell.value();
+        for (qsizetype i = 0; i < here.size(); ++i) {
+            for (qsizetype j = i + 1; j < here.size(); ++j) {
+                const Segment &a = segments[here[i]];
+                const Segment &b = segments[here[j]];
+                if (crosses(a, b) && cellOfPoint(intersection(a, b)) == cell.key())
+                    ++figures.crossings;
             }
         }
-    }
-    for (qsizetype i = 0; i < segments.size(); ++i) {
-        for (qsizetype j = i + 1; j < segments.size(); ++j)
-            figures.crossings += crosses(segments[i], segments[j]);
     }
     figures.lines = int(segments.size());
     figures.meanLength = segments.isEmpty() ? 0 : total / double(segments.size());

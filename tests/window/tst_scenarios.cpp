@@ -847,6 +847,8 @@ private:
             return command + QStringLiteral(" = ") +
                    (slot < 0 ? QStringLiteral("-") : QString(directions[slot].promptLabel));
         }
+        if (what == QLatin1String("layout"))
+            return layoutText();
         if (what == QLatin1String("boxes"))
             return boxesText(buildPlanScene(store, updatedIndex(), mViewport));
         if (what == QLatin1String("at"))
@@ -976,6 +978,23 @@ private:
     bool mArmed = false;
     bool mRanOut = false;
     /** The plan's index, brought up to date before each check of the plan, as the view does. */
+    /** Where the plan draws each room, "room:x,y", and ",level" off the first room's level. */
+    QString layoutText() const
+    {
+        const PlanIndex &index = updatedIndex();
+        QStringList rooms;
+        for (int room = 1; room <= index.roomCount(); ++room) {
+            const QPoint square = index.drawnPosition(qint16(room));
+            const int level = index.shownPosition(qint16(room))[2] - index.shownPosition(1)[2];
+            rooms << QStringLiteral("%1:%2,%3%4")
+                         .arg(room)
+                         .arg(square.x())
+                         .arg(square.y())
+                         .arg(level == 0 ? QString() : QStringLiteral(",%1").arg(level));
+        }
+        return rooms.join(u' ');
+    }
+
     const PlanIndex &updatedIndex() const
     {
         mIndex.update(mSession.store);

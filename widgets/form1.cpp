@@ -217,7 +217,7 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object)
         });
     if (qobject_cast<PlanView *>(object))
         return new AskedAccessible(widget, QAccessible::Graphic, QAccessible::Description,
-                                   [&editor] { return planTextAlternative(editor.store); });
+                                   [&editor] { return planTextAlternative(editor); });
     return nullptr;
 }
 

@@ -33,14 +33,14 @@ PlanView::PlanView(Editor &editor, QWidget *parent)
 QPointF PlanView::currentRoomCenter() const
 {
     const MapStore &store = mEditor.store;
-    if (store.currentRoom < 1 || store.currentRoom > mIndex.roomCount())
+    if (store.currentRoom < 1 || store.currentRoom > mEditor.plan.roomCount())
         return mViewport.center;
-    return mIndex.drawnPosition(store.currentRoom);
+    return mEditor.plan.drawnPosition(store.currentRoom);
 }
 
 void PlanView::refresh()
 {
-    mIndex.update(mEditor.store);
+    mEditor.plan.update(mEditor.store);
     mViewport.keepInView(currentRoomCenter());
     update();
 }
@@ -54,8 +54,8 @@ void PlanView::resizeEvent(QResizeEvent *event)
 void PlanView::paintEvent(QPaintEvent *)
 {
     // Something may have changed the map without a room view since the last refresh.
-    mIndex.update(mEditor.store);
-    const PlanScene scene = buildPlanScene(mEditor.store, mIndex, mViewport);
+    mEditor.plan.update(mEditor.store);
+    const PlanScene scene = buildPlanScene(mEditor.store, mEditor.plan, mViewport);
     QPainter painter(this);
     painter.fillRect(rect(), paper);
     mDrawing.draw(painter, scene, mViewport);
@@ -65,8 +65,9 @@ void PlanView::paintEvent(QPaintEvent *)
 QString PlanView::legend() const
 {
     const qint16 current = mEditor.store.currentRoom;
-    const bool indexed = current >= 1 && current <= mIndex.roomCount();
-    return planLegend(indexed ? mIndex.shownPosition(current)[2] : 0, mCreationMode) + mStatus;
+    const bool indexed = current >= 1 && current <= mEditor.plan.roomCount();
+    return planLegend(indexed ? mEditor.plan.shownPosition(current)[2] : 0, mCreationMode) +
+           mStatus;
 }
 
 void PlanView::setCovered(const QRectF &covered)
@@ -82,11 +83,11 @@ QFont PlanView::labelFont() const
 
 void PlanView::fitToLevel()
 {
-    mIndex.update(mEditor.store);
+    mEditor.plan.update(mEditor.store);
     const qint16 current = mEditor.store.currentRoom;
-    if (current < 1 || current > mIndex.roomCount())
+    if (current < 1 || current > mEditor.plan.roomCount())
         return;
-    mViewport.fit(levelArea(mEditor.store, mIndex, mIndex.shownPosition(current)[2]));
+    mViewport.fit(levelArea(mEditor.store, mEditor.plan, mEditor.plan.shownPosition(current)[2]));
     update();
 }
 
@@ -133,7 +134,7 @@ void PlanView::mouseReleaseEvent(QMouseEvent *event)
     if (mDragging || event->button() != Qt::LeftButton)
         return;
     runUserAction(mEditor, [this, event] {
-        const qint16 room = planRoomAt(mEditor.store, mIndex, mViewport, event->position());
+        const qint16 room = planRoomAt(mEditor.store, mEditor.plan, mViewport, event->position());
         if (room > 0)
             showRoomFromPlan(mEditor, room);
     });

@@ -61,7 +61,6 @@ private:
     QPointF currentRoomCenter() const;
 
     Editor &mEditor;
-    PlanIndex mIndex;
     PlanViewport mViewport;
     QPointF mPressedAt;
     QPointF mLastDragPoint;

@@ -64,25 +64,23 @@ void announceChanges(Editor &editor)
         editor.services.announce(saying);
 }
 
-QString surroundingsText(const MapStore &store)
+QString surroundingsText(Editor &editor)
 {
-    const qint16 current = store.currentRoom;
-    const Coordinates &here = store.coordinatesOf(current);
+    PlanIndex &plan = editor.plan;
+    plan.update(editor.store);
+    const qint16 current = editor.store.currentRoom;
+    if (current < 1 || current > plan.roomCount())
+        return QString();
+    const int level = plan.shownPosition(current)[2];
+    const QPoint here = plan.drawnPosition(current);
     QVector<qint16> around[exitCount];
-    QVector<qint16> sharing;
     // An int: a 16-bit counter would wrap before passing the largest room number.
-    for (int room = 1; room <= store.roomCount && room <= store.coordinates.size(); ++room) {
-        const Coordinates &there = store.coordinates[room - 1];
-        if (room == current || there[2] != here[2])
+    for (int room = 1; room <= plan.roomCount(); ++room) {
+        if (room == current || plan.shownPosition(qint16(room))[2] != level)
             continue;
-        const int dx = there[0] - here[0];
-        const int dy = there[1] - here[1];
-        if (dx == 0 && dy == 0) {
-            sharing.append(qint16(room));
-            continue;
-        }
+        const QPoint apart = plan.drawnPosition(qint16(room)) - here;
         for (int slot : clockwise) {
-            if (directions[slot].dx == dx && directions[slot].dy == dy)
+            if (directions[slot].dx == apart.x() && directions[slot].dy == apart.y())
                 around[slot].append(qint16(room));
         }
     }
@@ -91,25 +89,24 @@ QString surroundingsText(const MapStore &store)
         if (!around[slot].isEmpty())
             parts << directionName(slot) + u' ' + roomList(around[slot]);
     }
-    if (!sharing.isEmpty())
-        parts << QStringLiteral("en la misma casilla ") + roomList(sharing);
     const QString heading = QStringLiteral("Alrededor de la sala %1").arg(current);
     return parts.isEmpty()
                ? heading + QStringLiteral(" no hay salas.")
                : heading + QStringLiteral(": ") + parts.join(QStringLiteral("; ")) + u'.';
 }
 
-QString planTextAlternative(const MapStore &store)
+QString planTextAlternative(Editor &editor)
 {
+    const MapStore &store = editor.store;
     return QStringLiteral("Nivel %1, sala actual %2. ")
                .arg(store.coordinatesOf(store.currentRoom)[2] + store.coordinateBase[2])
                .arg(store.currentRoom) +
-           surroundingsText(store);
+           surroundingsText(editor);
 }
 
 void describeSurroundings(Editor &editor)
 {
-    editor.services.setText(TextBox::Text2, surroundingsText(editor.store));
+    editor.services.setText(TextBox::Text2, surroundingsText(editor));
 }
 
 } // namespace rumbario

@@ -16,13 +16,13 @@ struct MapStore;
 void announceChanges(Editor &editor);
 
 /**
- * The rooms around the current one on its level, by direction and number, and the rooms that
- * share its square: what the plan shows of its surroundings.
+ * The rooms drawn around the current one on the plan, by direction and number: what the plan
+ * shows of its surroundings.
  */
-QString surroundingsText(const MapStore &store);
+QString surroundingsText(Editor &editor);
 
 /** What the plan shows, in words: its level, the current room and what surrounds it. */
-QString planTextAlternative(const MapStore &store);
+QString planTextAlternative(Editor &editor);
 
 /** The surroundings key: the view line says what surrounds the current room. */
 void describeSurroundings(Editor &editor);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/mapstore.h"
+#include "planmodel.h"
 #include "transcriptmapping.h"
 #include "windowservices.h"
 
@@ -63,6 +64,8 @@ struct Editor
     QString pendingSaying;
     FileDialogSettings transcriptDialog;
     TranscriptReading transcript;
+    /** Where the plan draws the rooms, kept up to date by whatever shows or tells the plan. */
+    PlanIndex plan;
 };
 
 /** Start-up: the fresh map of one room, the window members' start values, room 1 shown. */

@@ -400,7 +400,10 @@ private:
         if (word == QLatin1String("rooms")) {
             mSession.addRooms(number(0));
         } else if (word == QLatin1String("exit")) {
-            mSession.setExit(number(0), slotNamed(mArgs.value(1)), number(2));
+            const int slot = slotNamed(mArgs.value(1));
+            if (slot < 0)
+                return QStringLiteral("no such exit: ") + mArgs.value(1);
+            mSession.setExit(number(0), slot, number(2));
         } else if (word == QLatin1String("describe")) {
             mSession.describe(number(0), tail());
         } else if (word == QLatin1String("at")) {

@@ -80,8 +80,13 @@ class Orca:
         return heard
 
     def stop(self):
+        # Orca may take its time to shut down, or not: the test is over either way.
         self.process.terminate()
-        self.process.wait(timeout=10)
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
 
 
 def press(keys):
@@ -163,7 +168,11 @@ def main():
         finally:
             if editor:
                 editor.terminate()
-                editor.wait(timeout=10)
+                try:
+                    editor.wait(timeout=10)
+                except subprocess.TimeoutExpired:
+                    editor.kill()
+                    editor.wait()
             orca.stop()
 
 

@@ -10,6 +10,22 @@ namespace rumbario {
 
 struct MapStore;
 
+/** A square of the plan on one level, or a chunk of squares: a key of the plan's tables. */
+struct PlanSquare
+{
+    int level;
+    int x;
+    int y;
+    bool operator==(const PlanSquare &other) const
+    {
+        return level == other.level && x == other.x && y == other.y;
+    }
+    friend size_t qHash(const PlanSquare &key, size_t seed = 0)
+    {
+        return qHashMulti(seed, key.level, key.x, key.y);
+    }
+};
+
 /**
  * Where the plan draws each room: a square of its level, worked out from the exits and not from
  * the described coordinates, which a plan file does not keep.
@@ -36,20 +52,7 @@ public:
     QPoint square(qint16 room) const { return mSquares[room - 1]; }
 
 private:
-    struct Square
-    {
-        int level;
-        int x;
-        int y;
-        bool operator==(const Square &other) const
-        {
-            return level == other.level && x == other.x && y == other.y;
-        }
-        friend size_t qHash(const Square &key, size_t seed = 0)
-        {
-            return qHashMulti(seed, key.level, key.x, key.y);
-        }
-    };
+    using Square = PlanSquare;
 
     /** The room an exit leads to, when it is another room of the layout; 0 otherwise. */
     int exitOf(const MapStore &store, int room, int slot) const;

@@ -44,20 +44,7 @@ public:
     QVector<qint16> roomsIn(int level, const QRectF &area) const;
 
 private:
-    struct Cell
-    {
-        int level;
-        int x;
-        int y;
-        bool operator==(const Cell &other) const
-        {
-            return level == other.level && x == other.x && y == other.y;
-        }
-        friend size_t qHash(const Cell &key, size_t seed = 0)
-        {
-            return qHashMulti(seed, key.level, key.x, key.y);
-        }
-    };
+    using Cell = PlanSquare;
 
     static Cell chunkOf(int level, QPoint drawn);
     void rebuildChunks();

@@ -28,11 +28,6 @@ int turned(int slot, int eighths)
     return ((slot + eighths) % compassSlots + compassSlots) % compassSlots;
 }
 
-bool onCompassAngle(QPoint delta)
-{
-    return delta.x() == 0 || delta.y() == 0 || std::abs(delta.x()) == std::abs(delta.y());
-}
-
 /** The squares of a ring around a centre, ring 0 being the centre itself. */
 template<typename Visit>
 bool visitRing(int ring, const Visit &visit)
@@ -71,6 +66,11 @@ QPoint spiralOffset(int step)
 }
 
 } // namespace
+
+bool onCompassAngle(QPoint delta)
+{
+    return delta.x() == 0 || delta.y() == 0 || std::abs(delta.x()) == std::abs(delta.y());
+}
 
 int PlanLayout::exitOf(const MapStore &store, int room, int slot) const
 {
@@ -173,15 +173,19 @@ PlanLayout::Square PlanLayout::squareFrom(const MapStore &store, int room, const
                                           int slot) const
 {
     const QVector<Square> neighbours = placedNeighbours(store, room);
-    const auto allClear = [&](const Square &candidate) {
+    const auto allClear = [&](const Square &candidate, bool onCompass) {
         return std::all_of(neighbours.begin(), neighbours.end(), [&](const Square &neighbour) {
-            return lineIsClear(neighbour, candidate);
+            return lineIsClear(neighbour, candidate) &&
+                   (!onCompass ||
+                    onCompassAngle(QPoint(candidate.x - neighbour.x, candidate.y - neighbour.y)));
         });
     };
     // Along the exit's own direction first; then a step further, or an eighth of a turn off it.
-    // The first round asks that none of the room's lines runs over a room; the second, only the
-    // line it is reached by.
-    for (const int longest : {3, 6}) {
+    // The first round asks that all the room's lines run on compass angles and over no room; the
+    // second, over no room; the third, only the line it is reached by.
+    enum class Ask { CompassAndClear, Clear, Reached };
+    for (const Ask ask : {Ask::CompassAndClear, Ask::Clear, Ask::Reached}) {
+        const int longest = ask == Ask::Reached ? 6 : 3;
         for (int cost = 1; cost <= longest; ++cost) {
             for (int distance = cost; distance >= 1; --distance) {
                 const int turn = cost - distance;
@@ -191,7 +195,7 @@ PlanLayout::Square PlanLayout::squareFrom(const MapStore &store, int room, const
                     const QPoint step = stepOf(turned(slot, sign * turn)) * distance;
                     const Square candidate{from.level, from.x + step.x(), from.y + step.y()};
                     if (isFree(candidate) && lineIsClear(from, candidate) &&
-                        (longest > 3 || allClear(candidate)))
+                        (ask == Ask::Reached || allClear(candidate, ask == Ask::CompassAndClear)))
                         return candidate;
                     if (turn == 0 || turn == 4)
                         break;
@@ -334,6 +338,7 @@ void PlanLayout::layOut(const MapStore &store, const QVector<int> &levels)
             placeGroup(store, room);
     }
     mIncoming.clear();
+    untangle(store);
 }
 
 void PlanLayout::append(const MapStore &store, int level)

@@ -26,6 +26,9 @@ struct PlanSquare
     }
 };
 
+/** Whether a line between two squares runs north-south, east-west or at 45 degrees. */
+bool onCompassAngle(QPoint delta);
+
 /**
  * Where the plan draws each room: a square of its level, worked out from the exits and not from
  * the described coordinates, which a plan file does not keep.
@@ -79,6 +82,38 @@ private:
     /** A placed room on the same level that leads to the room, or that it leads to, by compass. */
     bool placeFromNeighbour(const MapStore &store, int room);
     void buildIncoming(const MapStore &store);
+
+    /** A line between two rooms of one level, as the plan draws a compass exit. */
+    struct Link
+    {
+        int from;
+        int to;
+    };
+    /** Moves rooms, one at a time, wherever that takes lines off rooms or uncrosses them. */
+    void untangle(const MapStore &store);
+    void collectLinks(const MapStore &store);
+    void registerLink(int link, bool add);
+    /** How badly a room's lines read where it stands; lower is better. */
+    qint64 badnessOf(int room) const;
+    int roomsUnder(int link) const;
+    int crossingsOf(int link) const;
+    int linesOver(int room) const;
+    /** Tries the squares around a room and its neighbours; returns whether it moved. */
+    bool improve(int room);
+    /** Puts the room on a square, its lines still filed where they were. */
+    void standAt(int room, const Square &square);
+    void moveTo(int room, const Square &square);
+    void swapRooms(int first, int second);
+    /** Exchanges the room with a neighbouring one where that reads better. */
+    bool trySwaps(int room);
+    QVector<int> roomsToImprove() const;
+
+    QVector<Link> mLinks;
+    QVector<QVector<int>> mLinksOf;
+    /** The links that pass over or near each square, for looking up what a square touches. */
+    QHash<Square, QVector<int>> mLinkSquares;
+    mutable QVector<quint32> mSeenOnVisit;
+    mutable quint32 mVisit = 0;
 
     QVector<QPoint> mSquares;
     QVector<int> mLevels;

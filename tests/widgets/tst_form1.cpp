@@ -774,11 +774,11 @@ void TestForm1::picturesAndPrintsTheRealMap()
         QCOMPARE(shown.last(), QStringLiteral("Rumbario|Plano exportado: ") + path);
     };
 
-    // The first room's level of the real map, laid out from its exits: 124 boxes on 14 by 17
+    // The first room's level of the real map, laid out from its exits: 124 boxes on 16 by 18
     // squares, and the band for the title.
     exportAs(QStringLiteral("plano.png"));
     const QImage png(dir.filePath(QStringLiteral("plano.png")));
-    QCOMPARE(png.size(), QSize(14 * 130, int(17.5 * 130)));
+    QCOMPARE(png.size(), QSize(16 * 130, int(18.5 * 130)));
     QCOMPARE(png.pixel(1, 1), qRgb(255, 255, 255));
 
     exportAs(QStringLiteral("plano.svg"));

@@ -5,6 +5,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSet>
 #include <QTextLayout>
 
 #include <cmath>
@@ -33,7 +34,6 @@ void drawArrowhead(QPainter &painter, QPointF from, QPointF to)
     painter.fillPath(head, painter.pen().color());
 }
 
-/** Up and down on the right edge, in and out on the left. */
 QString markText(int slot)
 {
     switch (slot) {
@@ -46,6 +46,30 @@ QString markText(int slot)
     default:
         return QStringLiteral("○");
     }
+}
+
+/** The marks of each room, in the order up, down, in, out, as one text. */
+QHash<qint16, QString> marksByRoom(const PlanScene &scene)
+{
+    QHash<qint16, QString> marks;
+    for (const int slot : {Up, Down, In, Out}) {
+        for (const PlanScene::Mark &mark : scene.marks) {
+            if (mark.slot == slot)
+                marks[mark.room] += markText(slot);
+        }
+    }
+    return marks;
+}
+
+/** The rooms one of whose marks leads to a room that does not exist. */
+QSet<qint16> roomsWithBrokenMarks(const PlanScene &scene)
+{
+    QSet<qint16> rooms;
+    for (const PlanScene::Mark &mark : scene.marks) {
+        if (mark.broken)
+            rooms.insert(mark.room);
+    }
+    return rooms;
 }
 
 /** One line of a text broken to a width and centred in it, with its baseline. */
@@ -82,25 +106,59 @@ PlanDrawing::PlanDrawing(const QFont &font, Text text)
     , mText(text)
 {}
 
+namespace {
+
+/** A box's parts, as shares of its side: a row for the number and marks, three lines of name. */
+constexpr double headShare = 0.3;
+constexpr int labelLines = 3;
+constexpr double margin = 2;
+
+} // namespace
+
 QFont PlanDrawing::labelFont(double scale) const
 {
     QFont label = mFont;
-    // A dozen characters of description a line, at the default zoom.
-    label.setPixelSize(std::max(6, int(2 * planBoxHalf * scale / 6.5)));
+    const double side = 2 * planBoxHalf * scale;
+    const double lineHeight = (side * (1 - headShare) - 2 * margin) / labelLines;
+    label.setPixelSize(std::max(6, int(lineHeight / 1.3)));
     return label;
+}
+
+QStringList PlanDrawing::wrapLabel(const QFontMetricsF &metrics, double width, const QString &text)
+{
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    QStringList lines;
+    for (const QString &word : words) {
+        if (!lines.isEmpty() && metrics.horizontalAdvance(lines.last() + u' ' + word) <= width)
+            lines.last() += u' ' + word;
+        else
+            lines.append(word);
+    }
+    // What the last line cannot hold ends in an ellipsis, as does a word wider than a line.
+    if (lines.size() > labelLines) {
+        lines[labelLines - 1] = lines.mid(labelLines - 1).join(u' ');
+        lines.resize(labelLines);
+        lines.last() =
+            metrics.elidedText(lines.last() + QStringLiteral(" …"), Qt::ElideRight, width);
+    }
+    for (QString &line : lines)
+        line = metrics.elidedText(line, Qt::ElideRight, width);
+    return lines;
 }
 
 QSizeF PlanDrawing::textSize(QPainter &painter, double width, const QString &text, TextCache &cache)
 {
     if (mText == Text::Cached) {
-        auto cached = cache.find(text);
+        // The same text is laid out apart for each width it is centred in.
+        const TextKey key{text, width};
+        auto cached = cache.find(key);
         if (cached == cache.end()) {
             QStaticText laidOut(text);
             laidOut.setTextFormat(Qt::PlainText);
             laidOut.setTextWidth(width);
             laidOut.setTextOption(QTextOption(Qt::AlignHCenter));
             laidOut.prepare(QTransform(), painter.font());
-            cached = cache.insert(text, laidOut);
+            cached = cache.insert(key, laidOut);
         }
         return cached->size();
     }
@@ -113,7 +171,7 @@ void PlanDrawing::drawText(QPainter &painter, QPointF topLeft, double width, con
 {
     if (mText == Text::Cached) {
         textSize(painter, width, text, cache);
-        painter.drawStaticText(topLeft, *cache.constFind(text));
+        painter.drawStaticText(topLeft, *cache.constFind(TextKey{text, width}));
         return;
     }
     QPainterPath outlines;
@@ -142,65 +200,72 @@ void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene,
         painter.drawLine(viewport.toPixel(stub.start), viewport.toPixel(stub.end));
 }
 
-QHash<qint16, QRectF> PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene,
-                                             const PlanViewport &viewport)
+void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport)
 {
     // Laying text out is the dearest part of a repaint; it only changes with the zoom.
     if (mCachedScale != viewport.scale) {
         mNumberCache.clear();
         mLabelCache.clear();
         mMarkCache.clear();
+        mWrapped.clear();
         mCachedScale = viewport.scale;
     }
     const double side = 2 * planBoxHalf * viewport.scale;
+    const double head = side * headShare;
     const bool roomForLabels = side >= 34;
     QFont numberFont = mFont;
     numberFont.setBold(true);
-    numberFont.setPixelSize(std::max(7, int(side / 3.2)));
+    numberFont.setPixelSize(std::max(7, int(head * 0.8)));
+    QFont markFont = mFont;
+    markFont.setPixelSize(std::max(6, int(head * 0.6)));
     const QFont descriptionFont = labelFont(viewport.scale);
-    QHash<qint16, QRectF> frames;
+    const QFontMetricsF numberMetrics(numberFont);
+    const QFontMetricsF markMetrics(markFont);
+    const QFontMetricsF labelMetrics(descriptionFont);
+    const double lineHeight = (side * (1 - headShare) - 2 * margin) / labelLines;
+    const QHash<qint16, QString> marks = marksByRoom(scene);
+    const QSet<qint16> brokenMarks = roomsWithBrokenMarks(scene);
     for (const PlanScene::Box &box : scene.boxes) {
         const QPointF center = viewport.toPixel(box.center);
         const QRectF frame(center.x() - side / 2, center.y() - side / 2, side, side);
-        frames.insert(box.room, frame);
         painter.setPen(QPen(ink, box.current ? 2.5 : 1.2));
         painter.setBrush(box.current ? currentFill : boxFill);
         painter.drawRect(frame);
+        const QRectF inside = frame.adjusted(margin, margin, -margin, -margin);
         const bool labelled = roomForLabels && !box.label.isEmpty();
-        painter.setFont(numberFont);
-        const QString number = QString::number(box.room);
-        const double numberTop =
-            labelled ? frame.top() + 2
-                     : center.y() - textSize(painter, side, number, mNumberCache).height() / 2;
-        drawText(painter, QPointF(frame.left(), numberTop), side, number, mNumberCache);
-        if (labelled) {
-            painter.setFont(descriptionFont);
-            drawText(painter, QPointF(frame.left() + 2, center.y()), side - 4, box.label,
-                     mLabelCache);
+        // The marks take the right of the top row; the number has the rest of it, or the middle
+        // of the box when there is no name, and is never drawn under a mark.
+        const QString mark = marks.value(box.room);
+        const double markWidth = mark.isEmpty() ? 0 : markMetrics.horizontalAdvance(mark) + 1;
+        if (!mark.isEmpty()) {
+            painter.setFont(markFont);
+            painter.setPen(brokenMarks.contains(box.room) ? broken : ink);
+            drawText(painter, QPointF(inside.right() - markWidth, inside.top()), markWidth, mark,
+                     mMarkCache);
+            painter.setPen(ink);
         }
-    }
-    return frames;
-}
-
-void PlanDrawing::drawMarks(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport,
-                            const QHash<qint16, QRectF> &frames)
-{
-    QFont markFont = mFont;
-    const double side = 2 * planBoxHalf * viewport.scale;
-    markFont.setPixelSize(std::max(6, int(side / 4.5)));
-    painter.setFont(markFont);
-    const double markWidth = QFontMetricsF(markFont).height() * 1.2;
-    for (const PlanScene::Mark &mark : scene.marks) {
-        const auto frame = frames.constFind(mark.room);
-        if (frame == frames.constEnd())
+        const QString number = QString::number(box.room);
+        const double numberWidth = inside.width() - 2 * markWidth;
+        painter.setFont(numberWidth >= numberMetrics.horizontalAdvance(number) || !labelled
+                            ? numberFont
+                            : markFont);
+        const double numberTop =
+            labelled ? inside.top()
+                     : center.y() - textSize(painter, side, number, mNumberCache).height() / 2;
+        drawText(painter, QPointF(inside.left() + markWidth, numberTop), numberWidth, number,
+                 mNumberCache);
+        if (!labelled)
             continue;
-        const bool top = mark.slot == Up || mark.slot == In;
-        const bool right = mark.slot == Up || mark.slot == Down;
-        const QRectF inside = frame->adjusted(2, 1, -2, -1);
-        const QPointF corner(right ? inside.right() - markWidth : inside.left(),
-                             top ? inside.top() : inside.bottom() - markWidth);
-        painter.setPen(mark.broken ? broken : ink);
-        drawText(painter, corner, markWidth, markText(mark.slot), mMarkCache);
+        painter.setFont(descriptionFont);
+        auto wrapped = mWrapped.constFind(box.label);
+        if (wrapped == mWrapped.constEnd())
+            wrapped =
+                mWrapped.insert(box.label, wrapLabel(labelMetrics, inside.width(), box.label));
+        double top = inside.top() + head;
+        for (const QString &line : *wrapped) {
+            drawText(painter, QPointF(inside.left(), top), inside.width(), line, mLabelCache);
+            top += lineHeight;
+        }
     }
 }
 
@@ -209,8 +274,7 @@ void PlanDrawing::draw(QPainter &painter, const PlanScene &scene, const PlanView
     painter.setRenderHint(QPainter::Antialiasing, true);
     drawLines(painter, scene, viewport);
     painter.setRenderHint(QPainter::Antialiasing, mText == Text::Outlined);
-    const QHash<qint16, QRectF> frames = drawBoxes(painter, scene, viewport);
-    drawMarks(painter, scene, viewport, frames);
+    drawBoxes(painter, scene, viewport);
 }
 
 void PlanDrawing::drawHeading(QPainter &painter, const QRectF &area, const QString &heading)

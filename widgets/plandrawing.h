@@ -6,16 +6,19 @@
 #include <QFont>
 #include <QHash>
 #include <QStaticText>
+#include <QStringList>
+
+class QFontMetricsF;
 
 class QPainter;
 
 namespace rumbario {
 
 /**
- * How a level of the plan is drawn: rooms as boxes with their number and the start of their
- * description, exits as lines (an arrow for one way, dashed to another level, red to a room that
- * does not exist), marks for up, down, in and out, and a thin line from a fanned-out box back to
- * the square it shares. The window, pictures and printed pages all draw through it.
+ * How a level of the plan is drawn: rooms as boxes with their number, their marks for up, down,
+ * in and out, and their name on up to three lines; exits as lines (an arrow for one way, dashed
+ * to another level, red to a room that does not exist). The window, pictures and printed pages all
+ * draw through it.
  */
 class PlanDrawing
 {
@@ -32,26 +35,30 @@ public:
     void draw(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport);
     /** A heading in the top-left corner of an area, in the plain font. */
     void drawHeading(QPainter &painter, const QRectF &area, const QString &heading);
-    /** The font of the descriptions in the boxes at a scale. */
+    /** The font of the room names in the boxes at a scale. */
     QFont labelFont(double scale) const;
+    /**
+     * A room's name broken on whole words into the lines of a box, at most three; what does not
+     * fit ends in "…".
+     */
+    static QStringList wrapLabel(const QFontMetricsF &metrics, double width, const QString &text);
 
 private:
-    using TextCache = QHash<QString, QStaticText>;
+    using TextKey = QPair<QString, double>;
+    using TextCache = QHash<TextKey, QStaticText>;
 
     void drawText(QPainter &painter, QPointF topLeft, double width, const QString &text,
                   TextCache &cache);
     QSizeF textSize(QPainter &painter, double width, const QString &text, TextCache &cache);
     void drawLines(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport) const;
-    QHash<qint16, QRectF> drawBoxes(QPainter &painter, const PlanScene &scene,
-                                    const PlanViewport &viewport);
-    void drawMarks(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport,
-                   const QHash<qint16, QRectF> &frames);
+    void drawBoxes(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport);
 
     QFont mFont;
     Text mText;
     TextCache mNumberCache;
     TextCache mLabelCache;
     TextCache mMarkCache;
+    QHash<QString, QStringList> mWrapped;
     double mCachedScale = 0;
 };
 

@@ -17,7 +17,6 @@ namespace {
 constexpr int chunkSide = 8;
 /** The farthest the view zooms out, in rooms across, so a repaint stays bounded. */
 constexpr double widestView = 256.0;
-constexpr int labelLength = 14;
 
 ShownPosition shownPositionOf(const MapStore &store, int room)
 {
@@ -36,13 +35,17 @@ QPointF stepOf(int slot)
     return QPointF(directions[slot].dx, directions[slot].dy);
 }
 
+/** The name a box shows: the description up to its first full stop, blanks run together. */
 QString labelOf(const Room &room)
 {
     QString text = room.description.text();
     const qsizetype end = text.indexOf(QChar(0));
     if (end >= 0)
         text.truncate(end);
-    return text.trimmed().left(labelLength);
+    const qsizetype stop = text.indexOf(u'.');
+    if (stop >= 0)
+        text.truncate(stop);
+    return text.simplified();
 }
 
 bool isCompass(int slot)

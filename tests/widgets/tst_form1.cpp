@@ -5,6 +5,7 @@
 #include "widgets/form1.h"
 #include "widgets/helpwindow.h"
 #include "widgets/pastesafetextedit.h"
+#include "widgets/plandrawing.h"
 #include "widgets/planpicture.h"
 #include "widgets/planview.h"
 #include "window/menutable.h"
@@ -731,11 +732,23 @@ void TestForm1::keysReachTheKeySurfaceAfterMenusAndDialogs()
 void TestForm1::readsBoxesAndFitsTheRealMap()
 {
     PlanView *plan = mWindow->planView();
-    // At the first zoom a box holds its number and a dozen characters a line, legibly.
-    const double side = 2 * planBoxHalf * plan->viewport().scale;
+    // At the first zoom a box holds a legible name on up to three lines, broken between words;
+    // what cannot fit ends in an ellipsis and never runs out of the box.
+    const double width = 2 * planBoxHalf * plan->viewport().scale - 4;
     QVERIFY(plan->labelFont().pixelSize() >= 9);
-    QVERIFY(QFontMetrics(plan->labelFont()).horizontalAdvance(QStringLiteral("Sala del tro")) <=
-            side - 4);
+    const QFontMetricsF metrics(plan->labelFont());
+    const auto wrapped = [&](const char *name) {
+        return PlanDrawing::wrapLabel(metrics, width, QString::fromUtf8(name));
+    };
+    QCOMPARE(wrapped("You're in front of building"),
+             QStringList({"You're in", "front of", "building"}));
+    const QStringList cut = wrapped("You are at the west end of the Twopit Room");
+    QCOMPARE(cut.size(), 3);
+    QVERIFY2(cut.last().endsWith(QStringLiteral("…")), qPrintable(cut.join(u'|')));
+    QCOMPARE(wrapped("Supercalifragilisticoespialidoso").constFirst().right(1),
+             QStringLiteral("…"));
+    for (const QString &line : cut + wrapped("Supercalifragilisticoespialidoso"))
+        QVERIFY(metrics.horizontalAdvance(line) <= width);
 
     const QString map = QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln");
     answering({QStringLiteral("&Aceptar")}, [&] { mWindow->openPlanFile(map); });

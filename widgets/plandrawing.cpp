@@ -180,10 +180,23 @@ void PlanDrawing::drawText(QPainter &painter, QPointF topLeft, double width, con
     painter.fillPath(outlines, painter.pen().color());
 }
 
-void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene,
-                            const PlanViewport &viewport) const
+void PlanDrawing::drawStubLabel(QPainter &painter, QPointF end, QPointF direction,
+                                const QString &label)
+{
+    // Beside the stub's end, in the direction it leaves the room, so it covers no line.
+    const QFontMetricsF metrics(painter.font());
+    const QSizeF size(metrics.horizontalAdvance(label) + 2, metrics.height());
+    const QPointF unit = direction / std::hypot(direction.x(), direction.y());
+    const QPointF centre(end.x() + unit.x() * (size.width() / 2 + 1),
+                         end.y() + unit.y() * (size.height() / 2 + 1));
+    drawText(painter, centre - QPointF(size.width() / 2, size.height() / 2), size.width(), label,
+             mStubCache);
+}
+
+void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport)
 {
     const double scale = viewport.scale;
+    painter.setFont(labelFont(scale));
     for (const PlanScene::Line &line : scene.lines) {
         QPen pen(ink, std::max(1.0, scale / 30));
         if (line.toOtherLevel)
@@ -194,6 +207,8 @@ void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene,
         painter.drawLine(start, end);
         if (line.oneWay)
             drawArrowhead(painter, start, end);
+        if (!line.label.isEmpty() && 2 * planBoxHalf * scale >= 34)
+            drawStubLabel(painter, end, end - start, line.label);
     }
     painter.setPen(QPen(broken, std::max(2.0, scale / 20)));
     for (const PlanScene::Stub &stub : scene.stubs)
@@ -202,14 +217,6 @@ void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene,
 
 void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport)
 {
-    // Laying text out is the dearest part of a repaint; it only changes with the zoom.
-    if (mCachedScale != viewport.scale) {
-        mNumberCache.clear();
-        mLabelCache.clear();
-        mMarkCache.clear();
-        mWrapped.clear();
-        mCachedScale = viewport.scale;
-    }
     const double side = 2 * planBoxHalf * viewport.scale;
     const double head = side * headShare;
     const bool roomForLabels = side >= 34;
@@ -271,6 +278,15 @@ void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const Pla
 
 void PlanDrawing::draw(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport)
 {
+    // Laying text out is the dearest part of a repaint; it only changes with the zoom.
+    if (mCachedScale != viewport.scale) {
+        mNumberCache.clear();
+        mLabelCache.clear();
+        mMarkCache.clear();
+        mStubCache.clear();
+        mWrapped.clear();
+        mCachedScale = viewport.scale;
+    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     drawLines(painter, scene, viewport);
     painter.setRenderHint(QPainter::Antialiasing, mText == Text::Outlined);

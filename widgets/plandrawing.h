@@ -50,7 +50,8 @@ private:
     void drawText(QPainter &painter, QPointF topLeft, double width, const QString &text,
                   TextCache &cache);
     QSizeF textSize(QPainter &painter, double width, const QString &text, TextCache &cache);
-    void drawLines(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport) const;
+    void drawLines(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport);
+    void drawStubLabel(QPainter &painter, QPointF end, QPointF direction, const QString &label);
     void drawBoxes(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport);
 
     QFont mFont;
@@ -58,6 +59,7 @@ private:
     TextCache mNumberCache;
     TextCache mLabelCache;
     TextCache mMarkCache;
+    TextCache mStubCache;
     QHash<QString, QStringList> mWrapped;
     double mCachedScale = 0;
 };

@@ -36,12 +36,6 @@ void paintPage(QPainter &painter, PlanDrawing &drawing, const PlanPage &page)
     drawing.drawHeading(painter, whole, page.title);
 }
 
-QPageLayout::Orientation orientationFor(const PlanPage &page)
-{
-    return page.viewport.size.width() > page.viewport.size.height() ? QPageLayout::Landscape
-                                                                    : QPageLayout::Portrait;
-}
-
 bool writePng(const PlanPage &page, QIODevice &device, const QFont &font)
 {
     QImage image(page.viewport.size.toSize(), QImage::Format_RGB32);
@@ -84,27 +78,27 @@ bool paintPlanPages(QPagedPaintDevice &device, const QVector<PlanPage> &pages, c
 {
     if (pages.isEmpty())
         return false;
-    device.setPageOrientation(orientationFor(pages.first()));
+    QPageLayout portrait = device.pageLayout();
+    portrait.setOrientation(QPageLayout::Portrait);
+    const QSizeF sheet = portrait.paintRectPixels(device.logicalDpiX()).size();
+    // A small level is not blown up past three centimetres a room.
+    const double largest = device.logicalDpiX() * largestRoomCm / 2.54 / pictureScale;
+    const PlanSheets sheets = arrangeSheets(pages, sheet, largest);
+    device.setPageOrientation(sheets.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     PlanDrawing drawing(titleFont(font), PlanDrawing::Text::Cached);
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        const PlanPage &page = pages[i];
-        if (i > 0) {
-            device.setPageOrientation(orientationFor(page));
-            if (!device.newPage())
-                return false;
+    for (qsizetype i = 0; i < sheets.sheets.size(); ++i) {
+        if (i > 0 && !device.newPage())
+            return false;
+        for (const PagePlacement &placed : sheets.sheets[i]) {
+            painter.save();
+            painter.translate(placed.topLeft);
+            painter.scale(placed.factor, placed.factor);
+            paintPage(painter, drawing, pages[placed.page]);
+            painter.restore();
         }
-        const QRectF sheet = painter.viewport();
-        // A small level is not blown up past three centimetres a room.
-        const double largest = device.logicalDpiX() * largestRoomCm / 2.54 / pictureScale;
-        const double factor = std::min({sheet.width() / page.viewport.size.width(),
-                                        sheet.height() / page.viewport.size.height(), largest});
-        painter.save();
-        painter.scale(factor, factor);
-        paintPage(painter, drawing, page);
-        painter.restore();
     }
     return painter.end();
 }

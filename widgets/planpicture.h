@@ -14,7 +14,7 @@ namespace rumbario {
 bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format, QIODevice &device,
                       const QFont &font);
 
-/** Paints one page a sheet, each scaled to fit its sheet, turned to suit its shape. */
+/** Paints the pages on sheets as arrangeSheets puts them. */
 bool paintPlanPages(QPagedPaintDevice &device, const QVector<PlanPage> &pages, const QFont &font);
 
 } // namespace rumbario

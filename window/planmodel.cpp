@@ -256,9 +256,14 @@ PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
                 std::binary_search(visible.begin(), visible.end(), target))
                 continue;
             const QPointF end =
-                otherLevel ? start + stepOf(slot) * 0.4
+                otherLevel ? start + stepOf(slot) * 0.3
                            : QPointF(index.drawnPosition(target)) - stepOf(slot) * planBoxHalf;
-            scene.lines.append({room, target, slot, start, end, oneWay, otherLevel});
+            const QString label = otherLevel ? QStringLiteral("%1 a %2")
+                                                   .arg(to[2] > scene.level ? QStringLiteral("▲")
+                                                                            : QStringLiteral("▼"))
+                                                   .arg(target)
+                                             : QString();
+            scene.lines.append({room, target, slot, start, end, oneWay, otherLevel, label});
         }
     }
     return scene;

@@ -112,6 +112,8 @@ struct PlanScene
         QPointF end;
         bool oneWay;
         bool toOtherLevel;
+        /** A line to another level is a short stub with this label: "▲ a 23", "▼ a 5". */
+        QString label;
     };
     /** An exit to a room that does not exist. */
     struct Stub

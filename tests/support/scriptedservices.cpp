@@ -160,7 +160,8 @@ bool ScriptedServices::writePlanPicture(const QVector<PlanPage> &pages, PictureF
     const QString line =
         QStringLiteral("picture %1 %2").arg(QLatin1String(names[int(format)]), pagesText(pages));
     events << line;
-    return device.write(line.toUtf8()) == line.toUtf8().size();
+    // Latin-1, as the scenarios read files back.
+    return device.write(line.toLatin1()) == line.size();
 }
 
 PrintResult ScriptedServices::printPlan(const QVector<PlanPage> &pages)

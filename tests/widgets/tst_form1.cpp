@@ -772,6 +772,20 @@ qsizetype pdfPages(const QString &path)
     return QString::fromLatin1(file.readAll()).count(page);
 }
 
+/** The page sizes a PDF file uses, each once. */
+QSet<QString> pdfMediaBoxes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[([^\\]]*)\\]"));
+    QSet<QString> boxes;
+    for (const QRegularExpressionMatch &match :
+         box.globalMatch(QString::fromLatin1(file.readAll())))
+        boxes.insert(match.captured(1).simplified());
+    return boxes;
+}
+
 } // namespace
 
 void TestForm1::picturesAndPrintsTheRealMap()
@@ -788,17 +802,17 @@ void TestForm1::picturesAndPrintsTheRealMap()
     };
 
     // The first room's level of the real map, laid out from its exits: 124 boxes on 16 by 18
-    // squares, and the band for the title.
+    // squares, a room around them and the band for the title.
     exportAs(QStringLiteral("plano.png"));
     const QImage png(dir.filePath(QStringLiteral("plano.png")));
-    QCOMPARE(png.size(), QSize(16 * 130, int(18.5 * 130)));
+    QCOMPARE(png.size(), QSize(17 * 130, int(19.5 * 130)));
     QCOMPARE(png.pixel(1, 1), qRgb(255, 255, 255));
 
     exportAs(QStringLiteral("plano.svg"));
     QFile svg(dir.filePath(QStringLiteral("plano.svg")));
     QVERIFY(svg.open(QIODevice::ReadOnly));
     const QByteArray drawing = svg.readAll();
-    QVERIFY(drawing.contains("<title>Nivel 1, 124 salas</title>"));
+    QVERIFY(drawing.contains("<title>colossal-cave · Nivel 1, 124 salas</title>"));
     // The text is outlines: no font is needed where the picture is opened.
     QVERIFY(!drawing.contains("<text"));
     // On a disk that fills up, the picture's failure is told with its reason.
@@ -808,8 +822,8 @@ void TestForm1::picturesAndPrintsTheRealMap()
         setrlimit(RLIMIT_FSIZE, &fileSize);
         PlanIndex index;
         index.update(mWindow->editor().store);
-        const QVector<PlanPage> pages{
-            planPage(mWindow->editor().store, index, index.shownPosition(1)[2])};
+        const QVector<PlanPage> pages{planPage(mWindow->editor().store, index,
+                                               index.shownPosition(1)[2], QStringLiteral("mapa"))};
         const QString failure =
             saveSafely(dir.filePath(QStringLiteral("lleno.svg")), [&](QIODevice &device) {
                 return writePlanPicture(pages, PictureFormat::Svg, device, mWindow->font());
@@ -818,8 +832,27 @@ void TestForm1::picturesAndPrintsTheRealMap()
     });
     QCOMPARE(outcome, 0);
 
+    // Nine levels on six A4 sheets turned one way: levels of one room share a sheet, and every
+    // level lies whole on its sheet, centred across it.
     exportAs(QStringLiteral("plano.pdf"));
-    QCOMPARE(pdfPages(dir.filePath(QStringLiteral("plano.pdf"))), 9);
+    QCOMPARE(pdfPages(dir.filePath(QStringLiteral("plano.pdf"))), 6);
+    QCOMPARE(pdfMediaBoxes(dir.filePath(QStringLiteral("plano.pdf"))).size(), 1);
+    PlanIndex index;
+    index.update(mWindow->editor().store);
+    QVector<PlanPage> pages;
+    for (const int level : planLevels(mWindow->editor().store, index))
+        pages.append(planPage(mWindow->editor().store, index, level, QStringLiteral("mapa")));
+    const QSizeF a4(2480, 3508);
+    const PlanSheets sheets = arrangeSheets(pages, a4, 1.0);
+    const QRectF sheet(QPointF(), sheets.landscape ? a4.transposed() : a4);
+    QCOMPARE(sheets.sheets.size(), 6);
+    for (const QVector<PagePlacement> &onSheet : sheets.sheets) {
+        for (const PagePlacement &placed : onSheet) {
+            const QRectF drawn(placed.topLeft, pages[placed.page].viewport.size * placed.factor);
+            QVERIFY(sheet.adjusted(-0.01, -0.01, 0.01, 0.01).contains(drawn));
+            QCOMPARE(drawn.left() + drawn.right(), sheet.width());
+        }
+    }
 
     // Printing asks for a printer and prints the same pages; here the printer is a PDF file.
     const QString printed = dir.filePath(QStringLiteral("impreso.pdf"));
@@ -833,7 +866,7 @@ void TestForm1::picturesAndPrintsTheRealMap()
                   dialog->accept();
               }},
               [&] { press(Qt::Key_P, Qt::ControlModifier); });
-    QCOMPARE(pdfPages(printed), 9);
+    QCOMPARE(pdfPages(printed), 6);
     QVERIFY(!mWindow->editor().store.modified);
 }
 

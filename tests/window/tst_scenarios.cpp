@@ -272,7 +272,8 @@ QStringList planText(const MapStore &store, const PlanIndex &index, const PlanVi
         text << QStringLiteral("line %1-%2 %3 to %4%5%6")
                     .arg(QString::number(line.from), QString::number(line.to),
                          pointText(line.start), pointText(line.end), flag(line.oneWay, " one-way"),
-                         flag(line.toOtherLevel, " other level"));
+                         (line.toOtherLevel ? QStringLiteral(" other level ") + line.label
+                                            : QString()));
     for (const PlanScene::Stub &stub : scene.stubs)
         text << QStringLiteral("stub %1 %2").arg(stub.from).arg(directions[stub.slot].promptLabel);
     for (const PlanScene::Mark &mark : scene.marks)
@@ -836,7 +837,8 @@ private:
                 .arg(mViewport.visibleArea().width())
                 .arg(mViewport.visibleArea().height());
         if (what == QLatin1String("page")) {
-            const PlanPage page = planPage(store, updatedIndex(), number(0));
+            const PlanPage page =
+                planPage(store, updatedIndex(), number(0), QStringLiteral("mapa"));
             return QStringLiteral("%1 %2x%3 at %4 %5 rooms")
                 .arg(mArgs.value(0))
                 .arg(page.viewport.size.width())

@@ -524,6 +524,11 @@ void Form1::fitPlan()
     mPlanView->fitToLevel();
 }
 
+void Form1::zoomPlan(double factor)
+{
+    mPlanView->zoomBy(factor);
+}
+
 void Form1::showMode(bool creation)
 {
     mPicture1->showMode(creation);

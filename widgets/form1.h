@@ -48,6 +48,7 @@ public:
     void showMode(bool creation) override;
     void showPlanStatus(const QString &status) override;
     void fitPlan() override;
+    void zoomPlan(double factor) override;
     void showHelp() override;
     void showKeyList(const QString &text) override;
     void closeMainWindow() override;

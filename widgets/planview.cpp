@@ -23,6 +23,7 @@ PlanView::PlanView(Editor &editor, QWidget *parent)
     : QWidget(parent)
     , mEditor(editor)
     , mDrawing(font(), PlanDrawing::Text::Cached)
+    , mShownReplacements(editor.store.replacements)
 {
     setObjectName(QStringLiteral("PlanView"));
     setFocusPolicy(Qt::NoFocus);
@@ -41,7 +42,24 @@ QPointF PlanView::currentRoomCenter() const
 void PlanView::refresh()
 {
     mEditor.plan.update(mEditor.store);
+    const MapStore &store = mEditor.store;
+    if (store.replacements != mShownReplacements && !mViewport.size.isEmpty() &&
+        store.currentRoom >= 1 && store.currentRoom <= mEditor.plan.roomCount()) {
+        // Another map: its own zoom, not the last one's.
+        mShownReplacements = store.replacements;
+        mViewport.showOpened(
+            levelArea(store, mEditor.plan, mEditor.plan.shownPosition(store.currentRoom)[2]),
+            currentRoomCenter());
+    }
     mViewport.keepInView(currentRoomCenter());
+    update();
+}
+
+void PlanView::zoomBy(double factor)
+{
+    // Around the current room, so that it stays where the eye is.
+    const QPointF room = mViewport.toPixel(currentRoomCenter());
+    mViewport.zoomAround(room, factor);
     update();
 }
 
@@ -100,7 +118,7 @@ void PlanView::setScale(double scale)
 void PlanView::wheelEvent(QWheelEvent *event)
 {
     const double steps = event->angleDelta().y() / 120.0;
-    mViewport.zoomAround(event->position(), std::pow(1.2, steps));
+    mViewport.zoomAround(event->position(), std::pow(planZoomStep, steps));
     update();
     event->accept();
 }

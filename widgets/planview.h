@@ -48,6 +48,8 @@ public:
     void fitToLevel();
     /** Zooms to a scale, in pixels a room, kept within the plan's limits. */
     void setScale(double scale);
+    /** Zooms in (a factor above 1) or out, around the current room. */
+    void zoomBy(double factor);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -68,6 +70,8 @@ private:
     PlanDrawing mDrawing;
     bool mCreationMode = false;
     QString mStatus;
+    /** The map shown: a map opened since is shown at its own zoom. */
+    quint64 mShownReplacements;
 };
 
 } // namespace rumbario

@@ -60,7 +60,10 @@ std::vector<Menu> buildMenuTable()
              {"MnuOpcIr", caption("&Ir a sala"), "F6", A::SendKey, Key::F6},
              {coordinatesItemName, coordinatesCaption(true), "F7", A::ToggleCoordinates, 0},
              // F8: no key of the described program uses it.
-             {"MnuOpcAju", caption("Ajustar &plano"), "F8", A::FitPlan, 0},
+             {"MnuOpcAju", caption("Ajustar &plano"), "F8; Ctrl+0", A::FitPlan, 0},
+             // Ctrl with +, - and 0 zooms as in every viewer; the map's keys do not use them.
+             {"MnuOpcAce", caption("Acercar pla&no"), "Ctrl++; Ctrl+=", A::ZoomIn, 0},
+             {"MnuOpcAle", caption("Ale&jar plano"), "Ctrl+-", A::ZoomOut, 0},
              // F9, no key of the described program either: for those who cannot see the plan.
              {"MnuOpcAlr", caption("&Decir qué hay alrededor"), "F9", A::SendKey, Key::F9},
              {"MnuOpcIns", caption("&Insertar texto t"), "", A::SendKey, Key::letter('T')},
@@ -116,6 +119,12 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::FitPlan:
         runUserAction(editor, [&editor] { editor.services.fitPlan(); });
+        break;
+    case MenuAction::ZoomIn:
+        runUserAction(editor, [&editor] { editor.services.zoomPlan(planZoomStep); });
+        break;
+    case MenuAction::ZoomOut:
+        runUserAction(editor, [&editor] { editor.services.zoomPlan(1 / planZoomStep); });
         break;
     case MenuAction::Export:
         exportGame(editor);

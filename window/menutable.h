@@ -18,6 +18,8 @@ enum class MenuAction {
     Exit,
     ToggleCoordinates,
     FitPlan,
+    ZoomIn,
+    ZoomOut,
     Export,
     ExportPicture,
     Print,

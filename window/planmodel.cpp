@@ -182,6 +182,17 @@ void PlanViewport::fit(const QRectF &area)
     showAt(area.center(), open.center());
 }
 
+void PlanViewport::showOpened(const QRectF &levelArea, QPointF current)
+{
+    scale = firstScale;
+    const QRectF open = openArea();
+    if ((levelArea.width() + 1) * scale > open.width() ||
+        (levelArea.height() + 1) * scale > open.height())
+        fit(levelArea);
+    else
+        showAt(current, open.center());
+}
+
 void PlanViewport::showAt(QPointF plan, QPointF pixel)
 {
     center = QPointF(plan.x() - (pixel.x() - size.width() / 2) / scale,

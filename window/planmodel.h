@@ -65,8 +65,9 @@ private:
 struct PlanViewport
 {
     QPointF center;
-    /** Large enough for the room number and a dozen characters of description in each box. */
-    double scale = 130.0;
+    /** Large enough for the room number and three short lines of name in each box. */
+    static constexpr double firstScale = 130.0;
+    double scale = firstScale;
     QSizeF size;
     /** Pixels the window's other controls cover, in the top-left corner; none when empty. */
     QRectF covered;
@@ -84,11 +85,19 @@ struct PlanViewport
     void panBy(QPointF pixelDelta);
     /** Centres an area of the plan and zooms to show all of it with half a room around. */
     void fit(const QRectF &area);
+    /**
+     * How a map just opened is shown: at the first zoom around its current room, or fitted when
+     * its level is larger than the view. The zoom of the map before is not kept.
+     */
+    void showOpened(const QRectF &levelArea, QPointF current);
     /** Moves the view so that a point of the plan is drawn at a pixel. */
     void showAt(QPointF plan, QPointF pixel);
     /** Recentres on a position that is not comfortably inside the visible area. */
     bool keepInView(QPointF plan);
 };
+
+/** How much one turn of the wheel or one Ctrl++ zooms in. */
+constexpr double planZoomStep = 1.2;
 
 /** Half the side of a room's box, in plan units. */
 constexpr double planBoxHalf = 0.3;

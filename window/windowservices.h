@@ -95,6 +95,8 @@ public:
     virtual void setMenuEnabled(const QString &itemName, bool enabled) = 0;
     /** Fits the current level of the map into the plan. */
     virtual void fitPlan() = 0;
+    /** Zooms the plan by a factor around the current room: above 1 nearer. */
+    virtual void zoomPlan(double factor) = 0;
     /** Shows the mode outside the described boxes: on the key surface and in the plan's legend. */
     virtual void showMode(bool creation) = 0;
     /** What the plan's legend says after the level and the mode (see planStatus). */

@@ -61,6 +61,10 @@ public:
     void setMenuCaption(const QString &itemName, const QString &caption) override;
     void setMenuEnabled(const QString &itemName, bool enabled) override;
     void fitPlan() override { events << QStringLiteral("fit plan"); }
+    void zoomPlan(double factor) override
+    {
+        events << QStringLiteral("zoom plan %1").arg(factor, 0, 'f', 2);
+    }
     void showMode(bool creation) override
     {
         events << QLatin1String(creation ? "mode creation" : "mode walking");

@@ -750,14 +750,25 @@ void TestForm1::readsBoxesAndFitsTheRealMap()
     for (const QString &line : cut + wrapped("Supercalifragilisticoespialidoso"))
         QVERIFY(metrics.horizontalAdvance(line) <= width);
 
+    // Zoomed in from the keyboard, then a map larger than the view opens fitted to it.
+    press(Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(plan->viewport().scale, PlanViewport::firstScale * planZoomStep);
     const QString map = QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln");
     answering({QStringLiteral("&Aceptar")}, [&] { mWindow->openPlanFile(map); });
-    press(Qt::Key_F8);
     PlanIndex index;
     index.update(mWindow->editor().store);
     const QRectF level = levelArea(mWindow->editor().store, index, index.shownPosition(1)[2]);
     QVERIFY(level.width() > 5);
     QVERIFY(plan->viewport().visibleArea().contains(level));
+    const double fitted = plan->viewport().scale;
+    press(Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(plan->viewport().scale, fitted / planZoomStep);
+    press(Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(plan->viewport().scale, fitted);
+    // A new map starts at the first zoom, not the last map's.
+    mWindow->editor().store.modified = false;
+    press(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(plan->viewport().scale, PlanViewport::firstScale);
 }
 
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "widgets/form1.h"
+#include "widgets/mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
-    rumbario::Form1 window;
+    rumbario::MainWindow window;
     window.show();
     // A file named on the command line opens as Ctrl+A would open it, once the window is up.
     if (!commandLine.file.isEmpty())

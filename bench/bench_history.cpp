@@ -31,16 +31,16 @@ MapStore largeMap(int rooms)
     store.replaceTables(std::move(tables));
     store.setRoomCount(qint16(rooms));
     store.selectRoom(1);
-    store.journal.clear();
+    store.clearHistory();
     return store;
 }
 
 void reportHistory(benchmark::State &state, const MapStore &store)
 {
-    state.counters["steps"] = double(store.journal.done());
-    state.counters["history_MB"] = double(store.journal.memoryUse()) / (1024.0 * 1024.0);
+    state.counters["steps"] = double(store.journal().done());
+    state.counters["history_MB"] = double(store.journal().memoryUse()) / (1024.0 * 1024.0);
     state.counters["bytes_per_step"] =
-        double(store.journal.memoryUse()) / double(std::max<size_t>(1, store.journal.done()));
+        double(store.journal().memoryUse()) / double(std::max<size_t>(1, store.journal().done()));
 }
 
 template<typename Action>
@@ -64,7 +64,7 @@ void runActions(benchmark::State &state, int rooms, const Action &action)
 void BM_HistoryOfCreations(benchmark::State &state)
 {
     runActions(state, maxRoomCount - actions, [](MapStore &store, int) {
-        store.selectRoom(createRoom(store, store.currentRoom, 3));
+        store.selectRoom(createRoom(store, store.currentRoom(), 3));
     });
 }
 BENCHMARK(BM_HistoryOfCreations)->Unit(benchmark::kMillisecond);
@@ -93,7 +93,7 @@ void BM_HistoryOfOpens(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         MapStore store = largeMap(maxRoomCount);
-        const MapTables tables{store.Lista, store.coordinates};
+        const MapTables tables{store.rooms(), store.coordinates()};
         state.ResumeTiming();
         for (int i = 0; i < 100; ++i) {
             MapTables copy = tables;

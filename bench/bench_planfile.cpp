@@ -22,8 +22,8 @@ namespace {
 
 MapStore largestMap()
 {
-    MapStore store;
-    store.Lista.reserve(maxRoomCount);
+    MapTables tables;
+    tables.rooms.reserve(maxRoomCount);
     for (int number = 1; number <= maxRoomCount; ++number) {
         Room room;
         for (int slot = 0; slot < exitCount - 2; ++slot)
@@ -31,10 +31,12 @@ MapStore largestMap()
         room.description.setText(
             QStringLiteral("Sala %1: un pasillo húmedo con ecos lejanos, ").arg(number) +
             QString(100, u'ñ'));
-        store.Lista.append(room);
+        tables.rooms.append(room);
     }
-    store.coordinates.resize(maxRoomCount);
-    store.roomCount = maxRoomCount;
+    tables.coordinates.resize(maxRoomCount);
+    MapStore store;
+    store.replaceTables(std::move(tables));
+    store.setRoomCount(maxRoomCount);
     return store;
 }
 
@@ -109,7 +111,7 @@ void BM_ReadPlanFile(benchmark::State &state)
     MapStore store;
     for (auto _ : state)
         benchmark::DoNotOptimize(readPlanFile(store, path));
-    state.counters["rooms"] = double(store.Lista.size());
+    state.counters["rooms"] = double(store.rooms().size());
 }
 
 // The same read from bytes already in memory: how much of a read is parsing and building the
@@ -145,7 +147,7 @@ void BM_ReadWorstShapedFile(benchmark::State &state)
     MapStore store;
     for (auto _ : state)
         benchmark::DoNotOptimize(readPlanBytes(store, bytes));
-    state.counters["rooms"] = double(store.Lista.size());
+    state.counters["rooms"] = double(store.rooms().size());
 }
 
 } // namespace

@@ -4,9 +4,8 @@
 // plan file from the accepted file dialog to the success message and the first painted plan
 // (budget 30 ms).
 #include "core/planfile.h"
-#include "widgets/form1.h"
+#include "widgets/mainwindow.h"
 #include "widgets/planview.h"
-#include "window/keycodes.h"
 #include "window/keyhandler.h"
 #include "window/openandsave.h"
 #include "window/roomview.h"
@@ -49,7 +48,7 @@ MapTables largestMap()
 }
 
 /** The real window, but with the file dialog accepting a given file and messages answered. */
-class AnsweredWindow : public Form1
+class AnsweredWindow : public MainWindow
 {
 public:
     QString chosenFile;
@@ -109,7 +108,7 @@ void BM_KeyEventWithRepaint(benchmark::State &state)
     PlanView *plan = large.window.planView();
     bool east = true;
     for (auto _ : state) {
-        Picture1_KeyDown(large.window.editor(), east ? Key::Right : Key::Left, 0);
+        handleMapKey(large.window.editor(), east ? Qt::Key_Right : Qt::Key_Left, 0);
         plan->render(&large.image);
         east = !east;
     }
@@ -124,7 +123,7 @@ void BM_OpenLargestMap(benchmark::State &state)
         plan->render(&large.image);
         state.PauseTiming();
         // Each open keeps the map it replaced for undoing; the benchmark measures opens alone.
-        large.window.editor().store.journal.clear();
+        large.window.editor().store.clearHistory();
         state.ResumeTiming();
     }
     if (!large.window.lastMessage.contains(QStringLiteral("cargado correctamente.32767 salas.")))
@@ -144,6 +143,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    largestWindow().window.editor().store.modified = false;
+    largestWindow().window.editor().store.setModified(false);
     return 0;
 }

@@ -57,10 +57,10 @@ MapStore freshMap()
 {
     MapStore store;
     store.replaceTables({{Room::zeroed()}, {Coordinates{}}});
-    store.blankRoom = Room::blank();
+    store.setBlankRoom(Room::blank());
     store.setRoomCount(1);
     store.selectRoom(1);
-    store.journal.clear();
+    store.clearHistory();
     return store;
 }
 
@@ -72,7 +72,7 @@ void BM_MapTranscript(benchmark::State &state)
         MapStore store = freshMap();
         TranscriptMapping mapping;
         drawTranscriptTurns(store, mapping, transcriptTurns(transcript));
-        rooms = store.roomCount;
+        rooms = store.roomCount();
     }
     state.counters["rooms"] = rooms;
 }

@@ -23,14 +23,14 @@ void clearMirroredExits(MapStore &store, qint16 last)
 
 bool deleteLastRoom(MapStore &store)
 {
-    if (store.roomCount <= 1)
+    if (store.roomCount() <= 1)
         return false;
-    const qint16 last = store.roomCount;
+    const qint16 last = store.roomCount();
     clearMirroredExits(store, last);
     store.setRoomCount(qint16(last - 1));
     // Coordinates keep the deleted room's column; the next creation sizes them again.
-    store.truncateRooms(store.roomCount);
-    store.selectRoom(store.roomCount);
+    store.truncateRooms(store.roomCount());
+    store.selectRoom(store.roomCount());
     store.noteAction(QStringLiteral("eliminación de la sala %1").arg(last), ModifiedEffect::Mark);
     return true;
 }

@@ -3,7 +3,7 @@
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 
 /**
  * Removes the highest-numbered room, clears the exits that mirrored its own and makes the new

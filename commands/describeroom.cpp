@@ -8,9 +8,9 @@ namespace rumbario {
 void describeRoom(MapStore &store, QString typed)
 {
     typed.replace(u'\r', u' ').replace(u'\n', u' ');
-    store.currentRoomCopy.description.setText(typed);
+    store.setWorkingDescription(typed);
     store.storeCurrentRoom();
-    store.noteAction(QStringLiteral("descripción de la sala %1").arg(store.currentRoom),
+    store.noteAction(QStringLiteral("descripción de la sala %1").arg(store.currentRoom()),
                      ModifiedEffect::Mark);
 }
 

@@ -5,7 +5,7 @@
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 
 /**
  * Stores a typed description in the current room. A plan-file record is one line, so line breaks

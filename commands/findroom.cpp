@@ -9,19 +9,19 @@ namespace {
 
 qint16 nextRoom(const MapStore &store, qint16 room)
 {
-    return room >= store.roomCount ? qint16(1) : qint16(room + 1);
+    return room >= store.roomCount() ? qint16(1) : qint16(room + 1);
 }
 
 } // namespace
 
 std::optional<qint16> findDescription(const MapStore &store, const QString &text)
 {
-    qint16 room = nextRoom(store, store.currentRoom);
-    for (int examined = 0; examined < store.roomCount; ++examined) {
+    qint16 room = nextRoom(store, store.currentRoom());
+    for (int examined = 0; examined < store.roomCount(); ++examined) {
         if (store.room(room).description.text().contains(text))
             return room;
         room = nextRoom(store, room);
-        if (room == store.currentRoom)
+        if (room == store.currentRoom())
             break;
     }
     return std::nullopt;
@@ -29,7 +29,7 @@ std::optional<qint16> findDescription(const MapStore &store, const QString &text
 
 bool goToRoom(MapStore &store, qint16 number)
 {
-    if (number < 1 || number > store.roomCount)
+    if (number < 1 || number > store.roomCount())
         return false;
     store.selectRoom(number);
     store.noteAction(QStringLiteral("paso a la sala %1").arg(number), ModifiedEffect::Leave);

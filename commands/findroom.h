@@ -7,7 +7,7 @@
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 
 /**
  * The next room, in circular order after the current one, whose description contains text; the

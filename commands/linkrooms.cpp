@@ -11,13 +11,13 @@ bool linkRooms(MapStore &store, qint16 directionNumber, qint16 target)
         return false;
     const int slot = slotOfNumber(directionNumber);
     if (slot >= 0) {
-        store.currentRoomCopy.exits[slot] = target;
-        store.setExit(target, directions[slot].opposite, store.currentRoom);
+        store.setWorkingExit(slot, target);
+        store.setExit(target, directions[slot].opposite, store.currentRoom());
     }
     // Linking a room to itself: this store overwrites the way back written just above.
     store.storeCurrentRoom();
     store.noteAction(
-        QStringLiteral("enlace de la sala %1 con la %2").arg(store.currentRoom).arg(target),
+        QStringLiteral("enlace de la sala %1 con la %2").arg(store.currentRoom()).arg(target),
         ModifiedEffect::Leave);
     return true;
 }

@@ -5,7 +5,7 @@
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 
 /**
  * Links the current room to target both ways in the direction with the given number (1 to 12).

@@ -5,10 +5,10 @@ namespace rumbario {
 
 void rebaseCoordinates(MapStore &store, const Coordinates &wanted)
 {
-    const Coordinates stored = store.coordinatesOf(store.currentRoom);
+    const Coordinates stored = store.coordinatesOf(store.currentRoom());
     // One offset at a time: an overflow keeps the offsets already set.
     for (size_t axis = 0; axis < 3; ++axis) {
-        Coordinates base = store.coordinateBase;
+        Coordinates base = store.coordinateBase();
         base[axis] = checkedSubtract(wanted[axis], stored[axis]);
         store.setCoordinateBase(base);
     }

@@ -23,15 +23,16 @@ std::vector<int> removableExits(const Room &room)
     return exitSlots;
 }
 
-void removeConnection(MapStore &store, Room &edited, int slot, bool bothWays)
+void removeConnection(MapStore &store, int slot, bool bothWays)
 {
-    const qint16 other = edited.exits[slot];
+    const qint16 other = store.workingCopy().exits[slot];
     if (bothWays)
         store.setExit(other, directions[slot].opposite, 0);
-    edited.exits[slot] = 0;
-    store.setRoom(store.currentRoom, edited);
+    // Stored last: a connection of the room with itself loses both ends.
+    store.setWorkingExit(slot, 0);
+    store.storeCurrentRoom();
     store.noteAction(
-        QStringLiteral("eliminación de una conexión de la sala %1").arg(store.currentRoom),
+        QStringLiteral("eliminación de una conexión de la sala %1").arg(store.currentRoom()),
         ModifiedEffect::Mark);
 }
 

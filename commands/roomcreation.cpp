@@ -8,14 +8,14 @@ namespace rumbario {
 qint16 createRoom(MapStore &store, qint16 origin, qint16 directionNumber)
 {
     const Direction &direction = directions[slotOfNumber(directionNumber)];
-    const qint16 number = checkedAdd(store.roomCount, 1);
+    const qint16 number = checkedAdd(store.roomCount(), 1);
     store.appendRoom(Room::zeroed());
     store.setRoomCount(number);
     store.resizeCoordinates(number);
     Coordinates position = store.coordinatesOf(origin);
     store.setCoordinates(number, position);
 
-    Room created = store.blankRoom;
+    Room created = store.blankRoom();
     created.exits[direction.opposite] = origin;
     position[0] = checkedAdd(position[0], direction.dx);
     position[1] = checkedAdd(position[1], direction.dy);
@@ -28,14 +28,14 @@ qint16 createRoom(MapStore &store, qint16 origin, qint16 directionNumber)
 
 bool followOrCreate(MapStore &store, int slot)
 {
-    const qint16 target = store.currentRoomCopy.exits[slot];
+    const qint16 target = store.workingCopy().exits[slot];
     if (target != 0) {
         store.selectRoom(target);
         store.noteAction(QStringLiteral("paso a la sala %1").arg(target), ModifiedEffect::Leave);
         return false;
     }
-    const qint16 created = createRoom(store, store.currentRoom, directions[slot].number);
-    store.currentRoomCopy.exits[slot] = created;
+    const qint16 created = createRoom(store, store.currentRoom(), directions[slot].number);
+    store.setWorkingExit(slot, created);
     store.storeCurrentRoom();
     store.selectRoom(created);
     return true;

@@ -5,7 +5,7 @@
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 
 /**
  * Appends a room one step from origin in the direction with the given number, linked back to

@@ -185,7 +185,7 @@ ExportMap exportMap(const MapStore &store, const QSet<QString> &reservedNames,
     ExportMap map;
     TakenNames names(reservedNames);
     TakenNames identifiers(reservedIdentifiers);
-    const int count = store.roomCount;
+    const int count = store.roomCount();
     names.reserve(count);
     identifiers.reserve(count);
     map.rooms.reserve(count);

@@ -7,7 +7,7 @@
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 
 /** One room as the exporters see it: a name for the player, an identifier for code, its text. */
 struct ExportRoom

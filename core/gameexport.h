@@ -8,7 +8,7 @@
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 
 enum class GameFormat { Inform7, Inform6, Daad, NgPaws };
 

@@ -127,7 +127,7 @@ QVector<ExportExit> waysToClose(const MapStore &store, const ExportMap &map)
     for (const ExportExit &exit : map.exits) {
         const int back = directions[exit.slot].opposite;
         const qint16 existing = store.room(exit.to).exits[back];
-        if (!exit.oneWay || (existing > 0 && existing <= store.roomCount) ||
+        if (!exit.oneWay || (existing > 0 && existing <= store.roomCount()) ||
             closedWays.contains({exit.to, back}))
             continue;
         closedWays.insert({exit.to, back});

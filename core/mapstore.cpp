@@ -37,26 +37,31 @@ MapTables resetTables()
 
 const Room &MapStore::room(qint16 number) const
 {
-    checkNumber(Lista.size(), number);
-    return Lista[number - 1];
+    checkNumber(mRooms.size(), number);
+    return mRooms[number - 1];
+}
+
+const Room &MapStore::liveRoom(qint16 number) const
+{
+    return number == mCurrentRoom ? mWorkingCopy : room(number);
 }
 
 const Coordinates &MapStore::coordinatesOf(qint16 number) const
 {
-    checkNumber(coordinates.size(), number);
-    return coordinates[number - 1];
+    checkNumber(mCoordinates.size(), number);
+    return mCoordinates[number - 1];
 }
 
 // Each edit builds its change first and makes it next; only then is it recorded, which cannot
-// fail. Whatever throws, memory running out included, leaves the map and the journal agreeing.
+// fail. Whatever throws, memory running out included, leaves the map and the mJournal agreeing.
 
 void MapStore::setRoom(qint16 number, const Room &newRoom)
 {
     const Room old = room(number);
     if (old == newRoom)
         return;
-    Lista[number - 1] = newRoom;
-    journal.record(RoomChange{number, {old, newRoom}});
+    mRooms[number - 1] = newRoom;
+    mJournal.record(RoomChange{number, {old, newRoom}});
 }
 
 void MapStore::setExit(qint16 number, int slot, qint16 target)
@@ -69,30 +74,30 @@ void MapStore::setExit(qint16 number, int slot, qint16 target)
 void MapStore::appendRoom(const Room &newRoom)
 {
     const qint16 number = checkedAdd(tableSize(), 1);
-    Lista.append(Room::zeroed());
-    journal.record(TableSizeChange{false, {Lista.size() - 1, Lista.size()}, {}});
+    mRooms.append(Room::zeroed());
+    mJournal.record(TableSizeChange{false, {mRooms.size() - 1, mRooms.size()}, {}});
     setRoom(number, newRoom);
 }
 
 void MapStore::truncateRooms(qint16 rooms)
 {
-    if (rooms >= Lista.size())
+    if (rooms >= mRooms.size())
         return;
-    TableSizeChange change{false, {Lista.size(), rooms}, {}};
-    change.removed.rooms = Lista.mid(rooms);
-    Lista.resize(rooms);
-    journal.record(std::move(change));
+    TableSizeChange change{false, {mRooms.size(), rooms}, {}};
+    change.removed.rooms = mRooms.mid(rooms);
+    mRooms.resize(rooms);
+    mJournal.record(std::move(change));
 }
 
 void MapStore::resizeCoordinates(qint16 columns)
 {
-    if (columns == coordinates.size())
+    if (columns == mCoordinates.size())
         return;
-    TableSizeChange change{true, {coordinates.size(), columns}, {}};
-    if (columns < coordinates.size())
-        change.removed.coordinates = coordinates.mid(columns);
-    coordinates.resize(columns);
-    journal.record(std::move(change));
+    TableSizeChange change{true, {mCoordinates.size(), columns}, {}};
+    if (columns < mCoordinates.size())
+        change.removed.coordinates = mCoordinates.mid(columns);
+    mCoordinates.resize(columns);
+    mJournal.record(std::move(change));
 }
 
 void MapStore::setCoordinates(qint16 number, const Coordinates &position)
@@ -100,76 +105,93 @@ void MapStore::setCoordinates(qint16 number, const Coordinates &position)
     const Coordinates old = coordinatesOf(number);
     if (old == position)
         return;
-    coordinates[number - 1] = position;
-    journal.record(CoordinatesChange{number, {old, position}});
+    mCoordinates[number - 1] = position;
+    mJournal.record(CoordinatesChange{number, {old, position}});
 }
 
 void MapStore::setRoomCount(qint16 count)
 {
-    if (count == roomCount)
+    if (count == mRoomCount)
         return;
-    journal.record(RoomCountChange{{roomCount, count}});
-    roomCount = count;
+    mJournal.record(RoomCountChange{{mRoomCount, count}});
+    mRoomCount = count;
 }
 
 void MapStore::setCoordinateBase(const Coordinates &base)
 {
-    if (base == coordinateBase)
+    if (base == mCoordinateBase)
         return;
-    journal.record(BaseChange{{coordinateBase, base}});
-    coordinateBase = base;
+    mJournal.record(BaseChange{{mCoordinateBase, base}});
+    mCoordinateBase = base;
 }
 
 void MapStore::selectRoom(qint16 number)
 {
-    // The recovery names the missing room by currentRoom, so it is set before the lookup fails.
-    if (number != currentRoom) {
-        journal.record(CurrentRoomChange{{currentRoom, number}});
-        currentRoom = number;
+    // The recovery names the missing room by the current room: it is set before the lookup fails.
+    if (number != mCurrentRoom) {
+        mJournal.record(CurrentRoomChange{{mCurrentRoom, number}});
+        mCurrentRoom = number;
     }
-    currentRoomCopy = room(number);
+    mWorkingCopy = room(number);
+}
+
+void MapStore::setExitEverywhere(qint16 number, int slot, qint16 target)
+{
+    setExit(number, slot, target);
+    if (number == mCurrentRoom)
+        mWorkingCopy.exits[slot] = target;
+}
+
+void MapStore::setWorkingExit(int slot, qint16 target)
+{
+    mWorkingCopy.exits[slot] = target;
+}
+
+void MapStore::setWorkingDescription(const QString &text)
+{
+    mWorkingCopy.description.setText(text);
 }
 
 void MapStore::storeCurrentRoom()
 {
-    setRoom(currentRoom, currentRoomCopy);
+    setRoom(mCurrentRoom, mWorkingCopy);
 }
 
 void MapStore::replaceTables(MapTables tables)
 {
-    auto before = std::make_shared<const MapTables>(MapTables{Lista, coordinates});
+    auto before = std::make_shared<const MapTables>(MapTables{mRooms, mCoordinates});
     auto after = std::make_shared<const MapTables>(std::move(tables));
-    Lista = after->rooms;
-    coordinates = after->coordinates;
-    ++replacements;
-    journal.record(TablesChange{{std::move(before), std::move(after)}});
+    mRooms = after->rooms;
+    mCoordinates = after->coordinates;
+    ++mReplacements;
+    mJournal.record(TablesChange{{std::move(before), std::move(after)}});
 }
 
 void MapStore::setMapName(const QString &name)
 {
-    if (name == mapName)
+    if (name == mMapName)
         return;
-    journal.record(NameChange{{mapName, name}});
-    mapName = name;
+    mJournal.record(NameChange{{mMapName, name}});
+    mMapName = name;
 }
 
 void MapStore::noteAction(const QString &label, ModifiedEffect effect)
 {
-    journal.note(label, effect);
+    mJournal.note(label, effect);
 }
 
 void MapStore::endAction()
 {
-    switch (journal.close(currentRoom)) {
+    switch (mJournal.close(mCurrentRoom)) {
     case ModifiedEffect::Mark:
-        modified = true;
+        mModified = true;
         break;
     case ModifiedEffect::Saved:
-        modified = false;
-        journal.markSaved();
+        mModified = false;
+        mJournal.markSaved();
         break;
     case ModifiedEffect::Unmarked:
-        modified = false;
+        mModified = false;
         break;
     case ModifiedEffect::Leave:
         break;
@@ -179,17 +201,17 @@ void MapStore::endAction()
 void MapStore::resizeTable(bool columns, qsizetype size)
 {
     if (columns)
-        coordinates.resize(size);
+        mCoordinates.resize(size);
     else
-        Lista.resize(size);
+        mRooms.resize(size);
 }
 
 void MapStore::apply(const Change &change, bool forward)
 {
     std::visit(Visitor{
-                   [&](const RoomChange &c) { Lista[c.number - 1] = either(c.room, forward); },
+                   [&](const RoomChange &c) { mRooms[c.number - 1] = either(c.room, forward); },
                    [&](const CoordinatesChange &c) {
-                       coordinates[c.number - 1] = either(c.position, forward);
+                       mCoordinates[c.number - 1] = either(c.position, forward);
                    },
                    [&](const TableSizeChange &c) {
                        resizeTable(c.coordinates, either(c.size, forward));
@@ -198,45 +220,45 @@ void MapStore::apply(const Change &change, bool forward)
                        // Shrunk: what it removed comes back.
                        if (c.coordinates)
                            std::copy(c.removed.coordinates.begin(), c.removed.coordinates.end(),
-                                     coordinates.begin() + c.size.after);
+                                     mCoordinates.begin() + c.size.after);
                        else
                            std::copy(c.removed.rooms.begin(), c.removed.rooms.end(),
-                                     Lista.begin() + c.size.after);
+                                     mRooms.begin() + c.size.after);
                    },
-                   [&](const RoomCountChange &c) { roomCount = either(c.count, forward); },
-                   [&](const BaseChange &c) { coordinateBase = either(c.base, forward); },
-                   [&](const CurrentRoomChange &c) { currentRoom = either(c.room, forward); },
-                   [&](const NameChange &c) { mapName = either(c.name, forward); },
+                   [&](const RoomCountChange &c) { mRoomCount = either(c.count, forward); },
+                   [&](const BaseChange &c) { mCoordinateBase = either(c.base, forward); },
+                   [&](const CurrentRoomChange &c) { mCurrentRoom = either(c.room, forward); },
+                   [&](const NameChange &c) { mMapName = either(c.name, forward); },
                    [&](const TablesChange &c) {
                        const MapTables &tables = *either(c.tables, forward);
-                       Lista = tables.rooms;
-                       coordinates = tables.coordinates;
-                       ++replacements;
+                       mRooms = tables.rooms;
+                       mCoordinates = tables.coordinates;
+                       ++mReplacements;
                    },
                },
                change);
-    journal.count();
+    mJournal.count();
 }
 
 bool MapStore::undo()
 {
-    const JournalEntry *entry = journal.undoable();
+    const JournalEntry *entry = mJournal.undoable();
     if (!entry)
         return false;
     revert(*entry);
-    journal.stepBack();
-    modified = !journal.atSaved();
+    mJournal.stepBack();
+    mModified = !mJournal.atSaved();
     return true;
 }
 
 bool MapStore::redo()
 {
-    const JournalEntry *entry = journal.redoable();
+    const JournalEntry *entry = mJournal.redoable();
     if (!entry)
         return false;
     reapply(*entry);
-    journal.stepForward();
-    modified = !journal.atSaved();
+    mJournal.stepForward();
+    mModified = !mJournal.atSaved();
     return true;
 }
 
@@ -256,11 +278,11 @@ void MapStore::reapply(const JournalEntry &entry)
 
 void MapStore::returnTo(qint16 room)
 {
-    if (room != currentRoom) {
-        currentRoom = room;
-        journal.count();
+    if (room != mCurrentRoom) {
+        mCurrentRoom = room;
+        mJournal.count();
     }
-    currentRoomCopy = Lista[currentRoom - 1];
+    mWorkingCopy = mRooms[mCurrentRoom - 1];
 }
 
 } // namespace rumbario

@@ -8,28 +8,6 @@
 
 namespace rumbario {
 
-/**
- * A 16-bit flag: True is -1 (all bits set), False is 0, and inverting flips every bit, so a
- * flag always holds exactly one of the two values.
- */
-class Flag
-{
-public:
-    static constexpr qint16 True = -1;
-    static constexpr qint16 False = 0;
-
-    constexpr Flag(bool on = false)
-        : mValue(on ? True : False)
-    {}
-
-    constexpr operator bool() const { return mValue != False; }
-    constexpr qint16 value() const { return mValue; }
-    void invert() { mValue = static_cast<qint16>(~mValue); }
-
-private:
-    qint16 mValue;
-};
-
 /** Sum and difference of 16-bit values; a result outside -32768..32767 raises error 6. */
 qint16 checkedAdd(qint16 a, qint16 b);
 qint16 checkedSubtract(qint16 a, qint16 b);

@@ -437,7 +437,7 @@ bool writePlanRecords(const MapStore &store, QIODevice &device)
 {
     bool allWritten = true;
     char buffer[maxRecordLength];
-    for (int number = 1; number <= store.roomCount; ++number) {
+    for (int number = 1; number <= store.roomCount(); ++number) {
         const int length = formatPlanRecord(store.room(static_cast<qint16>(number)), buffer);
         if (device.write(buffer, length) != length)
             allWritten = false;

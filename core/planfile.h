@@ -10,7 +10,7 @@ class QIODevice;
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 struct Room;
 
 /** How a read went, as the open operation judges it: by the last failure of the read. */

@@ -75,7 +75,8 @@ bool onCompassAngle(QPoint delta)
 int PlanLayout::exitOf(const MapStore &store, int room, int slot) const
 {
     // The current room's exits live in its working copy until it is stored.
-    const Room &record = room == store.currentRoom ? store.currentRoomCopy : store.Lista[room - 1];
+    const Room &record =
+        room == store.currentRoom() ? store.workingCopy() : store.rooms()[room - 1];
     const int target = record.exits[slot];
     return target >= 1 && target <= mLevels.size() && target != room ? target : 0;
 }
@@ -312,8 +313,8 @@ void PlanLayout::placeGroup(const MapStore &store, int first)
 
 void PlanLayout::buildIncoming(const MapStore &store)
 {
-    mIncoming.fill({}, store.Lista.size());
-    for (int room = 1; room <= store.Lista.size(); ++room) {
+    mIncoming.fill({}, store.rooms().size());
+    for (int room = 1; room <= store.rooms().size(); ++room) {
         for (int slot = 0; slot < exitCount; ++slot) {
             if (const int target = exitOf(store, room, slot))
                 mIncoming[target - 1].append({room, slot});

@@ -8,7 +8,7 @@
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 
 /** A square of the plan on one level, or a chunk of squares: a key of the plan's tables. */
 struct PlanSquare

@@ -85,7 +85,7 @@ QString writeRecoveryCopy(const QString &path, const MapStore &store, const QDat
     QString failure;
     if (!QDir().mkpath(QFileInfo(path).path()) || !writePlanFile(store, path, &failure))
         return failure.isEmpty() ? QStringLiteral("no se pudo escribir") : failure;
-    return writeDescription(path, store.mapName, store.roomCount, when);
+    return writeDescription(path, store.mapName(), store.roomCount(), when);
 }
 
 QString keepAsRecoveryCopy(const QString &path, const QString &original, QByteArrayView bytes,

@@ -8,7 +8,7 @@
 
 namespace rumbario {
 
-struct MapStore;
+class MapStore;
 
 /** A copy of a map with unsaved changes, kept so that a crash does not lose it. */
 struct RecoveryCopy

@@ -26,21 +26,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArrayView bytes(data, qsizetype(size));
     MapStore store;
     const ReadResult result = readPlanBytes(store, bytes);
-    require(!store.Lista.isEmpty() && store.Lista.size() <= maxRoomCount);
-    require(store.coordinates.size() == store.Lista.size());
+    require(!store.rooms().isEmpty() && store.rooms().size() <= maxRoomCount);
+    require(store.coordinates().size() == store.rooms().size());
     require((result.badRecords > 0) == (result.firstBadRecord > 0));
     require(result.firstBadRecord <= store.tableSize());
     require(!result.incomplete() || result.failure != ReadFailure::None);
 
-    store.roomCount = store.tableSize();
+    store.setRoomCount(store.tableSize());
     QBuffer written;
     written.open(QIODevice::WriteOnly);
     require(writePlanRecords(store, written));
     MapStore again;
     const ReadResult second = readPlanBytes(again, written.data());
     require(!second.incomplete());
-    require(again.Lista.size() == store.Lista.size());
-    for (qsizetype i = 0; i < store.Lista.size(); ++i)
-        require(again.Lista[i].exits == store.Lista[i].exits);
+    require(again.rooms().size() == store.rooms().size());
+    for (qsizetype i = 0; i < store.rooms().size(); ++i)
+        require(again.rooms()[i].exits == store.rooms()[i].exits);
     return 0;
 }

@@ -2,7 +2,6 @@
 #include "helpwindow.h"
 
 #include "pastesafetextedit.h"
-#include "twips.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -95,7 +94,7 @@ HelpWindow::HelpWindow(QWidget *parent)
     QString shown = helpText();
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.chop(1);
-    build(QStringLiteral("Comandos de teclado"), shown, pixels(4000));
+    build(QStringLiteral("Comandos de teclado"), shown, 267);
 }
 
 HelpWindow::HelpWindow(QWidget *parent, const QString &title, const QString &text)
@@ -103,14 +102,14 @@ HelpWindow::HelpWindow(QWidget *parent, const QString &title, const QString &tex
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("KeyList"));
-    build(title, text, pixels(6000));
+    build(title, text, 400);
 }
 
 void HelpWindow::build(const QString &title, const QString &shown, int height)
 {
     setWindowTitle(title);
     auto *text = new PasteSafeTextEdit(this);
-    text->setObjectName(QStringLiteral("Text1"));
+    text->setObjectName(QStringLiteral("DescriptionBox"));
     text->setAccessibleName(title);
     text->setAccessibleDescription(
         QStringLiteral("Las teclas del editor; Escape cierra la ventana."));
@@ -121,21 +120,20 @@ void HelpWindow::build(const QString &title, const QString &shown, int height)
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     text->setPlainText(shown);
     // The design's box is narrower than the longest line in most fonts: widen it to fit.
-    const int width = std::max(pixels(6000), widestLine(text->fontMetrics(), shown) +
-                                                 text->verticalScrollBar()->sizeHint().width() +
-                                                 2 * text->frameWidth() + 12);
-    text->setGeometry(pixels(50), pixels(50), width, height);
+    const int width = std::max(400, widestLine(text->fontMetrics(), shown) +
+                                        text->verticalScrollBar()->sizeHint().width() +
+                                        2 * text->frameWidth() + 12);
+    text->setGeometry(3, 3, width, height);
 
     auto *okButton = new QPushButton(QStringLiteral("Aceptar"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
-    const int buttonWidth = pixels(2000);
-    const int buttonTop = height + pixels(500);
-    okButton->setGeometry(pixels(50) + (width - buttonWidth) / 2, buttonTop, buttonWidth,
-                          pixels(375));
+    const int buttonWidth = 133;
+    const int buttonTop = height + 33;
+    okButton->setGeometry(3 + (width - buttonWidth) / 2, buttonTop, buttonWidth, 25);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(width + 2 * pixels(50), buttonTop + pixels(375) + pixels(50));
+    setFixedSize(width + 2 * 3, buttonTop + 25 + 3);
     text->setFocus();
 }
 

@@ -3,14 +3,15 @@
 
 #include <Qt>
 
-class QKeyEvent;
-
 namespace rumbario {
 
-/** The virtual-key code of a Qt key, or 0 for a key the editor does not know. */
-int virtualKeyCode(int qtKey);
+/**
+ * The key the map's handlers know a Qt key as: the keypad's Enter is Return, and the shifted
+ * comma of Spanish keyboards is the comma; every other key is itself.
+ */
+int handledKey(int qtKey);
 
-/** Shift 1, Ctrl 2, Alt 4. */
-int modifierMask(Qt::KeyboardModifiers modifiers);
+/** The Shift, Ctrl and Alt of a key press: the modifiers the handlers read. */
+int handledModifiers(Qt::KeyboardModifiers modifiers);
 
 } // namespace rumbario

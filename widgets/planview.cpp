@@ -23,7 +23,7 @@ PlanView::PlanView(Editor &editor, QWidget *parent)
     : QWidget(parent)
     , mEditor(editor)
     , mDrawing(font(), PlanDrawing::Text::Cached)
-    , mShownReplacements(editor.store.replacements)
+    , mShownReplacements(editor.store.replacements())
 {
     setObjectName(QStringLiteral("PlanView"));
     setFocusPolicy(Qt::NoFocus);
@@ -34,21 +34,21 @@ PlanView::PlanView(Editor &editor, QWidget *parent)
 QPointF PlanView::currentRoomCenter() const
 {
     const MapStore &store = mEditor.store;
-    if (store.currentRoom < 1 || store.currentRoom > mEditor.plan.roomCount())
+    if (store.currentRoom() < 1 || store.currentRoom() > mEditor.plan.roomCount())
         return mViewport.center;
-    return mEditor.plan.drawnPosition(store.currentRoom);
+    return mEditor.plan.drawnPosition(store.currentRoom());
 }
 
 void PlanView::refresh()
 {
     mEditor.plan.update(mEditor.store);
     const MapStore &store = mEditor.store;
-    if (store.replacements != mShownReplacements && !mViewport.size.isEmpty() &&
-        store.currentRoom >= 1 && store.currentRoom <= mEditor.plan.roomCount()) {
+    if (store.replacements() != mShownReplacements && !mViewport.size.isEmpty() &&
+        store.currentRoom() >= 1 && store.currentRoom() <= mEditor.plan.roomCount()) {
         // Another map: its own zoom, not the last one's.
-        mShownReplacements = store.replacements;
+        mShownReplacements = store.replacements();
         mViewport.showOpened(
-            levelArea(store, mEditor.plan, mEditor.plan.shownPosition(store.currentRoom)[2]),
+            levelArea(store, mEditor.plan, mEditor.plan.shownPosition(store.currentRoom())[2]),
             currentRoomCenter());
     }
     mViewport.keepInView(currentRoomCenter());
@@ -82,7 +82,7 @@ void PlanView::paintEvent(QPaintEvent *)
 
 QString PlanView::legend() const
 {
-    const qint16 current = mEditor.store.currentRoom;
+    const qint16 current = mEditor.store.currentRoom();
     const bool indexed = current >= 1 && current <= mEditor.plan.roomCount();
     return planLegend(indexed ? mEditor.plan.shownPosition(current)[2] : 0, mCreationMode) +
            mStatus;
@@ -102,7 +102,7 @@ QFont PlanView::labelFont() const
 void PlanView::fitToLevel()
 {
     mEditor.plan.update(mEditor.store);
-    const qint16 current = mEditor.store.currentRoom;
+    const qint16 current = mEditor.store.currentRoom();
     if (current < 1 || current > mEditor.plan.roomCount())
         return;
     mViewport.fit(levelArea(mEditor.store, mEditor.plan, mEditor.plan.shownPosition(current)[2]));
@@ -130,7 +130,7 @@ void PlanView::mousePressEvent(QMouseEvent *event)
     mDragging = false;
     // The keyboard goes back to the key surface, unless a description is being typed.
     if (!mEditor.typingDescription)
-        mEditor.services.giveFocus(Control::Picture1);
+        mEditor.services.giveFocus(Control::KeySurface);
 }
 
 void PlanView::mouseMoveEvent(QMouseEvent *event)

@@ -12,7 +12,7 @@ struct Editor;
 
 /**
  * A live drawing of the current room's level: rooms as boxes at the coordinates the view line
- * shows, their exits as lines. It never keeps the keyboard: Picture1 does.
+ * shows, their exits as lines. It never keeps the keyboard: KeySurface does.
  */
 class PlanView : public QWidget
 {

@@ -45,7 +45,7 @@ QString roomList(const QVector<qint16> &rooms)
 void announceChanges(Editor &editor)
 {
     QString saying = std::exchange(editor.pendingSaying, QString());
-    for (TextBox box : {TextBox::Text1, TextBox::Text2}) {
+    for (TextBox box : {TextBox::DescriptionBox, TextBox::ViewLine}) {
         const QString &shown = editor.services.shownText(box);
         QString &spoken = editor.spokenTexts[size_t(box)];
         if (shown == spoken)
@@ -68,7 +68,7 @@ QString surroundingsText(Editor &editor)
 {
     PlanIndex &plan = editor.plan;
     plan.update(editor.store);
-    const qint16 current = editor.store.currentRoom;
+    const qint16 current = editor.store.currentRoom();
     if (current < 1 || current > plan.roomCount())
         return QString();
     const int level = plan.shownPosition(current)[2];
@@ -99,14 +99,14 @@ QString planTextAlternative(Editor &editor)
 {
     const MapStore &store = editor.store;
     return QStringLiteral("Nivel %1, sala actual %2. ")
-               .arg(store.coordinatesOf(store.currentRoom)[2] + store.coordinateBase[2])
-               .arg(store.currentRoom) +
+               .arg(store.coordinatesOf(store.currentRoom())[2] + store.coordinateBase()[2])
+               .arg(store.currentRoom()) +
            surroundingsText(editor);
 }
 
 void describeSurroundings(Editor &editor)
 {
-    editor.services.setText(TextBox::Text2, surroundingsText(editor));
+    editor.services.setText(TextBox::ViewLine, surroundingsText(editor));
 }
 
 } // namespace rumbario

@@ -6,7 +6,7 @@
 namespace rumbario {
 
 struct Editor;
-struct MapStore;
+class MapStore;
 
 /**
  * After each user action, tells a screen reader what the boxes show that it has not said yet:

@@ -45,7 +45,7 @@ void offerToClearExit(Editor &editor, qint16 previousRoom)
 void recoverMissingRoom(Editor &editor, qint16 previousRoom)
 {
     const QString question = QStringLiteral("la sala a la que se dirigía, con el número ") +
-                             QString::number(editor.store.currentRoom) +
+                             QString::number(editor.store.currentRoom()) +
                              QStringLiteral(" no existe en \"Lista\" \r\n") +
                              QStringLiteral("¿Desea eliminar esa referencia errónea?");
     if (editor.services.messageBox(question, Buttons::YesNo, QStringLiteral("Aviso ")) ==

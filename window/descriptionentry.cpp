@@ -3,7 +3,6 @@
 
 #include "commands/describeroom.h"
 #include "editor.h"
-#include "keycodes.h"
 #include "planstatus.h"
 #include "roomview.h"
 #include "useraction.h"
@@ -17,12 +16,12 @@ namespace {
 void storeTypedDescription(Editor &editor)
 {
     editor.typingDescription = false;
-    describeRoom(editor.store, editor.services.text(TextBox::Text1));
+    describeRoom(editor.store, editor.services.text(TextBox::DescriptionBox));
     if (editor.textEntryPending)
         editor.creationMode = true;
-    editor.services.setText(TextBox::Text2, QStringLiteral("Introducido "));
+    editor.services.setText(TextBox::ViewLine, QStringLiteral("Introducido "));
     editor.services.setColours(BoxColours::Normal);
-    editor.services.giveFocus(Control::Picture1);
+    editor.services.giveFocus(Control::KeySurface);
 }
 
 /** The length of a text without the blanks that end it. */
@@ -55,12 +54,12 @@ void startDescriptionEntry(Editor &editor)
     editor.textEntryPending = true;
     editor.typingDescription = true;
     editor.creationMode = false;
-    editor.services.setText(TextBox::Text1, QString());
+    editor.services.setText(TextBox::DescriptionBox, QString());
     editor.services.setColours(BoxColours::Entry);
-    editor.services.giveFocus(Control::Text1);
+    editor.services.giveFocus(Control::DescriptionBox);
     showRoom(editor);
     editor.services.placeCursor(
-        int(lengthWithoutTrailingBlanks(editor.services.shownText(TextBox::Text1))));
+        int(lengthWithoutTrailingBlanks(editor.services.shownText(TextBox::DescriptionBox))));
 }
 
 void typedDescriptionChanged(Editor &editor)
@@ -69,10 +68,10 @@ void typedDescriptionChanged(Editor &editor)
         runUserAction(editor, [&editor] { showPlanStatus(editor); });
 }
 
-void Text1_KeyDown(Editor &editor, int keyCode, int shift)
+void handleDescriptionKey(Editor &editor, int keyCode, int modifiers)
 {
-    Q_UNUSED(shift);
-    if (keyCode != Key::Enter)
+    Q_UNUSED(modifiers);
+    if (keyCode != Qt::Key_Return)
         return;
     runUserAction(editor, [&editor] { storeTypedDescription(editor); });
 }

@@ -32,6 +32,6 @@ void startDescriptionEntry(Editor &editor);
 void typedDescriptionChanged(Editor &editor);
 
 /** A key in the description box; Enter, with any modifiers, stores the typed description. */
-void Text1_KeyDown(Editor &editor, int keyCode, int shift);
+void handleDescriptionKey(Editor &editor, int keyCode, int modifiers);
 
 } // namespace rumbario

@@ -19,8 +19,9 @@ namespace {
 void announceCreation(WindowServices &services)
 {
     // A second creation in a row finds the notice still there; the blank lets the view replace it.
-    const bool noticeShown = services.text(TextBox::Text1) == createdNotice();
-    services.setText(TextBox::Text1, noticeShown ? u' ' + createdNotice() : createdNotice());
+    const bool noticeShown = services.text(TextBox::DescriptionBox) == createdNotice();
+    services.setText(TextBox::DescriptionBox,
+                     noticeShown ? u' ' + createdNotice() : createdNotice());
 }
 
 /** " 1 N, 2 S, … 12 NO": the direction numbers in order with their labels. */
@@ -79,9 +80,9 @@ void followOrCreateRoom(Editor &editor, int slot)
 {
     if (followOrCreate(editor.store, slot)) {
         announceCreation(editor.services);
-        editor.services.repaintText1();
+        editor.services.repaintDescriptionBox();
         // The notice reads the same from one room to the next: each new room is told anew.
-        editor.spokenTexts[size_t(TextBox::Text1)].clear();
+        editor.spokenTexts[size_t(TextBox::DescriptionBox)].clear();
     }
     showRoom(editor);
 }
@@ -101,8 +102,7 @@ bool askAndLinkRooms(Editor &editor)
 void askAndRemoveConnection(Editor &editor)
 {
     WindowServices &services = editor.services;
-    Room &edited = editor.store.currentRoomCopy;
-    const std::vector<int> exitSlots = removableExits(edited);
+    const std::vector<int> exitSlots = removableExits(editor.store.workingCopy());
     if (exitSlots.empty()) {
         services.messageBox(QStringLiteral("no hay relaciones que eliminar"), Buttons::Ok);
         return;
@@ -119,15 +119,15 @@ void askAndRemoveConnection(Editor &editor)
             QStringLiteral(
                 "¿eliminar también la conexión en sentido contrario? (desde la otra sala)"),
             Buttons::YesNo, QStringLiteral("Eliminar conexión")) == Answer::Yes;
-    removeConnection(editor.store, edited, exitSlots[size_t(*entry - 1)], bothWays);
+    removeConnection(editor.store, exitSlots[size_t(*entry - 1)], bothWays);
 }
 
 void askAndDeleteLastRoom(Editor &editor)
 {
     MapStore &store = editor.store;
-    if (store.roomCount <= 1)
+    if (store.roomCount() <= 1)
         return;
-    const qint16 last = store.roomCount;
+    const qint16 last = store.roomCount();
     if (editor.services.messageBox(QStringLiteral("Confirme eliminar última sala = ") +
                                        QString::number(last),
                                    Buttons::YesNo) != Answer::Yes)
@@ -137,7 +137,7 @@ void askAndDeleteLastRoom(Editor &editor)
     editor.creationMode = false;
     editor.services.messageBox(QStringLiteral("Sala ") + QString::number(last) +
                                    QStringLiteral(" eliminada. Mostrando sala ") +
-                                   QString::number(store.roomCount) +
+                                   QString::number(store.roomCount()) +
                                    QStringLiteral(". Modo creación desactivado"),
                                Buttons::Ok);
 }
@@ -159,7 +159,7 @@ void askAndGoToRoom(Editor &editor)
 {
     const QString answer = editor.services.inputBox(
         QStringLiteral("Introduzca el número de la sala a donde ir (1 - ") +
-        QString::number(editor.store.roomCount) + u')');
+        QString::number(editor.store.roomCount()) + u')');
     const auto number = typedInteger16(answer);
     if (!number) {
         editor.services.messageBox(QStringLiteral("Dato no válido, Cambio cancelado"), Buttons::Ok);

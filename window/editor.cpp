@@ -20,19 +20,19 @@ void startFreshMap(Editor &editor)
     editor.creationMode = false;
     showMode(editor);
     showRoom(editor);
-    editor.services.setText(TextBox::Text1, QStringLiteral("modo creación desactivado"));
+    editor.services.setText(TextBox::DescriptionBox, QStringLiteral("modo creación desactivado"));
 }
 
-void Form_Load(Editor &editor)
+void startEditor(Editor &editor)
 {
     MapStore &store = editor.store;
-    store.blankRoom = Room::blank();
+    store.setBlankRoom(Room::blank());
     editor.showCoordinates = true;
     startFreshMap(editor);
     // The fresh map is where the history of this run begins.
-    store.journal.clear();
+    store.clearHistory();
     showHistory(editor);
-    store.modified = false;
+    store.setModified(false);
     editor.exitAfterSave = false;
     removeOldRecoveryCopies(editor);
     showPlanStatus(editor);
@@ -49,7 +49,7 @@ void showMode(Editor &editor)
 
 void toggleCoordinates(Editor &editor)
 {
-    editor.showCoordinates.invert();
+    editor.showCoordinates = !editor.showCoordinates;
     editor.services.setMenuCaption(QString::fromLatin1(coordinatesItemName),
                                    coordinatesCaption(editor.showCoordinates));
 }

@@ -22,12 +22,13 @@ struct Editor
 
     WindowServices &services;
     MapStore store;
-    Flag creationMode;
-    Flag showCoordinates{true};
-    /** Set by the first description entry and never cleared: Enter in Text1 then turns creation on.
+    bool creationMode = false;
+    bool showCoordinates = true;
+    /** Set by the first description entry and never cleared: Enter in DescriptionBox then turns
+     * creation on.
      */
-    Flag textEntryPending;
-    Flag exitAfterSave;
+    bool textEntryPending = false;
+    bool exitAfterSave = false;
     /** A description is being typed: only Enter ends it. */
     bool typingDescription = false;
     /** The last file opened that could not be read whole, until its original is kept aside. */
@@ -36,7 +37,7 @@ struct Editor
     QString doubtfulPlan;
     /** Offered again as the answer of the next text search. */
     QString lastSearchText;
-    FileDialogSettings CommonDialog1;
+    FileDialogSettings planFileDialog;
     /** The export dialog keeps its own file name, apart from the plan file's. */
     FileDialogSettings exportDialog;
     FileDialogSettings pictureDialog;
@@ -69,7 +70,7 @@ struct Editor
 };
 
 /** Start-up: the fresh map of one room, the window members' start values, room 1 shown. */
-void Form_Load(Editor &editor);
+void startEditor(Editor &editor);
 
 /** The map of one room at (0, 0, 0) named "Mapa1", in walking mode, room 1 shown. */
 void startFreshMap(Editor &editor);

@@ -33,14 +33,14 @@ void exportChosenFile(Editor &editor)
     const int chosen = chosenFileType(types, dialog.fileName, dialog.selectedFilter);
     const GameFormatInfo &format = gameFormats().at(size_t(chosen));
     const QString path = withExtension(dialog.fileName, types[chosen]);
-    const QString title = QFileInfo(editor.store.mapName).completeBaseName();
+    const QString title = QFileInfo(editor.store.mapName()).completeBaseName();
     const QByteArray source = exportGameSource(editor.store, format.format,
                                                title.isEmpty() ? QStringLiteral("Mapa1") : title);
     const QString failure = saveSafely(
         path, [&source](QIODevice &device) { return device.write(source) == source.size(); });
     if (failure.isEmpty()) {
         editor.services.messageBox(QStringLiteral("Juego exportado: %1, %2 salas")
-                                       .arg(path, QString::number(editor.store.roomCount)),
+                                       .arg(path, QString::number(editor.store.roomCount())),
                                    Buttons::Ok);
     } else {
         editor.services.messageBox(

@@ -31,7 +31,7 @@ void showHistoryItem(Editor &editor, const char *itemName, const QString &captio
 void undoLastAction(Editor &editor)
 {
     runUserAction(editor, [&editor] {
-        const JournalEntry *entry = editor.store.journal.undoable();
+        const JournalEntry *entry = editor.store.journal().undoable();
         // What was undone is said first: the boxes alone may not show it.
         editor.pendingSaying =
             entry ? QStringLiteral("Deshecho: %1.").arg(entry->label) : QString();
@@ -43,7 +43,7 @@ void undoLastAction(Editor &editor)
 void redoLastAction(Editor &editor)
 {
     runUserAction(editor, [&editor] {
-        const JournalEntry *entry = editor.store.journal.redoable();
+        const JournalEntry *entry = editor.store.journal().redoable();
         editor.pendingSaying = entry ? QStringLiteral("Rehecho: %1.").arg(entry->label) : QString();
         if (editor.store.redo())
             showRoom(editor);
@@ -52,7 +52,7 @@ void redoLastAction(Editor &editor)
 
 void showHistory(Editor &editor)
 {
-    const Journal &journal = editor.store.journal;
+    const Journal &journal = editor.store.journal();
     showHistoryItem(editor, undoItemName, historyCaption("&Deshacer", journal.undoable()),
                     journal.undoable() != nullptr, editor.shownUndoCaption);
     showHistoryItem(editor, redoItemName, historyCaption("&Rehacer", journal.redoable()),

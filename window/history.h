@@ -5,8 +5,8 @@ namespace rumbario {
 
 struct Editor;
 
-constexpr const char *undoItemName = "MnuEdiDes";
-constexpr const char *redoItemName = "MnuEdiReh";
+constexpr const char *undoItemName = "editUndo";
+constexpr const char *redoItemName = "editRedo";
 
 /** Undoes the newest action that changed the map and shows the room where it started. */
 void undoLastAction(Editor &editor);

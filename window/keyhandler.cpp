@@ -7,7 +7,6 @@
 #include "descriptionentry.h"
 #include "editingcommands.h"
 #include "editor.h"
-#include "keycodes.h"
 #include "openandsave.h"
 #include "roomview.h"
 #include "useraction.h"
@@ -20,44 +19,44 @@ namespace {
 
 // K, M and H are kept for the hand on the letters while drawing; walking ignores them.
 constexpr KeyDirection keyDirections[] = {
-    {Key::Up, North, false},
-    {Key::letter('U'), North, false},
-    {Key::letter('I'), NorthEast, false},
-    {Key::PageUp, NorthEast, false},
-    {Key::Right, East, false},
-    {Key::letter('E'), East, false},
-    {Key::letter('K'), East, true},
-    {Key::PageDown, SouthEast, false},
-    {Key::Comma, SouthEast, false},
-    {Key::Down, South, false},
-    {Key::letter('S'), South, false},
-    {Key::letter('M'), South, true},
-    {Key::letter('N'), SouthWest, false},
-    {Key::End, SouthWest, false},
-    {Key::Left, West, false},
-    {Key::letter('W'), West, false},
-    {Key::letter('O'), West, false},
-    {Key::letter('H'), West, true},
-    {Key::letter('Y'), NorthWest, false},
-    {Key::Home, NorthWest, false},
-    {Key::letter('Q'), Up, false},
-    {Key::letter('A'), Down, false},
-    {Key::letter('D'), In, false},
-    {Key::letter('F'), Out, false},
+    {Qt::Key_Up, North, false},
+    {Qt::Key_U, North, false},
+    {Qt::Key_I, NorthEast, false},
+    {Qt::Key_PageUp, NorthEast, false},
+    {Qt::Key_Right, East, false},
+    {Qt::Key_E, East, false},
+    {Qt::Key_K, East, true},
+    {Qt::Key_PageDown, SouthEast, false},
+    {Qt::Key_Comma, SouthEast, false},
+    {Qt::Key_Down, South, false},
+    {Qt::Key_S, South, false},
+    {Qt::Key_M, South, true},
+    {Qt::Key_N, SouthWest, false},
+    {Qt::Key_End, SouthWest, false},
+    {Qt::Key_Left, West, false},
+    {Qt::Key_W, West, false},
+    {Qt::Key_O, West, false},
+    {Qt::Key_H, West, true},
+    {Qt::Key_Y, NorthWest, false},
+    {Qt::Key_Home, NorthWest, false},
+    {Qt::Key_Q, Up, false},
+    {Qt::Key_A, Down, false},
+    {Qt::Key_D, In, false},
+    {Qt::Key_F, Out, false},
 };
 
 void toggleCreationMode(Editor &editor)
 {
-    editor.creationMode.invert();
+    editor.creationMode = !editor.creationMode;
     editor.services.setText(
-        TextBox::Text2,
+        TextBox::ViewLine,
         QStringLiteral("Modo creación ") +
             (editor.creationMode ? QStringLiteral(" activado") : QStringLiteral(" desactivado")));
 }
 
 void walk(Editor &editor, int slot)
 {
-    const qint16 target = editor.store.currentRoomCopy.exits[slot];
+    const qint16 target = editor.store.workingCopy().exits[slot];
     if (target <= 0)
         editor.services.beep();
     else
@@ -72,7 +71,7 @@ void goToFirstRoom(Editor &editor)
 
 void goToLastRoom(Editor &editor)
 {
-    editor.store.selectRoom(editor.store.roomCount);
+    editor.store.selectRoom(editor.store.roomCount());
     showRoom(editor);
 }
 
@@ -100,29 +99,30 @@ bool andEnd(Editor &editor)
 // F2 and X decide themselves: F2 ends the key when its answer chose nothing, X when an answer
 // gives up early. T draws the view itself, to put the cursor after the description's text.
 constexpr KeyCommand keyCommands[] = {
-    {Key::Space, KeyMode::Both, false, "alterna el modo creación", andEnd<toggleCreationMode>},
-    {Key::F1, KeyMode::Both, false, "muestra los comandos de teclado", andEnd<showHelp>},
-    {Key::F2, KeyMode::Both, false, "abre un mapa o guarda el actual", chooseDiskAction},
-    {Key::F3, KeyMode::Both, false, "establece una nueva base para las coordenadas",
+    {Qt::Key_Space, KeyMode::Both, false, "alterna el modo creación", andEnd<toggleCreationMode>},
+    {Qt::Key_F1, KeyMode::Both, false, "muestra los comandos de teclado", andEnd<showHelp>},
+    {Qt::Key_F2, KeyMode::Both, false, "abre un mapa o guarda el actual", chooseDiskAction},
+    {Qt::Key_F3, KeyMode::Both, false, "establece una nueva base para las coordenadas",
      thenRedraw<askAndRebaseCoordinates>},
-    {Key::F5, KeyMode::Both, false, "busca texto en las descripciones",
+    {Qt::Key_F5, KeyMode::Both, false, "busca texto en las descripciones",
      thenRedraw<askAndSearchDescriptions>},
-    {Key::F6, KeyMode::Both, false, "va a una sala por su número", thenRedraw<askAndGoToRoom>},
-    {Key::F9, KeyMode::Both, false, "dice qué salas hay alrededor", andEnd<describeSurroundings>},
-    {Key::Home, KeyMode::Both, true, "va a la primera sala", andEnd<goToFirstRoom>},
-    {Key::End, KeyMode::Both, true, "va a la última sala", andEnd<goToLastRoom>},
-    {Key::Delete, KeyMode::Creation, false, "elimina la última sala creada",
+    {Qt::Key_F6, KeyMode::Both, false, "va a una sala por su número", thenRedraw<askAndGoToRoom>},
+    {Qt::Key_F9, KeyMode::Both, false, "dice qué salas hay alrededor",
+     andEnd<describeSurroundings>},
+    {Qt::Key_Home, KeyMode::Both, true, "va a la primera sala", andEnd<goToFirstRoom>},
+    {Qt::Key_End, KeyMode::Both, true, "va a la última sala", andEnd<goToLastRoom>},
+    {Qt::Key_Delete, KeyMode::Creation, false, "elimina la última sala creada",
      thenRedraw<askAndDeleteLastRoom>},
-    {Key::letter('X'), KeyMode::Creation, false, "enlaza la sala con otra", askAndLinkRooms},
-    {Key::letter('Z'), KeyMode::Creation, false, "elimina una conexión de la sala",
+    {Qt::Key_X, KeyMode::Creation, false, "enlaza la sala con otra", askAndLinkRooms},
+    {Qt::Key_Z, KeyMode::Creation, false, "elimina una conexión de la sala",
      thenRedraw<askAndRemoveConnection>},
-    {Key::letter('T'), KeyMode::Creation, false,
-     "escribe la descripción de la sala (Intro la guarda)", andEnd<startDescriptionEntry>},
+    {Qt::Key_T, KeyMode::Creation, false, "escribe la descripción de la sala (Intro la guarda)",
+     andEnd<startDescriptionEntry>},
 };
 
-const KeyCommand *commandOfKey(int keyCode, int shift, bool creationMode)
+const KeyCommand *commandOfKey(int keyCode, int modifiers, bool creationMode)
 {
-    const bool ctrl = shift & Modifier::Ctrl;
+    const bool ctrl = modifiers & Qt::ControlModifier;
     for (const KeyCommand &command : keyCommands) {
         const bool modeFits = command.mode == KeyMode::Both || creationMode;
         // Ctrl+Home and Ctrl+End: any other modifier may come with Ctrl.
@@ -132,9 +132,9 @@ const KeyCommand *commandOfKey(int keyCode, int shift, bool creationMode)
     return nullptr;
 }
 
-void handleKey(Editor &editor, int keyCode, int shift)
+void handleKey(Editor &editor, int keyCode, int modifiers)
 {
-    if (const KeyCommand *command = commandOfKey(keyCode, shift, editor.creationMode)) {
+    if (const KeyCommand *command = commandOfKey(keyCode, modifiers, editor.creationMode)) {
         if (!command->run(editor))
             return;
     } else if (editor.creationMode) {
@@ -173,11 +173,11 @@ int directionSlotOfKey(int keyCode, bool creationMode)
     return -1;
 }
 
-void Picture1_KeyDown(Editor &editor, int keyCode, int shift)
+void handleMapKey(Editor &editor, int keyCode, int modifiers)
 {
-    const qint16 previousRoom = editor.store.currentRoom;
+    const qint16 previousRoom = editor.store.currentRoom();
     runUserAction(
-        editor, [&] { handleKey(editor, keyCode, shift); },
+        editor, [&] { handleKey(editor, keyCode, modifiers); },
         [&](const RuntimeError &error) { recoverKeyError(editor, error, previousRoom); });
 }
 

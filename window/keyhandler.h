@@ -48,7 +48,7 @@ KeyTable<KeyDirection> keyDirectionTable();
  *
  * Any run-time error raised while the key is handled ends in the recovery, never in the caller.
  */
-void Picture1_KeyDown(Editor &editor, int keyCode, int shift);
+void handleMapKey(Editor &editor, int keyCode, int modifiers);
 
 /** The exit slot a key moves through in the given mode, or -1 when it is no direction key. */
 int directionSlotOfKey(int keyCode, bool creationMode);

@@ -2,7 +2,6 @@
 #include "keylist.h"
 
 #include "editor.h"
-#include "keycodes.h"
 #include "keyhandler.h"
 #include "menutable.h"
 #include "useraction.h"
@@ -20,10 +19,12 @@ struct KeyName
 };
 
 constexpr KeyName keyNames[] = {
-    {Key::Space, "Espacio"},    {Key::PageUp, "RePág"},         {Key::PageDown, "AvPág"},
-    {Key::End, "Fin"},          {Key::Home, "Inicio"},          {Key::Left, "Flecha izquierda"},
-    {Key::Up, "Flecha arriba"}, {Key::Right, "Flecha derecha"}, {Key::Down, "Flecha abajo"},
-    {Key::Delete, "Supr"},      {Key::Comma, "Coma"},
+    {Qt::Key_Space, "Espacio"},     {Qt::Key_PageUp, "RePág"},
+    {Qt::Key_PageDown, "AvPág"},    {Qt::Key_End, "Fin"},
+    {Qt::Key_Home, "Inicio"},       {Qt::Key_Left, "Flecha izquierda"},
+    {Qt::Key_Up, "Flecha arriba"},  {Qt::Key_Right, "Flecha derecha"},
+    {Qt::Key_Down, "Flecha abajo"}, {Qt::Key_Delete, "Supr"},
+    {Qt::Key_Comma, "Coma"},
 };
 
 QString keyName(int keyCode)
@@ -32,8 +33,8 @@ QString keyName(int keyCode)
         if (key.keyCode == keyCode)
             return QString::fromUtf8(key.name);
     }
-    if (keyCode >= Key::F1 && keyCode <= Key::F1 + 11)
-        return QStringLiteral("F%1").arg(keyCode - Key::F1 + 1);
+    if (keyCode >= Qt::Key_F1 && keyCode <= Qt::Key_F1 + 11)
+        return QStringLiteral("F%1").arg(keyCode - Qt::Key_F1 + 1);
     return QChar(keyCode);
 }
 

@@ -5,11 +5,10 @@
 #include "editor.h"
 #include "gameexportcommand.h"
 #include "history.h"
-#include "keycodes.h"
 #include "keyhandler.h"
 #include "keylist.h"
 #include "openandsave.h"
-#include "planpicture.h"
+#include "planpages.h"
 #include "recovery.h"
 #include "transcriptmapping.h"
 
@@ -26,56 +25,59 @@ std::vector<Menu> buildMenuTable()
 {
     using A = MenuAction;
     return {
-        {"MnuArc",
+        {"fileMenu",
          caption("&Archivo"),
          {
              // N is a key of the map's, but a new map is what Ctrl+N means everywhere else.
-             {"MnuArcNue", caption("&Nuevo"), "Ctrl+N", A::New, 0},
-             {"MnuArcAbr", caption("&Abrir..."), "Ctrl+A", A::Open, 0},
-             {"MnuArcGuaA", caption("G&uardar"), "Ctrl+S", A::SaveToFile, 0},
-             {"MnuArcGua", caption("&Guardar como..."), "Ctrl+G", A::Save, 0},
-             {"MnuArcSal", caption("Salir (Alt-f4)"), "", A::Exit, 0},
+             {"fileNew", caption("&Nuevo"), "Ctrl+N", A::New, 0},
+             {"fileOpen", caption("&Abrir..."), "Ctrl+A", A::Open, 0},
+             {"fileSave", caption("G&uardar"), "Ctrl+S", A::Save, 0},
+             {"fileSaveAs", caption("&Guardar como..."), "Ctrl+G", A::SaveAs, 0},
+             {"fileExit", caption("Salir (Alt-f4)"), "", A::Exit, 0},
              // No shortcut: every Ctrl+letter already means that letter's key.
-             {"MnuArcExp", caption("&Exportar juego..."), "", A::Export, 0},
-             {"MnuArcImg", caption("Exportar &imagen..."), "", A::ExportPicture, 0},
+             {"fileExportGame", caption("&Exportar juego..."), "", A::Export, 0},
+             {"fileExportPicture", caption("Exportar &imagen..."), "", A::ExportPicture, 0},
              // P is no key of the map's.
-             {"MnuArcImp", caption("Im&primir..."), "Ctrl+P", A::Print, 0},
-             {"MnuArcRec", caption("&Recuperar mapa..."), "", A::Recover, 0},
-             {"MnuArcCar", caption("&Cartografiar partida..."), "", A::MapTranscript, 0},
+             {"filePrint", caption("Im&primir..."), "Ctrl+P", A::Print, 0},
+             {"fileRecover", caption("&Recuperar mapa..."), "", A::Recover, 0},
+             {"fileMapTranscript", caption("&Cartografiar partida..."), "", A::MapTranscript, 0},
          }},
-        {"MnuEdi",
+        {"editMenu",
          caption("&Edición"),
          {
              {undoItemName, caption("&Deshacer"), "Ctrl+Z", A::Undo, 0},
              {redoItemName, caption("&Rehacer"), "Ctrl+Y; Ctrl+Shift+Z", A::Redo, 0},
          }},
-        {"MnuOpc",
+        {"optionsMenu",
          caption("&Opciones"),
          {
-             {"MnuOpcAlt", caption("&Alternar modo creación (espacio)"), "", A::SendKey,
-              Key::Space},
-             {"MnuOpcAbr", caption("A&brir / guardar"), "F2", A::SendKey, Key::F2},
-             {"MnuOpcRea", caption("&Reajustar coordenadas"), "F3", A::SendKey, Key::F3},
-             {"MnuOpcBus", caption("B&uscar texto"), "F5", A::SendKey, Key::F5},
-             {"MnuOpcIr", caption("&Ir a sala"), "F6", A::SendKey, Key::F6},
+             {"optionsToggleMode", caption("&Alternar modo creación (espacio)"), "", A::SendKey,
+              Qt::Key_Space},
+             {"optionsOpenOrSave", caption("A&brir / guardar"), "F2", A::SendKey, Qt::Key_F2},
+             {"optionsRebase", caption("&Reajustar coordenadas"), "F3", A::SendKey, Qt::Key_F3},
+             {"optionsFind", caption("B&uscar texto"), "F5", A::SendKey, Qt::Key_F5},
+             {"optionsGoToRoom", caption("&Ir a sala"), "F6", A::SendKey, Qt::Key_F6},
              {coordinatesItemName, coordinatesCaption(true), "F7", A::ToggleCoordinates, 0},
              // F8: no key of the described program uses it.
-             {"MnuOpcAju", caption("Ajustar &plano"), "F8; Ctrl+0", A::FitPlan, 0},
+             {"optionsFitPlan", caption("Ajustar &plano"), "F8; Ctrl+0", A::FitPlan, 0},
              // Ctrl with +, - and 0 zooms as in every viewer; the map's keys do not use them.
-             {"MnuOpcAce", caption("Acercar pla&no"), "Ctrl++; Ctrl+=", A::ZoomIn, 0},
-             {"MnuOpcAle", caption("Ale&jar plano"), "Ctrl+-", A::ZoomOut, 0},
+             {"optionsZoomIn", caption("Acercar pla&no"), "Ctrl++; Ctrl+=", A::ZoomIn, 0},
+             {"optionsZoomOut", caption("Ale&jar plano"), "Ctrl+-", A::ZoomOut, 0},
              // F9, no key of the described program either: for those who cannot see the plan.
-             {"MnuOpcAlr", caption("&Decir qué hay alrededor"), "F9", A::SendKey, Key::F9},
-             {"MnuOpcIns", caption("&Insertar texto t"), "", A::SendKey, Key::letter('T')},
-             {"MnuOpcelS", caption("&Eliminar última sala supr"), "", A::SendKey, Key::Delete},
-             {"MnuOpcCon", caption("&Conectar salas x"), "", A::SendKey, Key::letter('X')},
-             {"MnuOpcEli", caption("&Eliminar conexión z"), "", A::SendKey, Key::letter('Z')},
+             {"optionsSayAround", caption("&Decir qué hay alrededor"), "F9", A::SendKey,
+              Qt::Key_F9},
+             {"optionsDescribe", caption("&Insertar texto t"), "", A::SendKey, Qt::Key_T},
+             {"optionsDeleteLastRoom", caption("&Eliminar última sala supr"), "", A::SendKey,
+              Qt::Key_Delete},
+             {"optionsLinkRooms", caption("&Conectar salas x"), "", A::SendKey, Qt::Key_X},
+             {"optionsRemoveExit", caption("&Eliminar conexión z"), "", A::SendKey, Qt::Key_Z},
          }},
-        {"MnuAyu",
+        {"helpMenu",
          caption("A&yuda"),
          {
-             {"MnuAyuCom", caption("&Comandos de teclado"), "F1", A::SendKey, Key::F1},
-             {"MnuAyuTec", caption("&Teclas de Rumbario"), "", A::KeyList, 0},
+             {"helpKeyboardCommands", caption("&Comandos de teclado"), "F1", A::SendKey,
+              Qt::Key_F1},
+             {"helpKeyList", caption("&Teclas de Rumbario"), "", A::KeyList, 0},
          }},
     };
 }
@@ -97,7 +99,7 @@ void runMenuItem(Editor &editor, const MenuItem &item)
 {
     switch (item.action) {
     case MenuAction::SendKey:
-        Picture1_KeyDown(editor, item.keyCode, 0);
+        handleMapKey(editor, item.keyCode, 0);
         break;
     case MenuAction::New:
         newMap(editor);
@@ -105,11 +107,11 @@ void runMenuItem(Editor &editor, const MenuItem &item)
     case MenuAction::Open:
         openPlan(editor);
         break;
+    case MenuAction::SaveAs:
+        savePlanAs(editor);
+        break;
     case MenuAction::Save:
         savePlan(editor);
-        break;
-    case MenuAction::SaveToFile:
-        saveToMapFile(editor);
         break;
     case MenuAction::Exit:
         editor.services.closeMainWindow();

@@ -13,8 +13,8 @@ enum class MenuAction {
     SendKey,
     New,
     Open,
-    SaveToFile,
     Save,
+    SaveAs,
     Exit,
     ToggleCoordinates,
     FitPlan,
@@ -51,7 +51,7 @@ struct Menu
 /** The menu bar, left to right. */
 const std::vector<Menu> &menuTable();
 
-constexpr const char *coordinatesItemName = "MnuOpcCoo";
+constexpr const char *coordinatesItemName = "optionsCoordinates";
 
 /** The caption of the coordinates item while the coordinates are shown or hidden. */
 QString coordinatesCaption(bool shown);

@@ -52,12 +52,12 @@ void reportRead(Editor &editor, const ReadResult &result)
     QString text;
     if (!result.openError.isEmpty()) {
         text = QStringLiteral("No se pudo abrir el mapa %1: %2.")
-                   .arg(editor.store.mapName, result.openError);
+                   .arg(editor.store.mapName(), result.openError);
     } else if (result.failure == ReadFailure::Other) {
         text = QStringLiteral("No se pudo leer todo el mapa %1: %2. %3")
-                   .arg(editor.store.mapName, whatWasLost(result), roomsShown(rooms));
+                   .arg(editor.store.mapName(), whatWasLost(result), roomsShown(rooms));
     } else {
-        text = QStringLiteral("Mapa ") + editor.store.mapName +
+        text = QStringLiteral("Mapa ") + editor.store.mapName() +
                QStringLiteral(" cargado correctamente.") + QString::number(rooms) +
                QStringLiteral(" salas.");
     }
@@ -69,20 +69,20 @@ void loadChosenFile(Editor &editor)
     MapStore &store = editor.store;
     // A game followed so far belongs to the map being replaced.
     stopFollowingTranscript(editor);
-    const ReadResult result = readPlanFile(store, editor.store.mapName);
+    const ReadResult result = readPlanFile(store, editor.store.mapName());
     // A doubtful read shows no message of its own, but its original is kept all the same.
-    editor.unreadPlan = result.incomplete() || result.doubtful ? editor.store.mapName : QString();
+    editor.unreadPlan = result.incomplete() || result.doubtful ? editor.store.mapName() : QString();
     editor.doubtfulPlan =
-        result.doubtful && !result.incomplete() ? editor.store.mapName : QString();
+        result.doubtful && !result.incomplete() ? editor.store.mapName() : QString();
     // As read, the map matches the file.
-    store.noteAction(QStringLiteral("apertura de %1").arg(editor.store.mapName),
+    store.noteAction(QStringLiteral("apertura de %1").arg(editor.store.mapName()),
                      ModifiedEffect::Saved);
     // After a failed read too, the editor goes on with what was read, room 1 current. That is
     // settled before the message, so that a failure to show it cannot leave the count behind.
     store.setRoomCount(store.tableSize());
     store.selectRoom(1);
     if (result.openError.isEmpty())
-        rememberRecentMap(editor, editor.store.mapName);
+        rememberRecentMap(editor, editor.store.mapName());
     reportRead(editor, result);
     showRoomAfterOpen(editor);
 }
@@ -91,9 +91,9 @@ void loadChosenFile(Editor &editor)
 bool keepsWhatWasNotRead(Editor &editor)
 {
     if (editor.unreadPlan.isEmpty() ||
-        QFileInfo(editor.unreadPlan) != QFileInfo(editor.store.mapName))
+        QFileInfo(editor.unreadPlan) != QFileInfo(editor.store.mapName()))
         return true;
-    if (!keepOriginalBeside(editor.store.mapName).isEmpty())
+    if (!keepOriginalBeside(editor.store.mapName()).isEmpty())
         return false;
     editor.unreadPlan.clear();
     return true;
@@ -113,22 +113,23 @@ bool chooseDiskAction(Editor &editor)
     if (open)
         openPlan(editor);
     else
-        savePlan(editor);
+        savePlanAs(editor);
     return true;
 }
 
 void openPlan(Editor &editor)
 {
     runUserAction(editor, [&editor] {
-        editor.CommonDialog1.prepare(planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"),
-                                     true, dialogFolder(editor.services));
-        if (!editor.services.runFileDialog(FileDialogMode::Open, editor.CommonDialog1))
+        editor.planFileDialog.prepare(planFilter + QStringLiteral("|Todos los archivos (*.*)|*.*"),
+                                      true, dialogFolder(editor.services));
+        if (!editor.services.runFileDialog(FileDialogMode::Open, editor.planFileDialog))
             return;
-        if (!editor.CommonDialog1.fileName.isEmpty())
+        if (!editor.planFileDialog.fileName.isEmpty())
             keepReplacedMap(editor);
-        editor.store.setMapName(editor.CommonDialog1.fileName);
-        if (editor.store.mapName.isEmpty()) {
-            editor.services.setText(TextBox::Text2, QStringLiteral("Proceso de carga cancelado"));
+        editor.store.setMapName(editor.planFileDialog.fileName);
+        if (editor.store.mapName().isEmpty()) {
+            editor.services.setText(TextBox::ViewLine,
+                                    QStringLiteral("Proceso de carga cancelado"));
             return;
         }
         loadChosenFile(editor);
@@ -139,7 +140,7 @@ void openGivenPlan(Editor &editor, const QString &path)
 {
     runUserAction(editor, [&editor, &path] {
         keepReplacedMap(editor);
-        editor.CommonDialog1.fileName = path;
+        editor.planFileDialog.fileName = path;
         editor.store.setMapName(path);
         loadChosenFile(editor);
     });
@@ -152,15 +153,15 @@ void writeMapFile(Editor &editor)
 {
     const bool written =
         keepsWhatWasNotRead(editor) &&
-        writePlanFile(editor.store, editor.store.mapName, nullptr, oldContentKeeper(editor));
+        writePlanFile(editor.store, editor.store.mapName(), nullptr, oldContentKeeper(editor));
     if (written) {
         // On disk from now on, for a recovery timer that goes off while the message is shown.
-        editor.store.journal.markSaved();
+        editor.store.markSaved();
         dropRecoveryCopy(editor);
-        rememberRecentMap(editor, editor.store.mapName);
-        editor.services.messageBox(QStringLiteral("Mapa ") + editor.store.mapName +
+        rememberRecentMap(editor, editor.store.mapName());
+        editor.services.messageBox(QStringLiteral("Mapa ") + editor.store.mapName() +
                                        QStringLiteral(" guardado correctamente, ") +
-                                       QString::number(editor.store.roomCount) +
+                                       QString::number(editor.store.roomCount()) +
                                        QStringLiteral(" salas"),
                                    Buttons::Ok);
     } else if (editor.exitAfterSave) {
@@ -176,10 +177,10 @@ void writeMapFile(Editor &editor)
 /** Saves through the file dialog; false when the dialog was cancelled. */
 bool saveThroughDialog(Editor &editor)
 {
-    editor.CommonDialog1.prepare(planFilter, false, dialogFolder(editor.services));
-    if (!editor.services.runFileDialog(FileDialogMode::Save, editor.CommonDialog1))
+    editor.planFileDialog.prepare(planFilter, false, dialogFolder(editor.services));
+    if (!editor.services.runFileDialog(FileDialogMode::Save, editor.planFileDialog))
         return false;
-    editor.store.setMapName(editor.CommonDialog1.fileName);
+    editor.store.setMapName(editor.planFileDialog.fileName);
     writeMapFile(editor);
     return true;
 }
@@ -187,7 +188,7 @@ bool saveThroughDialog(Editor &editor)
 /** The closing question before a new map; false when the map is to stay. */
 bool mayReplaceWithNewMap(Editor &editor)
 {
-    if (!editor.store.modified)
+    if (!editor.store.modified())
         return true;
     switch (editor.services.messageBox(QStringLiteral("¿Desea guardar los cambios?"),
                                        Buttons::YesNoCancel, QStringLiteral("Rumbario"))) {
@@ -203,7 +204,7 @@ bool mayReplaceWithNewMap(Editor &editor)
 
 } // namespace
 
-void savePlan(Editor &editor)
+void savePlanAs(Editor &editor)
 {
     runUserAction(editor, [&editor] { saveThroughDialog(editor); });
 }
@@ -222,17 +223,17 @@ void newMap(Editor &editor)
         // A description being typed belonged to the old map.
         editor.typingDescription = false;
         editor.services.setColours(BoxColours::Normal);
-        editor.services.giveFocus(Control::Picture1);
+        editor.services.giveFocus(Control::KeySurface);
         startFreshMap(editor);
         editor.store.noteAction(QStringLiteral("mapa nuevo"), ModifiedEffect::Saved);
     });
 }
 
-void saveToMapFile(Editor &editor)
+void savePlan(Editor &editor)
 {
     // A map that never had a file ("Mapa1", or a recovered copy of one) asks for one.
-    if (!QFileInfo(editor.store.mapName).isAbsolute()) {
-        savePlan(editor);
+    if (!QFileInfo(editor.store.mapName()).isAbsolute()) {
+        savePlanAs(editor);
         return;
     }
     runUserAction(editor, [&editor] { writeMapFile(editor); });
@@ -266,7 +267,7 @@ namespace {
 
 bool askBeforeClosing(Editor &editor)
 {
-    if (!editor.store.modified) {
+    if (!editor.store.modified()) {
         // Nothing is asked, as always; a map that is still not on disk leaves its copy behind.
         if (editor.store.unsaved())
             writeRecoveryCopyNow(editor);
@@ -276,7 +277,7 @@ bool askBeforeClosing(Editor &editor)
                                        Buttons::YesNoCancel, QStringLiteral("Rumbario"))) {
     case Answer::Yes:
         editor.exitAfterSave = true;
-        savePlan(editor);
+        savePlanAs(editor);
         return false;
     case Answer::No:
         dropRecoveryCopy(editor);

@@ -20,7 +20,7 @@ void openPlan(Editor &editor);
 
 /** Archivo → Guardar: saves to the map's own file without a dialog; without one, as Guardar como.
  */
-void saveToMapFile(Editor &editor);
+void savePlan(Editor &editor);
 
 /** How many maps "Mapas recientes" lists. */
 constexpr int recentMapCount = 8;
@@ -35,7 +35,7 @@ void openRecentMap(Editor &editor, const QString &path);
 void openGivenPlan(Editor &editor, const QString &path);
 
 /** Saves the map to a file chosen in the file dialog; ends the program when closing asked it to. */
-void savePlan(Editor &editor);
+void savePlanAs(Editor &editor);
 
 /** The closing question; returns true when the window is to stay open. */
 bool Form_QueryUnload(Editor &editor);

@@ -20,9 +20,9 @@ constexpr double widestView = 256.0;
 
 ShownPosition shownPositionOf(const MapStore &store, int room)
 {
-    const Coordinates &stored = store.coordinates[room - 1];
-    return {stored[0] + store.coordinateBase[0], stored[1] + store.coordinateBase[1],
-            stored[2] + store.coordinateBase[2]};
+    const Coordinates &stored = store.coordinates()[room - 1];
+    return {stored[0] + store.coordinateBase()[0], stored[1] + store.coordinateBase()[1],
+            stored[2] + store.coordinateBase()[2]};
 }
 
 int floorDiv(int value, int divisor)
@@ -76,20 +76,20 @@ void PlanIndex::readLevels(const MapStore &store, int rooms)
 
 bool PlanIndex::update(const MapStore &store)
 {
-    if (store.journal.revision() == mRevision && mRevision != 0)
+    if (store.journal().revision() == mRevision && mRevision != 0)
         return false;
-    mRevision = store.journal.revision();
-    const int rooms = std::min<int>(store.Lista.size(), store.coordinates.size());
+    mRevision = store.journal().revision();
+    const int rooms = std::min<int>(store.rooms().size(), store.coordinates().size());
     const int kept = std::min<int>(rooms, mCoordinates.size());
-    const bool sameRooms =
-        std::equal(mCoordinates.cbegin(), mCoordinates.cbegin() + kept, store.coordinates.cbegin());
-    const bool sameBase = store.coordinateBase == mBase;
+    const bool sameRooms = std::equal(mCoordinates.cbegin(), mCoordinates.cbegin() + kept,
+                                      store.coordinates().cbegin());
+    const bool sameBase = store.coordinateBase() == mBase;
     if (sameRooms && sameBase && rooms == mCoordinates.size() && !mShown.isEmpty() &&
-        store.replacements == mReplacements)
+        store.replacements() == mReplacements)
         return false;
-    mBase = store.coordinateBase;
-    const bool sameMap = sameRooms && !mShown.isEmpty() && store.replacements == mReplacements;
-    mReplacements = store.replacements;
+    mBase = store.coordinateBase();
+    const bool sameMap = sameRooms && !mShown.isEmpty() && store.replacements() == mReplacements;
+    mReplacements = store.replacements();
     readLevels(store, rooms);
     QVector<int> levels(rooms);
     for (int room = 1; room <= rooms; ++room)
@@ -103,7 +103,7 @@ bool PlanIndex::update(const MapStore &store)
         mLayout.layOut(store, levels);
     }
     mCoordinates =
-        QVector<Coordinates>(store.coordinates.cbegin(), store.coordinates.cbegin() + rooms);
+        QVector<Coordinates>(store.coordinates().cbegin(), store.coordinates().cbegin() + rooms);
     rebuildChunks();
     return true;
 }
@@ -217,10 +217,10 @@ bool PlanViewport::keepInView(QPointF plan)
 PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
                          const PlanViewport &viewport)
 {
-    if (store.currentRoom < 1 || store.currentRoom > index.roomCount())
+    if (store.currentRoom() < 1 || store.currentRoom() > index.roomCount())
         return PlanScene();
-    return buildLevelScene(store, index, viewport, index.shownPosition(store.currentRoom)[2],
-                           store.currentRoom);
+    return buildLevelScene(store, index, viewport, index.shownPosition(store.currentRoom())[2],
+                           store.currentRoom());
 }
 
 PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
@@ -235,13 +235,13 @@ PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
     std::sort(visible.begin(), visible.end());
 
     for (qint16 room : std::as_const(visible)) {
-        scene.boxes.append(
-            {room, index.drawnPosition(room), labelOf(store.Lista[room - 1]), room == highlighted});
+        scene.boxes.append({room, index.drawnPosition(room), labelOf(store.rooms()[room - 1]),
+                            room == highlighted});
     }
 
     for (qint16 room : std::as_const(visible)) {
         const Room &record =
-            room == store.currentRoom ? store.currentRoomCopy : store.Lista[room - 1];
+            room == store.currentRoom() ? store.workingCopy() : store.rooms()[room - 1];
         const QPointF center = index.drawnPosition(room);
         for (int slot = 0; slot < exitCount; ++slot) {
             const qint16 target = record.exits[slot];
@@ -258,7 +258,7 @@ PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
                 continue;
             }
             const Room &other =
-                target == store.currentRoom ? store.currentRoomCopy : store.Lista[target - 1];
+                target == store.currentRoom() ? store.workingCopy() : store.rooms()[target - 1];
             const bool oneWay = other.exits[directions[slot].opposite] != room;
             const ShownPosition &to = index.shownPosition(target);
             const bool otherLevel = to[2] != scene.level;
@@ -441,7 +441,7 @@ QRectF levelArea(const MapStore &store, const PlanIndex &index, int level)
     int left = 0, right = 0, bottom = 0, top = 0;
     bool any = false;
     // An int: a 16-bit counter would wrap before passing the largest room number.
-    for (int room = 1; room <= store.roomCount && room <= index.roomCount(); ++room) {
+    for (int room = 1; room <= store.roomCount() && room <= index.roomCount(); ++room) {
         if (index.shownPosition(qint16(room))[2] != level)
             continue;
         const QPoint drawn = index.drawnPosition(qint16(room));

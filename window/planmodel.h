@@ -18,7 +18,7 @@
 namespace rumbario {
 
 struct Editor;
-struct MapStore;
+class MapStore;
 
 /** A room's position as the view line shows it: stored coordinates plus the display base. */
 using ShownPosition = std::array<int, 3>;

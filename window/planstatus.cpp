@@ -25,7 +25,7 @@ QString planStatus(const Editor &editor)
 {
     QString status;
     if (editor.typingDescription)
-        status += separator + roomLeftText(editor.services.text(TextBox::Text1));
+        status += separator + roomLeftText(editor.services.text(TextBox::DescriptionBox));
     if (editor.store.unsaved())
         status += separator + QStringLiteral("sin guardar");
     if (editor.store.unsaved() && editor.recoveryCopyMissing)
@@ -42,7 +42,7 @@ void showPlanStatus(Editor &editor)
 {
     // Once the user has opened, recovered or changed a map, the copies of earlier runs are old
     // news.
-    if (!editor.store.journal.entries().empty())
+    if (!editor.store.journal().entries().empty())
         editor.waitingCopies = 0;
     const QString status = planStatus(editor);
     if (status == editor.shownStatus)

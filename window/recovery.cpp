@@ -108,7 +108,8 @@ void openCopy(Editor &editor, const RecoveryCopy &copy)
     const bool whole = !readPlanFile(store, copy.path).incomplete() && !copy.damaged;
     store.setMapName(copy.original.isEmpty() ? QStringLiteral("Mapa1") : copy.original);
     // It is the map as it was, still unsaved; this run's copy takes its place.
-    store.noteAction(QStringLiteral("recuperación de %1").arg(store.mapName), ModifiedEffect::Mark);
+    store.noteAction(QStringLiteral("recuperación de %1").arg(store.mapName()),
+                     ModifiedEffect::Mark);
     store.setRoomCount(store.tableSize());
     store.selectRoom(1);
     editor.unreadPlan.clear();
@@ -120,8 +121,8 @@ void openCopy(Editor &editor, const RecoveryCopy &copy)
                                                    "salas que se pudieron leer.");
     editor.services.messageBox(QStringLiteral("Mapa %1 recuperado, %2 salas. Guárdelo para "
                                               "conservarlo.%3")
-                                   .arg(store.mapName)
-                                   .arg(store.roomCount)
+                                   .arg(store.mapName())
+                                   .arg(store.roomCount())
                                    .arg(damaged),
                                Buttons::Ok);
     showRoomAfterOpen(editor);
@@ -182,7 +183,7 @@ OldContentKeeper oldContentKeeper(Editor &editor)
                 const QString name = uniqueCopyName(QStringLiteral("-anterior"));
                 for (const QString &folder : copyFolders(editor)) {
                     const QString path = QDir(folder).filePath(name);
-                    if (keepAsRecoveryCopy(path, editor.store.mapName, oldContent,
+                    if (keepAsRecoveryCopy(path, editor.store.mapName(), oldContent,
                                            QDateTime::currentDateTime())
                             .isEmpty())
                         return path;

@@ -9,8 +9,8 @@ namespace {
 
 QString coordinatesText(const MapStore &store)
 {
-    const Coordinates &stored = store.coordinatesOf(store.currentRoom);
-    const Coordinates &base = store.coordinateBase;
+    const Coordinates &stored = store.coordinatesOf(store.currentRoom());
+    const Coordinates &base = store.coordinateBase();
     QString text = u'(' + QString::number(checkedAdd(stored[0], base[0])) + QStringLiteral(", ") +
                    QString::number(checkedAdd(stored[1], base[1]));
     // A room on level 0 shows two numbers, whatever the base of Z.
@@ -22,21 +22,21 @@ QString coordinatesText(const MapStore &store)
 void fillDescriptionBox(Editor &editor, bool afterOpen)
 {
     WindowServices &services = editor.services;
-    const QString shown = services.text(TextBox::Text1);
-    const QString description = editor.store.currentRoomCopy.description.text();
+    const QString shown = services.text(TextBox::DescriptionBox);
+    const QString description = editor.store.workingCopy().description.text();
     if (shown == createdNotice())
-        services.setText(TextBox::Text1, createdNotice() + description);
+        services.setText(TextBox::DescriptionBox, createdNotice() + description);
     else if (afterOpen && !shown.startsWith(u' '))
-        services.setText(TextBox::Text1, u' ' + description);
+        services.setText(TextBox::DescriptionBox, u' ' + description);
     else
-        services.setText(TextBox::Text1, description);
+        services.setText(TextBox::DescriptionBox, description);
 }
 
 void show(Editor &editor, bool afterOpen)
 {
     // The whole line is built before anything is shown, so a failure leaves both boxes as they
     // were.
-    editor.services.setText(TextBox::Text2, viewLine(editor, afterOpen));
+    editor.services.setText(TextBox::ViewLine, viewLine(editor, afterOpen));
     fillDescriptionBox(editor, afterOpen);
 }
 
@@ -50,10 +50,11 @@ QString createdNotice()
 QString viewLine(const Editor &editor, bool afterOpen)
 {
     const MapStore &store = editor.store;
-    QString line = QStringLiteral("S ") + QString::number(store.currentRoom) + QStringLiteral(": ");
+    QString line =
+        QStringLiteral("S ") + QString::number(store.currentRoom()) + QStringLiteral(": ");
     for (int i = 0; i < exitCount; ++i) {
         const Direction &direction = directions[afterOpen ? i : viewOrder[i]];
-        if (store.currentRoomCopy.exits[direction.slot] > 0)
+        if (store.workingCopy().exits[direction.slot] > 0)
             line += afterOpen ? direction.afterOpenName : direction.viewName;
     }
     if (editor.showCoordinates)

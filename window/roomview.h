@@ -7,7 +7,8 @@ namespace rumbario {
 
 struct Editor;
 
-/** The ordinary view of the current room: the view line in Text2 and the description in Text1. */
+/** The ordinary view of the current room: the view line in ViewLine and the description in
+ * DescriptionBox. */
 void showRoom(Editor &editor);
 
 /** The view drawn once after a plan file is opened: exits in storage order, other capitals. */

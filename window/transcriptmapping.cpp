@@ -16,14 +16,6 @@ namespace rumbario {
 
 namespace {
 
-/** Sets a room's exit, keeping the working copy of the current room in step with the table. */
-void setExit(MapStore &store, qint16 room, int slot, qint16 target)
-{
-    store.setExit(room, slot, target);
-    if (room == store.currentRoom)
-        store.currentRoomCopy.exits[slot] = target;
-}
-
 void describeNew(MapStore &store, qint16 room, const RoomSighting &sighting)
 {
     Room described = store.room(room);
@@ -49,7 +41,7 @@ void refuse(MapStore &store, TranscriptMapping &mapping, int slot)
     const qint16 target = store.room(mapping.here).exits[slot];
     if (target == 0 || mapping.walked.contains({mapping.here, slot}))
         return;
-    setExit(store, mapping.here, slot, 0);
+    store.setExitEverywhere(mapping.here, slot, 0);
     store.noteAction(QStringLiteral("salida sin vuelta de la sala %1").arg(mapping.here),
                      ModifiedEffect::Mark);
 }
@@ -60,18 +52,18 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
     const qint16 known = sighting.isEmpty() ? 0 : mapping.rooms.value(sighting.identity());
     if (known == 0) {
         const qint16 created = createRoom(store, from, directions[slot].number);
-        setExit(store, from, slot, created);
+        store.setExitEverywhere(from, slot, created);
         describeNew(store, created, sighting);
         if (!sighting.isEmpty())
             mapping.rooms.insert(sighting.identity(), created);
         return created;
     }
     if (store.room(from).exits[slot] != known) {
-        setExit(store, from, slot, known);
+        store.setExitEverywhere(from, slot, known);
         // The way back is assumed until the game says otherwise, where none is known yet.
         const int back = directions[slot].opposite;
         if (known != from && store.room(known).exits[back] == 0)
-            setExit(store, known, back, from);
+            store.setExitEverywhere(known, back, from);
         store.noteAction(QStringLiteral("enlace de la sala %1 con la %2").arg(from).arg(known),
                          ModifiedEffect::Mark);
     }
@@ -187,7 +179,7 @@ void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
                          const QVector<TranscriptTurn> &turns)
 {
     if (mapping.here == 0)
-        mapping.here = store.currentRoom;
+        mapping.here = store.currentRoom();
     store.selectRoom(mapping.here);
     for (const TranscriptTurn &turn : turns)
         drawTurn(store, mapping, turn);
@@ -224,7 +216,7 @@ void mapGameTranscript(Editor &editor)
         }
         editor.services.followTranscript(editor.transcript.following);
         editor.services.messageBox(QStringLiteral("Partida cartografiada: %1 salas en el mapa.")
-                                       .arg(editor.store.roomCount),
+                                       .arg(editor.store.roomCount()),
                                    Buttons::Ok);
     });
 }
@@ -242,12 +234,12 @@ void followGameTranscript(Editor &editor)
     if (!editor.transcript.following || editor.typingDescription)
         return;
     runUserAction(editor, [&editor] {
-        const quint64 revision = editor.store.journal.revision();
+        const quint64 revision = editor.store.journal().revision();
         if (!readMore(editor)) {
             stopFollowingTranscript(editor);
             return;
         }
-        if (editor.store.journal.revision() != revision)
+        if (editor.store.journal().revision() != revision)
             showRoom(editor);
     });
 }

@@ -12,7 +12,7 @@
 namespace rumbario {
 
 struct Editor;
-struct MapStore;
+class MapStore;
 
 /**
  * What the mapping of one game knows between readings of its transcript.

@@ -20,7 +20,7 @@ namespace useraction {
 
 quint64 begin(const Editor &editor)
 {
-    return editor.store.journal.revision();
+    return editor.store.journal().revision();
 }
 
 void end(Editor &editor, quint64 revision)
@@ -30,7 +30,7 @@ void end(Editor &editor, quint64 revision)
         showMode(editor);
         showPlanStatus(editor);
         announceChanges(editor);
-        if (editor.store.journal.revision() == revision)
+        if (editor.store.journal().revision() == revision)
             return;
         editor.services.mapChanged();
         showHistory(editor);

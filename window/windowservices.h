@@ -19,10 +19,10 @@ enum class Buttons { Ok = 0, YesNoCancel = 3, YesNo = 4 };
 enum class Answer { Ok = 1, Cancel = 2, Yes = 6, No = 7 };
 
 /** The two text boxes of the main window. */
-enum class TextBox { Text1, Text2 };
+enum class TextBox { DescriptionBox, ViewLine };
 
 /** The controls that can hold the keyboard. */
-enum class Control { Picture1, Text1 };
+enum class Control { KeySurface, DescriptionBox };
 
 /** Colours of the description box: the highlight colours, or black on white while typing. */
 enum class BoxColours { Normal, Entry };
@@ -88,7 +88,7 @@ public:
     virtual void setColours(BoxColours colours) = 0;
     /** Puts the description box's cursor before the character at that position. */
     virtual void placeCursor(int position) = 0;
-    virtual void repaintText1() = 0;
+    virtual void repaintDescriptionBox() = 0;
     virtual void giveFocus(Control control) = 0;
     virtual void beep() = 0;
     virtual void setMenuCaption(const QString &itemName, const QString &caption) = 0;

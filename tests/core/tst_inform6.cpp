@@ -43,14 +43,14 @@ struct WalkStep
 qint16 exitTarget(const MapStore &store, qint16 room, int slot)
 {
     const qint16 target = store.room(room).exits[slot];
-    return target >= 1 && target <= store.roomCount ? target : 0;
+    return target >= 1 && target <= store.roomCount() ? target : 0;
 }
 
 /** The shortest way from one room to another through the map's exits, or nothing. */
 std::optional<QVector<WalkStep>> wayBetween(const MapStore &store, qint16 from, qint16 to)
 {
     // For each room reached: the direction taken and the room it was taken from.
-    QVector<std::pair<int, qint16>> cameBy(store.roomCount + 1, {-1, 0});
+    QVector<std::pair<int, qint16>> cameBy(store.roomCount() + 1, {-1, 0});
     QQueue<qint16> waiting;
     waiting.enqueue(from);
     cameBy[from] = {exitCount, from};
@@ -82,7 +82,7 @@ QVector<WalkStep> walkOfEveryExit(const MapStore &store, int firstObject)
 {
     QVector<WalkStep> walk;
     qint16 here = 1;
-    for (qint16 room = 1; room <= store.roomCount; ++room) {
+    for (qint16 room = 1; room <= store.roomCount(); ++room) {
         for (int slot = 0; slot < exitCount; ++slot) {
             const auto way = wayBetween(store, here, room);
             if (way)
@@ -201,33 +201,36 @@ MapStore realMap()
 /** A map of rooms told apart by their first sentence, with every kind of exit, some one way. */
 MapStore generatedMap(int rooms)
 {
-    MapStore store;
+    MapTables tables;
     QRandomGenerator random(20261206);
     for (int number = 1; number <= rooms; ++number) {
         Room room = Room::blank();
         room.description.setText(
             QStringLiteral("Estancia %1, de paredes grises. Huele a humedad.").arg(number));
-        store.Lista.append(room);
+        tables.rooms.append(room);
     }
-    store.roomCount = qint16(rooms);
     // A chain through every room keeps them all in reach; then more exits at random.
     for (int number = 1; number < rooms; ++number) {
         const int slot = number % exitCount;
-        store.Lista[number - 1].exits[slot] = qint16(number + 1);
-        store.Lista[number].exits[directions[slot].opposite] = qint16(number);
+        tables.rooms[number - 1].exits[slot] = qint16(number + 1);
+        tables.rooms[number].exits[directions[slot].opposite] = qint16(number);
     }
     for (int extra = 0; extra < rooms; ++extra) {
         const int from = random.bounded(rooms);
         const int to = random.bounded(rooms);
         const int slot = random.bounded(exitCount);
-        if (from == to || store.Lista[from].exits[slot] != 0)
+        if (from == to || tables.rooms[from].exits[slot] != 0)
             continue;
-        store.Lista[from].exits[slot] = qint16(to + 1);
+        tables.rooms[from].exits[slot] = qint16(to + 1);
         // Every other one gets its way back; the rest stay one way.
         const int back = directions[slot].opposite;
-        if (extra % 2 == 0 && store.Lista[to].exits[back] == 0)
-            store.Lista[to].exits[back] = qint16(from + 1);
+        if (extra % 2 == 0 && tables.rooms[to].exits[back] == 0)
+            tables.rooms[to].exits[back] = qint16(from + 1);
     }
+    tables.coordinates.resize(rooms);
+    MapStore store;
+    store.replaceTables(std::move(tables));
+    store.setRoomCount(qint16(rooms));
     return store;
 }
 
@@ -263,7 +266,7 @@ QStringList differencesFromTheGame(const MapStore &game, const MapStore &drawn,
 {
     // Drawn rooms by their description: the game's rooms are told apart by theirs.
     QHash<QString, qint16> drawnByText;
-    for (qint16 room = 1; room <= drawn.roomCount; ++room)
+    for (qint16 room = 1; room <= drawn.roomCount(); ++room)
         drawnByText.insert(drawn.room(room).description.text().trimmed(), room);
     const auto drawnRoom = [&](qint16 gameRoom) {
         return drawnByText.value(game.room(gameRoom).description.text().trimmed());
@@ -322,7 +325,7 @@ void TestInform6::walkEveryExit(const MapStore &store)
 void TestInform6::realMapWalksAsDrawn()
 {
     const MapStore store = realMap();
-    QCOMPARE(store.roomCount, qint16(184));
+    QCOMPARE(store.roomCount(), qint16(184));
     walkEveryExit(store);
 }
 
@@ -331,8 +334,8 @@ void TestInform6::everyKindOfExitWalksAsDrawn()
     // A hall with every direction, names with accents, quotes and the characters Inform 6 gives
     // a meaning to, two rooms named alike, one-way exits, exits to rooms that do not exist, and
     // every character of the code page.
-    MapStore store;
-    store.Lista = {
+    MapTables tables;
+    tables.rooms = {
         roomOf(QStringLiteral("Vestíbulo \"grande\" de Ángela. Hay ecos."), {{North, 2},
                                                                              {NorthEast, 3},
                                                                              {East, 4},
@@ -365,7 +368,10 @@ void TestInform6::everyKindOfExitWalksAsDrawn()
         roomOf(QStringLiteral("Símbolos. €‚ƒ„…†‡ˆ‰Š‹Žš›žŸ¢¤¥¦§¨©ª¬®¯°±²³´µ¶·¸¹º¼½¾×÷"),
                {{East, 3}}),
     };
-    store.roomCount = qint16(store.Lista.size());
+    tables.coordinates.resize(tables.rooms.size());
+    MapStore store;
+    store.replaceTables(std::move(tables));
+    store.setRoomCount(store.tableSize());
     walkEveryExit(store);
 }
 
@@ -410,7 +416,7 @@ void TestInform6::theMapperFoldsTheRealMapsMazes()
     }
     for (qint16 room : visited)
         texts.insert(game.room(room).description.text().trimmed());
-    QCOMPARE(int(session.store.roomCount), int(texts.size()));
+    QCOMPARE(int(session.store.roomCount()), int(texts.size()));
     QVERIFY(texts.size() < visited.size());
     qInfo("real map: %d rooms visited, %d drawn", int(visited.size()), int(texts.size()));
 }

@@ -28,9 +28,8 @@ void TestPlanFile::roundTripOfGeneratedMaps()
 {
     QRandomGenerator random(20261205);
     for (int map = 0; map < 20; ++map) {
-        MapStore written;
         const int count = 1 + random.bounded(60);
-        written.roomCount = qint16(count);
+        MapTables tables;
         for (int i = 0; i < count; ++i) {
             Room room;
             for (qint16 &exit : room.exits)
@@ -39,21 +38,25 @@ void TestPlanFile::roundTripOfGeneratedMaps()
             for (int c = random.bounded(120); c > 0; --c)
                 text += QChar(u"abc ñÁé,;\"x"[random.bounded(11)]);
             room.description.setText(text);
-            written.Lista << room;
+            tables.rooms << room;
         }
+        tables.coordinates.resize(count);
+        MapStore written;
+        written.replaceTables(std::move(tables));
+        written.setRoomCount(qint16(count));
         QBuffer bytes;
         bytes.open(QIODevice::WriteOnly);
         writePlanRecords(written, bytes);
         MapStore read;
         QCOMPARE(readPlanBytes(read, bytes.data()).failure, ReadFailure::None);
-        QCOMPARE(read.Lista.size(), written.Lista.size());
+        QCOMPARE(read.rooms().size(), written.rooms().size());
         for (int i = 0; i < count; ++i) {
-            QCOMPARE(read.Lista[i].exits, written.Lista[i].exits);
+            QCOMPARE(read.rooms()[i].exits, written.rooms()[i].exits);
             // Leading blanks are lost; everything else survives.
-            const QString expected = written.Lista[i].description.text().trimmed();
-            QCOMPARE(read.Lista[i].description.text().trimmed(), expected);
+            const QString expected = written.rooms()[i].description.text().trimmed();
+            QCOMPARE(read.rooms()[i].description.text().trimmed(), expected);
         }
-        QCOMPARE(read.coordinateBase, (Coordinates{1, 1, 1}));
+        QCOMPARE(read.coordinateBase(), (Coordinates{1, 1, 1}));
     }
 }
 
@@ -66,11 +69,11 @@ void TestPlanFile::moreThanTheRoomLimit()
     const ReadResult result = readPlanBytes(store, file);
     QCOMPARE(result.failure, ReadFailure::Other);
     QVERIFY(result.tooManyRecords);
-    QCOMPARE(store.Lista.size(), int(maxRoomCount));
+    QCOMPARE(store.rooms().size(), int(maxRoomCount));
 
     QByteArray exact = file.left(file.size() / (maxRoomCount + 2) * maxRoomCount);
     QCOMPARE(readPlanBytes(store, exact).failure, ReadFailure::None);
-    QCOMPARE(store.Lista.size(), int(maxRoomCount));
+    QCOMPARE(store.rooms().size(), int(maxRoomCount));
 }
 
 void TestPlanFile::codePageRoundTrip()
@@ -116,8 +119,8 @@ void TestPlanFile::memoryRunningOutLeavesTablesConsistent()
         failAllocationAfter(allocation);
         readPlanFile(store, path);
         const bool failed = allocationFailed();
-        QVERIFY(!store.Lista.isEmpty());
-        QCOMPARE(store.coordinates.size(), store.Lista.size());
+        QVERIFY(!store.rooms().isEmpty());
+        QCOMPARE(store.coordinates().size(), store.rooms().size());
         if (!failed)
             break;
     }

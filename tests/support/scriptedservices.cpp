@@ -5,7 +5,7 @@
 
 #include "window/announcements.h"
 #include "window/keyhandler.h"
-#include "window/planpicture.h"
+#include "window/planpages.h"
 
 #include <QIODevice>
 #include <QTest>
@@ -87,14 +87,14 @@ bool ScriptedServices::runFileDialog(FileDialogMode mode, FileDialogSettings &se
 void ScriptedServices::showText(TextBox box, const QString &text)
 {
     call();
-    const bool first = box == TextBox::Text1;
-    (first ? mText1 : mText2) = text;
-    events << QLatin1String(first ? "Text1=" : "Text2=") + text;
+    const bool first = box == TextBox::DescriptionBox;
+    (first ? mDescriptionBox : mViewLine) = text;
+    events << QLatin1String(first ? "DescriptionBox=" : "ViewLine=") + text;
 }
 
 QString ScriptedServices::text(TextBox box) const
 {
-    return box == TextBox::Text1 ? mText1 : mText2;
+    return box == TextBox::DescriptionBox ? mDescriptionBox : mViewLine;
 }
 
 void ScriptedServices::setColours(BoxColours newColours)
@@ -104,7 +104,8 @@ void ScriptedServices::setColours(BoxColours newColours)
 
 void ScriptedServices::giveFocus(Control control)
 {
-    events << QLatin1String(control == Control::Text1 ? "focus Text1" : "focus Picture1");
+    events << QLatin1String(control == Control::DescriptionBox ? "focus DescriptionBox"
+                                                               : "focus KeySurface");
 }
 
 void ScriptedServices::setMenuCaption(const QString &itemName, const QString &caption)
@@ -192,7 +193,7 @@ void ScriptedServices::forgetAnswers()
 
 Session::Session()
 {
-    Form_Load(editor);
+    startEditor(editor);
     announceChanges(editor);
     services.clearLogs();
     services.spoken.clear();
@@ -206,19 +207,19 @@ Session::~Session()
 
 void Session::press(int keyCode, int shift)
 {
-    Picture1_KeyDown(editor, keyCode, shift);
+    handleMapKey(editor, keyCode, shift);
 }
 
 void Session::endGivenMap()
 {
     store.endAction();
     // A map set up for a test is the one on disk, as one just opened would be.
-    store.journal.markSaved();
+    store.markSaved();
 }
 
 void Session::addRooms(int count)
 {
-    while (store.Lista.size() < count)
+    while (store.rooms().size() < count)
         store.appendRoom(Room::blank());
     store.resizeCoordinates(qint16(count));
     store.setRoomCount(qint16(count));
@@ -230,17 +231,15 @@ void Session::describe(qint16 room, const QString &text)
     Room described = store.room(room);
     described.description.setText(text);
     store.setRoom(room, described);
+    // The working copy of the current room is read again from the table.
+    store.selectRoom(store.currentRoom());
     endGivenMap();
-    if (room == store.currentRoom)
-        store.currentRoomCopy = described;
 }
 
 void Session::setExit(qint16 room, int slot, qint16 target)
 {
-    store.setExit(room, slot, target);
+    store.setExitEverywhere(room, slot, target);
     endGivenMap();
-    if (room == store.currentRoom)
-        store.currentRoomCopy.exits[size_t(slot)] = target;
 }
 
 } // namespace rumbario

@@ -53,9 +53,9 @@ public:
     void setColours(BoxColours newColours) override;
     void placeCursor(int position) override
     {
-        events << QStringLiteral("cursor Text1 %1").arg(position);
+        events << QStringLiteral("cursor DescriptionBox %1").arg(position);
     }
-    void repaintText1() override { events << QStringLiteral("repaint Text1"); }
+    void repaintDescriptionBox() override { events << QStringLiteral("repaint DescriptionBox"); }
     void giveFocus(Control control) override;
     void beep() override { events << QStringLiteral("beep"); }
     void setMenuCaption(const QString &itemName, const QString &caption) override;
@@ -106,7 +106,7 @@ public:
     PrintResult printAnswer = PrintResult::Printed;
 
     /** Text typed into the description box by the user, which the editor did not show. */
-    void userTypes(const QString &text) { showText(TextBox::Text1, text); }
+    void userTypes(const QString &text) { showText(TextBox::DescriptionBox, text); }
 
     int beeps() const { return int(events.count(QStringLiteral("beep"))); }
     /** Forgets the answers queued and not taken, and the questions left unanswered. */
@@ -125,8 +125,8 @@ private:
     /** Throws when the armed failure is due. */
     void call();
 
-    QString mText1;
-    QString mText2;
+    QString mDescriptionBox;
+    QString mViewLine;
 };
 
 /** A started editor on scripted services, with helpers to build maps quickly. */
@@ -149,8 +149,8 @@ struct Session
     void setExit(qint16 room, int slot, qint16 target);
     /** Sets a description in the table and, for the current room, in the working copy too. */
     void describe(qint16 room, const QString &text);
-    QString text1() const { return services.text(TextBox::Text1); }
-    QString text2() const { return services.text(TextBox::Text2); }
+    QString descriptionbox() const { return services.text(TextBox::DescriptionBox); }
+    QString viewline() const { return services.text(TextBox::ViewLine); }
 };
 
 } // namespace rumbario

@@ -16,11 +16,10 @@
 #include "support/childprocess.h"
 #include "support/scriptedservices.h"
 #include "window/descriptionentry.h"
-#include "window/keycodes.h"
 #include "window/menutable.h"
 #include "window/openandsave.h"
 #include "window/planmodel.h"
-#include "window/planpicture.h"
+#include "window/planpages.h"
 #include "window/recovery.h"
 #include "window/roomview.h"
 #include "window/transcriptmapping.h"
@@ -90,29 +89,30 @@ int slotNamed(const QString &name)
 std::pair<int, int> keyNamed(QString name)
 {
     static const std::map<QString, int> named = {
-        {QStringLiteral("Space"), Key::Space},   {QStringLiteral("Enter"), Key::Enter},
-        {QStringLiteral("PageUp"), Key::PageUp}, {QStringLiteral("PageDown"), Key::PageDown},
-        {QStringLiteral("End"), Key::End},       {QStringLiteral("Home"), Key::Home},
-        {QStringLiteral("Left"), Key::Left},     {QStringLiteral("Up"), Key::Up},
-        {QStringLiteral("Right"), Key::Right},   {QStringLiteral("Down"), Key::Down},
-        {QStringLiteral("Delete"), Key::Delete}, {QStringLiteral("F1"), Key::F1},
-        {QStringLiteral("F2"), Key::F2},         {QStringLiteral("F3"), Key::F3},
-        {QStringLiteral("F5"), Key::F5},         {QStringLiteral("F6"), Key::F6},
-        {QStringLiteral("F9"), Key::F9},         {QStringLiteral("Comma"), Key::Comma}};
+        {QStringLiteral("Space"), Qt::Key_Space},   {QStringLiteral("Enter"), Qt::Key_Return},
+        {QStringLiteral("PageUp"), Qt::Key_PageUp}, {QStringLiteral("PageDown"), Qt::Key_PageDown},
+        {QStringLiteral("End"), Qt::Key_End},       {QStringLiteral("Home"), Qt::Key_Home},
+        {QStringLiteral("Left"), Qt::Key_Left},     {QStringLiteral("Up"), Qt::Key_Up},
+        {QStringLiteral("Right"), Qt::Key_Right},   {QStringLiteral("Down"), Qt::Key_Down},
+        {QStringLiteral("Delete"), Qt::Key_Delete}, {QStringLiteral("F1"), Qt::Key_F1},
+        {QStringLiteral("F2"), Qt::Key_F2},         {QStringLiteral("F3"), Qt::Key_F3},
+        {QStringLiteral("F5"), Qt::Key_F5},         {QStringLiteral("F6"), Qt::Key_F6},
+        {QStringLiteral("F9"), Qt::Key_F9},         {QStringLiteral("Comma"), Qt::Key_Comma}};
     if (name.size() == 1)
-        return {name == QLatin1String(",") ? Key::Comma : name.at(0).toUpper().unicode(), 0};
+        return {name == QLatin1String(",") ? int(Qt::Key_Comma) : name.at(0).toUpper().unicode(),
+                0};
     name = name.mid(1, name.size() - 2);
-    int shift = 0;
+    int modifiers = 0;
     if (name.startsWith(QLatin1String("Ctrl+"))) {
-        shift |= Modifier::Ctrl;
+        modifiers |= Qt::ControlModifier;
         name.remove(0, 5);
     }
     if (name.startsWith(QLatin1String("Shift+"))) {
-        shift |= Modifier::Shift;
+        modifiers |= Qt::ShiftModifier;
         name.remove(0, 6);
     }
     const auto found = named.find(name);
-    return {found == named.end() ? -1 : found->second, shift};
+    return {found == named.end() ? -1 : found->second, modifiers};
 }
 
 Answer answerNamed(const QString &name)
@@ -208,8 +208,8 @@ MapState stateOf(const MapStore &store)
     QBuffer plan;
     plan.open(QIODevice::WriteOnly);
     writePlanRecords(store, plan);
-    return {plan.data(),     store.Lista,       store.coordinates,    store.coordinateBase,
-            store.roomCount, store.currentRoom, store.currentRoomCopy};
+    return {plan.data(),       store.rooms(),       store.coordinates(), store.coordinateBase(),
+            store.roomCount(), store.currentRoom(), store.workingCopy()};
 }
 
 /** One user action chosen at random, as the steps and answers of a scenario. */
@@ -355,7 +355,8 @@ private:
             return QStringLiteral("call %1 failed: %2; error 7 shown: %3")
                 .arg(mFailingCall)
                 .arg(QLatin1String(mRanOut ? "yes" : "no"), QLatin1String(reported ? "yes" : "no"));
-        if (store.roomCount != store.tableSize() || store.coordinates.size() < store.Lista.size())
+        if (store.roomCount() != store.tableSize() ||
+            store.coordinates().size() < store.rooms().size())
             return QStringLiteral("the map's tables disagree after call %1 failed")
                 .arg(mFailingCall);
         return QString();
@@ -417,14 +418,15 @@ private:
         } else if (word == QLatin1String("base")) {
             store.setCoordinateBase({number(0), number(1), number(2)});
         } else if (word == QLatin1String("unmodified")) {
-            store.modified = false;
-        } else if (word == QLatin1String("text1") || word == QLatin1String("text2")) {
-            services.setText(word == QLatin1String("text1") ? TextBox::Text1 : TextBox::Text2,
+            store.setModified(false);
+        } else if (word == QLatin1String("descriptionbox") || word == QLatin1String("viewline")) {
+            services.setText(word == QLatin1String("descriptionbox") ? TextBox::DescriptionBox
+                                                                     : TextBox::ViewLine,
                              mRest);
         } else if (word == QLatin1String("type")) {
             services.userTypes(mRest);
             arm();
-            Text1_KeyDown(mSession.editor, Key::Enter, 0);
+            handleDescriptionKey(mSession.editor, Qt::Key_Return, 0);
         } else if (word == QLatin1String("typing")) {
             services.userTypes(mRest);
             typedDescriptionChanged(mSession.editor);
@@ -460,9 +462,9 @@ private:
             mViewport.covered =
                 QRectF(QPointF(0, 0), QSizeF(mArgs.value(0).toDouble(), mArgs.value(1).toDouble()));
         } else if (word == QLatin1String("fit")) {
-            const qint16 current = store.currentRoom;
+            const qint16 current = store.currentRoom();
             mViewport.fit(levelArea(store, updatedIndex(),
-                                    store.coordinatesOf(current)[2] + store.coordinateBase[2]));
+                                    store.coordinatesOf(current)[2] + store.coordinateBase()[2]));
         } else if (word == QLatin1String("zoom")) {
             mViewport.zoomAround(pointArgument(0), mArgs.value(2).toDouble());
         } else if (word == QLatin1String("follow")) {
@@ -516,9 +518,9 @@ private:
         } else if (word == QLatin1String("killed")) {
             failure = stepThenKilled(mRest);
         } else if (word == QLatin1String("start")) {
-            Form_Load(mSession.editor);
+            startEditor(mSession.editor);
         } else if (word == QLatin1String("budget")) {
-            store.journal.setBudget(size_t(mRest.toULongLong()));
+            store.setHistoryBudget(size_t(mRest.toULongLong()));
         } else if (word == QLatin1String("snapshot")) {
             mSnapshots[mRest] = stateOf(store);
         } else if (word == QLatin1String("random")) {
@@ -544,29 +546,29 @@ private:
         std::vector<std::pair<MapState, MapState>> steps;
         for (int action = 0; action < actions; ++action) {
             const MapState before = stateOf(store);
-            const size_t done = store.journal.done();
-            for (const QString &line : randomAction(random, store.roomCount)) {
+            const size_t done = store.journal().done();
+            for (const QString &line : randomAction(random, store.roomCount())) {
                 const QString failure = step(line);
                 if (!failure.isEmpty())
                     return line + QStringLiteral(": ") + failure;
             }
             mSession.services.forgetAnswers();
-            if (store.journal.done() > done + 1)
+            if (store.journal().done() > done + 1)
                 return QStringLiteral("action %1 made more than one step").arg(action);
-            if (store.journal.done() > done)
+            if (store.journal().done() > done)
                 steps.emplace_back(before, stateOf(store));
         }
-        if (store.journal.done() != steps.size())
+        if (store.journal().done() != steps.size())
             return QStringLiteral("%1 steps for %2 actions that changed the map")
-                .arg(store.journal.done())
+                .arg(store.journal().done())
                 .arg(steps.size());
         for (size_t step = steps.size(); step-- > 0;) {
-            const QString label = store.journal.undoable()->label;
+            const QString label = store.journal().undoable()->label;
             if (!store.undo() || stateOf(store) != steps[step].first)
                 return QStringLiteral("undoing %1 does not give back the map before it").arg(label);
         }
         for (const auto &[before, after] : steps) {
-            const QString label = store.journal.redoable()->label;
+            const QString label = store.journal().redoable()->label;
             if (!store.redo() || stateOf(store) != after)
                 return QStringLiteral("redoing %1 does not give back the map after it").arg(label);
         }
@@ -576,10 +578,10 @@ private:
     QString press()
     {
         for (const QString &name : std::as_const(mArgs)) {
-            const auto [key, shift] = keyNamed(name);
+            const auto [key, modifiers] = keyNamed(name);
             if (key < 0)
                 return QStringLiteral("no such key");
-            mSession.press(key, shift);
+            mSession.press(key, modifiers);
         }
         return QString();
     }
@@ -604,7 +606,7 @@ private:
         if (name == QLatin1String("link"))
             mEdited = linkRooms(store, number(1), number(2));
         else if (name == QLatin1String("remove"))
-            removeConnection(store, store.currentRoomCopy, slotNamed(mArgs.value(1)),
+            removeConnection(store, slotNamed(mArgs.value(1)),
                              mArgs.value(2) == QLatin1String("both"));
         else if (name == QLatin1String("delete"))
             mEdited = deleteLastRoom(store);
@@ -754,17 +756,17 @@ private:
         const auto yesNo = [](bool yes) {
             return QString::fromLatin1(yes ? "yes" : "no");
         };
-        if (what == QLatin1String("text1"))
-            return mSession.text1();
-        if (what == QLatin1String("text2"))
-            return mSession.text2();
+        if (what == QLatin1String("descriptionbox"))
+            return mSession.descriptionbox();
+        if (what == QLatin1String("viewline"))
+            return mSession.viewline();
         if (what == QLatin1String("current"))
-            return QString::number(store.currentRoom);
+            return QString::number(store.currentRoom());
         if (what == QLatin1String("count"))
             return QStringLiteral("%1 %2 %3")
-                .arg(store.roomCount)
-                .arg(store.Lista.size())
-                .arg(store.coordinates.size());
+                .arg(store.roomCount())
+                .arg(store.rooms().size())
+                .arg(store.coordinates().size());
         if (what == QLatin1String("room"))
             return first + recordText(store.room(number(0)));
         if (what == QLatin1String("description"))
@@ -774,17 +776,18 @@ private:
         if (what == QLatin1String("doubtful"))
             return yesNo(mRead.doubtful);
         if (what == QLatin1String("copy"))
-            return recordText(store.currentRoomCopy);
+            return recordText(store.workingCopy());
         if (what == QLatin1String("coordinates"))
             return first + coordinatesText(store.coordinatesOf(number(0)));
         if (what == QLatin1String("base"))
-            return coordinatesText(store.coordinateBase);
+            return coordinatesText(store.coordinateBase());
         if (what == QLatin1String("modified"))
-            return yesNo(store.modified);
+            return yesNo(store.modified());
         if (what == QLatin1String("mode"))
             return QString::fromLatin1(editor.creationMode ? "creation" : "walking");
         if (what == QLatin1String("legend")) {
-            const int level = store.coordinatesOf(store.currentRoom)[2] + store.coordinateBase[2];
+            const int level =
+                store.coordinatesOf(store.currentRoom())[2] + store.coordinateBase()[2];
             return planLegend(level, mSession.editor.shownMode == 1) + mSession.services.planStatus;
         }
         if (what == QLatin1String("keys")) {
@@ -817,7 +820,7 @@ private:
         if (what == QLatin1String("exists"))
             return first + yesNo(QFile::exists(mArgs.value(0)));
         if (what == QLatin1String("mapname"))
-            return editor.store.mapName;
+            return editor.store.mapName();
         if (what == QLatin1String("number")) {
             const qsizetype close = mRest.lastIndexOf(u']');
             return mRest.left(close + 1) + u' ' + typedValue(mRest.mid(1, close - 1));
@@ -884,14 +887,14 @@ private:
         }
         if (what == QLatin1String("steps"))
             return QStringLiteral("%1 %2")
-                .arg(store.journal.done())
-                .arg(store.journal.entries().size());
+                .arg(store.journal().done())
+                .arg(store.journal().entries().size());
         if (what == QLatin1String("journal"))
             return QStringLiteral("%1 %2 %3")
-                .arg(store.journal.entries().size())
+                .arg(store.journal().entries().size())
                 .arg(mSession.services.mapChanges)
-                .arg(store.journal.entries().empty() ? QString()
-                                                     : store.journal.entries().back().label)
+                .arg(store.journal().entries().empty() ? QString()
+                                                       : store.journal().entries().back().label)
                 .trimmed();
         if (what == QLatin1String("result"))
             return QString::number(mEdited);

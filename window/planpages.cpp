@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "planpicture.h"
+#include "planpages.h"
 
 #include "core/safesave.h"
 #include "editor.h"
@@ -37,12 +37,12 @@ const QVector<FileType> &pictureFileTypes()
 
 qint16 currentLevel(const MapStore &store, const PlanIndex &index)
 {
-    return qint16(index.shownPosition(store.currentRoom)[2]);
+    return qint16(index.shownPosition(store.currentRoom())[2]);
 }
 
 QVector<PlanPage> pagesOf(const Editor &editor, const PlanIndex &index, PictureFormat format)
 {
-    const QString name = planMapName(editor.CommonDialog1.fileName);
+    const QString name = planMapName(editor.planFileDialog.fileName);
     QVector<PlanPage> pages;
     if (format != PictureFormat::Pdf) {
         pages.append(planPage(editor.store, index, currentLevel(editor.store, index), name));
@@ -82,7 +82,7 @@ void exportChosenPicture(Editor &editor)
 QVector<int> planLevels(const MapStore &store, const PlanIndex &index)
 {
     QVector<int> levels;
-    for (int room = 1; room <= store.roomCount && room <= index.roomCount(); ++room)
+    for (int room = 1; room <= store.roomCount() && room <= index.roomCount(); ++room)
         levels.append(index.shownPosition(qint16(room))[2]);
     std::sort(levels.begin(), levels.end());
     levels.erase(std::unique(levels.begin(), levels.end()), levels.end());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "window/planpicture.h"
+#include "window/planpages.h"
 #include "window/windowservices.h"
 
 class QFont;

@@ -18,18 +18,18 @@ class KeySurface;
 class PlanView;
 
 /**
- * The main window: the key-capturing surface Picture1, the description box Text1, the view line
- * Text2 and the menu bar. It is also the window services of the editor it owns.
+ * The main window: the key-capturing surface KeySurface, the description box DescriptionBox, the
+ * view line ViewLine and the menu bar. It is also the window services of the editor it owns.
  */
-class Form1 : public QMainWindow, public WindowServices
+class MainWindow : public QMainWindow, public WindowServices
 {
     Q_OBJECT
 
 public:
     /** Opens a plan file named outside the dialogs, as Ctrl+A opens the one chosen. */
     void openPlanFile(const QString &path);
-    explicit Form1(QWidget *parent = nullptr);
-    ~Form1() override;
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     Editor &editor() { return mEditor; }
     PlanView *planView() const { return mPlanView; }
@@ -40,7 +40,7 @@ public:
     QString text(TextBox box) const override;
     void setColours(BoxColours colours) override;
     void placeCursor(int position) override;
-    void repaintText1() override;
+    void repaintDescriptionBox() override;
     void giveFocus(Control control) override;
     void beep() override;
     void setMenuCaption(const QString &itemName, const QString &caption) override;
@@ -100,9 +100,9 @@ private:
 
     Editor mEditor;
     QWidget *mClient = nullptr;
-    KeySurface *mPicture1 = nullptr;
-    QPlainTextEdit *mText1 = nullptr;
-    QPlainTextEdit *mText2 = nullptr;
+    KeySurface *mKeySurface = nullptr;
+    QPlainTextEdit *mDescriptionBox = nullptr;
+    QPlainTextEdit *mViewLine = nullptr;
     PlanView *mPlanView = nullptr;
     /** Archivo → Mapas recientes, rebuilt when the list changes. */
     QMenu *mRecentMaps = nullptr;

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form1.h"
+#include "mainwindow.h"
 
 #include "descriptionboxaccessible.h"
 #include "helpwindow.h"
 #include "keysurface.h"
 #include "keytranslation.h"
 #include "pastesafetextedit.h"
-#include "planpicture.h"
+#include "picturewriter.h"
 #include "planview.h"
-#include "twips.h"
 #include "window/announcements.h"
 #include "window/descriptionentry.h"
 #include "window/history.h"
@@ -200,15 +199,15 @@ private:
 QAccessibleInterface *accessibleControl(const QString &, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
-    auto *window = widget ? qobject_cast<Form1 *>(widget->window()) : nullptr;
+    auto *window = widget ? qobject_cast<MainWindow *>(widget->window()) : nullptr;
     if (!window)
         return nullptr;
     Editor &editor = window->editor();
     if (auto *surface = dynamic_cast<KeySurface *>(object))
         return new KeySurfaceAccessible(
-            surface, [&editor] { return editor.services.shownText(TextBox::Text2); });
+            surface, [&editor] { return editor.services.shownText(TextBox::ViewLine); });
     if (auto *box = qobject_cast<QPlainTextEdit *>(object);
-        box && box->objectName() == QLatin1String("Text1") &&
+        box && box->objectName() == QLatin1String("DescriptionBox") &&
         box->parent() == window->centralWidget())
         return new DescriptionBoxAccessible(box, [&editor, box] {
             return editor.typingDescription ? box->accessibleDescription() + u' ' +
@@ -221,7 +220,7 @@ QAccessibleInterface *accessibleControl(const QString &, QObject *object)
     return nullptr;
 }
 
-Form1::Form1(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , mEditor(*this)
 {
@@ -230,18 +229,18 @@ Form1::Form1(QWidget *parent)
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-    setObjectName(QStringLiteral("Form1"));
+    setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(QStringLiteral("Rumbario"));
     buildControls();
     buildMenus();
-    Form_Load(mEditor);
+    startEditor(mEditor);
     announceChanges(mEditor);
     mPlanView->refresh();
-    mPicture1->setFocus();
+    mKeySurface->setFocus();
     restoreWindowState();
 }
 
-void Form1::restoreWindowState()
+void MainWindow::restoreWindowState()
 {
     const QSettings settings;
     // A place saved on a screen that is gone is moved onto one that exists.
@@ -252,89 +251,88 @@ void Form1::restoreWindowState()
         mPlanView->setScale(scale);
 }
 
-void Form1::saveWindowState() const
+void MainWindow::saveWindowState() const
 {
     QSettings settings;
     settings.setValue(QLatin1String(geometryKey), saveGeometry());
     settings.setValue(QLatin1String(planScaleKey), mPlanView->viewport().scale);
 }
 
-Form1::~Form1() = default;
+MainWindow::~MainWindow() = default;
 
-void Form1::buildControls()
+void MainWindow::buildControls()
 {
     mClient = new QWidget(this);
     setCentralWidget(mClient);
 
-    mPicture1 = new KeySurface(mClient, [this](QKeyEvent *event) {
+    mKeySurface = new KeySurface(mClient, [this](QKeyEvent *event) {
         // A shortcut reaches the surface only while its menu item is unavailable: it is no letter.
         if (menuActionOfKey(event)) {
             beep();
             return;
         }
-        const int code = virtualKeyCode(event->key());
-        if (code != 0)
-            Picture1_KeyDown(mEditor, code, modifierMask(event->modifiers()));
+        handleMapKey(mEditor, handledKey(event->key()), handledModifiers(event->modifiers()));
     });
-    mPicture1->setObjectName(QStringLiteral("Picture1"));
+    mKeySurface->setObjectName(QStringLiteral("KeySurface"));
     // Read out at every return from the description box or a dialog: short.
-    mPicture1->setAccessibleName(QStringLiteral("Mapa"));
-    mPicture1->setAccessibleDescription(
+    mKeySurface->setAccessibleName(QStringLiteral("Mapa"));
+    mKeySurface->setAccessibleDescription(
         QStringLiteral("Las flechas recorren las salas; F9 dice qué hay alrededor."));
     setAcceptDrops(true);
-    mPicture1->setGeometry(pixels(1800), 0, pixels(1215), pixels(495));
+    mKeySurface->setGeometry(120, 0, 81, 33);
 
     const auto makeBox = [this](const char *name, int top, int height) {
         auto *box = new PasteSafeTextEdit(mClient);
         box->setObjectName(QString::fromLatin1(name));
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setGeometry(0, pixels(top), pixels(4800), pixels(height));
+        box->setGeometry(0, top, 320, height);
         box->setTabChangesFocus(true);
         // A file dropped on a box opens, as on the rest of the window, instead of pasting a name.
         box->setAcceptDrops(false);
         return box;
     };
-    mText1 = makeBox("Text1", 500, 1000);
-    mText1->setAccessibleName(QStringLiteral("Descripción de la sala"));
-    mText1->setAccessibleDescription(
+    mDescriptionBox = makeBox("DescriptionBox", 33, 67);
+    mDescriptionBox->setAccessibleName(QStringLiteral("Descripción de la sala"));
+    mDescriptionBox->setAccessibleDescription(
         QStringLiteral("La descripción de la sala actual, hasta 100 caracteres; la tecla T la "
                        "escribe y Intro la termina."));
-    mText2 = makeBox("Text2", 1500, 435);
-    mText2->setAccessibleName(QStringLiteral("Línea de estado"));
-    mText2->setAccessibleDescription(
+    mViewLine = makeBox("ViewLine", 100, 29);
+    mViewLine->setAccessibleName(QStringLiteral("Línea de estado"));
+    mViewLine->setAccessibleDescription(
         QStringLiteral("El número de la sala actual, sus salidas y sus coordenadas."));
-    mText1->installEventFilter(this);
-    mText2->installEventFilter(this);
+    mDescriptionBox->installEventFilter(this);
+    mViewLine->installEventFilter(this);
     // Only what the user types: the texts the editor shows are set with the signal blocked.
-    connect(mText1, &QPlainTextEdit::textChanged, this, [this] {
+    connect(mDescriptionBox, &QPlainTextEdit::textChanged, this, [this] {
         markCharactersToCut();
         typedDescriptionChanged(mEditor);
     });
     setColours(BoxColours::Normal);
-    QPalette palette = mText2->palette();
+    QPalette palette = mViewLine->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Highlight));
     palette.setColor(QPalette::Text, palette.color(QPalette::HighlightedText));
-    mText2->setPalette(palette);
+    mViewLine->setPalette(palette);
 
-    setTabOrder(mPicture1, mText1);
-    setTabOrder(mText1, mText2);
+    setTabOrder(mKeySurface, mDescriptionBox);
+    setTabOrder(mDescriptionBox, mViewLine);
 
     mPlanView = new PlanView(mEditor, mClient);
     mPlanView->setAccessibleName(QStringLiteral("Plano"));
     mClient->installEventFilter(this);
 }
 
-void Form1::placePlanView()
+void MainWindow::placePlanView()
 {
     // The plan lies under the described controls and takes all the client area they leave,
     // beside them as well as below them, growing with the window.
     mPlanView->setGeometry(mClient->rect());
     mPlanView->lower();
-    const QRect controls = mPicture1->geometry() | mText1->geometry() | mText2->geometry();
+    const QRect controls =
+        mKeySurface->geometry() | mDescriptionBox->geometry() | mViewLine->geometry();
     mPlanView->setCovered(QRectF(0, 0, controls.right() + 1, controls.bottom() + 1));
 }
 
-void Form1::buildMenus()
+void MainWindow::buildMenus()
 {
     for (const Menu &menu : menuTable()) {
         QMenu *qmenu = menuBar()->addMenu(menu.caption);
@@ -348,18 +346,18 @@ void Form1::buildMenus()
                     [this, &item] { runMenuItem(mEditor, item); });
             mActions.insert(action->objectName(), action);
         }
-        if (menu.objectName == QLatin1String("MnuArc")) {
+        if (menu.objectName == QLatin1String("fileMenu")) {
             mRecentMaps = qmenu->addMenu(QStringLiteral("&Mapas recientes"));
-            mRecentMaps->setObjectName(QStringLiteral("MnuArcRecientes"));
+            mRecentMaps->setObjectName(QStringLiteral("fileRecentMaps"));
             showRecentMaps(recentMaps());
         }
         // A menu closed with Esc would leave the keyboard in the menu bar.
         connect(qmenu, &QMenu::aboutToHide, this,
-                [this] { QTimer::singleShot(0, this, &Form1::giveKeyboardBack); });
+                [this] { QTimer::singleShot(0, this, &MainWindow::giveKeyboardBack); });
     }
 }
 
-QAction *Form1::menuActionOfKey(const QKeyEvent *event) const
+QAction *MainWindow::menuActionOfKey(const QKeyEvent *event) const
 {
     const QKeySequence pressed(event->keyCombination());
     for (QAction *action : mActions) {
@@ -369,18 +367,18 @@ QAction *Form1::menuActionOfKey(const QKeyEvent *event) const
     return nullptr;
 }
 
-bool Form1::isHistoryShortcut(const QKeyEvent *event) const
+bool MainWindow::isHistoryShortcut(const QKeyEvent *event) const
 {
     const QKeySequence pressed(event->keyCombination());
     return mActions.value(QString::fromLatin1(undoItemName))->shortcuts().contains(pressed) ||
            mActions.value(QString::fromLatin1(redoItemName))->shortcuts().contains(pressed);
 }
 
-bool Form1::eventFilter(QObject *watched, QEvent *event)
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == mClient && event->type() == QEvent::Resize)
         placePlanView();
-    const bool textBox = watched == mText1 || watched == mText2;
+    const bool textBox = watched == mDescriptionBox || watched == mViewLine;
     const bool keyEvent =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (!textBox || !keyEvent)
@@ -388,11 +386,12 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     const auto *key = static_cast<QKeyEvent *>(event);
     // Menu shortcuts win over the boxes' own keys (Ctrl+A would select all): leaving the
     // override unaccepted lets the shortcut fire.
-    const bool boxOwnsKey = watched == mText1 && isHistoryShortcut(key);
+    const bool boxOwnsKey = watched == mDescriptionBox && isHistoryShortcut(key);
     if (event->type() == QEvent::ShortcutOverride)
         return menuActionOfKey(key) && !boxOwnsKey;
-    if (watched == mText1 && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
-        Text1_KeyDown(mEditor, virtualKeyCode(key->key()), modifierMask(key->modifiers()));
+    if (watched == mDescriptionBox &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        handleDescriptionKey(mEditor, handledKey(key->key()), handledModifiers(key->modifiers()));
         return true;
     }
     // The shortcut of an unavailable item arrives as a key press: the box must not take it as
@@ -404,26 +403,26 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-QPlainTextEdit *Form1::box(TextBox box) const
+QPlainTextEdit *MainWindow::box(TextBox box) const
 {
-    return box == TextBox::Text1 ? mText1 : mText2;
+    return box == TextBox::DescriptionBox ? mDescriptionBox : mViewLine;
 }
 
-void Form1::showText(TextBox which, const QString &text)
+void MainWindow::showText(TextBox which, const QString &text)
 {
     const QSignalBlocker shownNotTyped(box(which));
     box(which)->setPlainText(forDisplay(text));
-    if (which == TextBox::Text1)
+    if (which == TextBox::DescriptionBox)
         markCharactersToCut();
 }
 
-void Form1::markCharactersToCut()
+void MainWindow::markCharactersToCut()
 {
     QList<QTextEdit::ExtraSelection> marks;
-    const TypedDescriptionFit fit = typedDescriptionFit(mText1->toPlainText());
+    const TypedDescriptionFit fit = typedDescriptionFit(mDescriptionBox->toPlainText());
     if (mEditor.typingDescription && fit.cutTo > fit.cutFrom) {
         QTextEdit::ExtraSelection cut;
-        cut.cursor = QTextCursor(mText1->document());
+        cut.cursor = QTextCursor(mDescriptionBox->document());
         cut.cursor.setPosition(int(fit.cutFrom));
         cut.cursor.setPosition(int(fit.cutTo), QTextCursor::KeepAnchor);
         // Struck out as well as coloured, so that it reads without colour too.
@@ -432,33 +431,33 @@ void Form1::markCharactersToCut()
         cut.format.setFontStrikeOut(true);
         marks << cut;
     }
-    mText1->setExtraSelections(marks);
+    mDescriptionBox->setExtraSelections(marks);
 }
 
-void Form1::placeCursor(int position)
+void MainWindow::placeCursor(int position)
 {
-    QTextCursor cursor = mText1->textCursor();
-    cursor.setPosition(std::min(position, mText1->document()->characterCount() - 1));
-    mText1->setTextCursor(cursor);
+    QTextCursor cursor = mDescriptionBox->textCursor();
+    cursor.setPosition(std::min(position, mDescriptionBox->document()->characterCount() - 1));
+    mDescriptionBox->setTextCursor(cursor);
 }
 
-void Form1::showPlanStatus(const QString &status)
+void MainWindow::showPlanStatus(const QString &status)
 {
     mPlanView->showStatus(status);
 }
 
-void Form1::showKeyList(const QString &text)
+void MainWindow::showKeyList(const QString &text)
 {
     HelpWindow dialog(this, QStringLiteral("Teclas de Rumbario"), text);
     runModal(dialog);
 }
 
-void Form1::mapChanged()
+void MainWindow::mapChanged()
 {
     mPlanView->refresh();
 }
 
-void Form1::followTranscript(bool on)
+void MainWindow::followTranscript(bool on)
 {
     if (!mTranscriptTimer) {
         mTranscriptTimer = new QTimer(this);
@@ -473,110 +472,110 @@ void Form1::followTranscript(bool on)
         mTranscriptTimer->stop();
 }
 
-void Form1::announce(const QString &text)
+void MainWindow::announce(const QString &text)
 {
-    mPicture1->say(text);
+    mKeySurface->say(text);
 }
 
-QString Form1::text(TextBox which) const
+QString MainWindow::text(TextBox which) const
 {
     return box(which)->toPlainText();
 }
 
-void Form1::setColours(BoxColours colours)
+void MainWindow::setColours(BoxColours colours)
 {
-    QPalette palette = mText1->palette();
-    const QPalette standard = QApplication::palette(mText1);
+    QPalette palette = mDescriptionBox->palette();
+    const QPalette standard = QApplication::palette(mDescriptionBox);
     const bool entry = colours == BoxColours::Entry;
     palette.setColor(QPalette::Base,
                      entry ? QColor(255, 255, 255) : standard.color(QPalette::Highlight));
     palette.setColor(QPalette::Text,
                      entry ? QColor(0, 0, 0) : standard.color(QPalette::HighlightedText));
-    mText1->setPalette(palette);
+    mDescriptionBox->setPalette(palette);
 }
 
-void Form1::repaintText1()
+void MainWindow::repaintDescriptionBox()
 {
-    mText1->repaint();
+    mDescriptionBox->repaint();
 }
 
-void Form1::giveFocus(Control control)
+void MainWindow::giveFocus(Control control)
 {
-    if (control == Control::Text1)
-        mText1->setFocus();
+    if (control == Control::DescriptionBox)
+        mDescriptionBox->setFocus();
     else
-        mPicture1->setFocus();
+        mKeySurface->setFocus();
 }
 
-void Form1::beep()
+void MainWindow::beep()
 {
     QApplication::beep();
 }
 
-void Form1::setMenuCaption(const QString &itemName, const QString &caption)
+void MainWindow::setMenuCaption(const QString &itemName, const QString &caption)
 {
     if (QAction *action = mActions.value(itemName))
         action->setText(caption);
 }
 
-void Form1::fitPlan()
+void MainWindow::fitPlan()
 {
     mPlanView->fitToLevel();
 }
 
-void Form1::zoomPlan(double factor)
+void MainWindow::zoomPlan(double factor)
 {
     mPlanView->zoomBy(factor);
 }
 
-void Form1::showMode(bool creation)
+void MainWindow::showMode(bool creation)
 {
-    mPicture1->showMode(creation);
+    mKeySurface->showMode(creation);
     mPlanView->showMode(creation);
 }
 
-void Form1::setMenuEnabled(const QString &itemName, bool enabled)
+void MainWindow::setMenuEnabled(const QString &itemName, bool enabled)
 {
     if (QAction *action = mActions.value(itemName))
         action->setEnabled(enabled);
 }
 
-int Form1::runModal(QDialog &dialog)
+int MainWindow::runModal(QDialog &dialog)
 {
     const int result = dialog.exec();
     giveKeyboardBack();
     return result;
 }
 
-void Form1::giveKeyboardBack()
+void MainWindow::giveKeyboardBack()
 {
     // Without a window manager to do it (offscreen, some embedded displays) the window would
     // not be active again after a dialog or a menu, and the keyboard would go nowhere.
     activateWindow();
     if (mEditor.typingDescription)
-        mText1->setFocus();
+        mDescriptionBox->setFocus();
     else
-        mPicture1->setFocus();
+        mKeySurface->setFocus();
 }
 
-void Form1::showHelp()
+void MainWindow::showHelp()
 {
     HelpWindow dialog(this);
     runModal(dialog);
 }
 
-void Form1::closeMainWindow()
+void MainWindow::closeMainWindow()
 {
     close();
 }
 
-void Form1::endProgram()
+void MainWindow::endProgram()
 {
     mEnding = true;
     close();
 }
 
-Answer Form1::messageBox(const QString &prompt, Buttons buttons, const QString &title)
+Answer MainWindow::messageBox(const QString &prompt, Buttons buttons, const QString &title)
 {
     QMessageBox box(QMessageBox::NoIcon, titleOrDefault(title), forDisplay(prompt),
                     standardButtons(buttons), this);
@@ -596,7 +595,8 @@ Answer Form1::messageBox(const QString &prompt, Buttons buttons, const QString &
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-QString Form1::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
+QString MainWindow::inputBox(const QString &prompt, const QString &title,
+                             const QString &defaultText)
 {
     QInputDialog dialog(this);
     dialog.setWindowTitle(titleOrDefault(title));
@@ -608,7 +608,7 @@ QString Form1::inputBox(const QString &prompt, const QString &title, const QStri
     return runModal(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
-bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
+bool MainWindow::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
 {
     const bool opening = mode == FileDialogMode::Open;
     const QString modeTitle = opening ? QStringLiteral("Abrir") : QStringLiteral("Guardar como");
@@ -639,23 +639,23 @@ bool Form1::runFileDialog(FileDialogMode mode, FileDialogSettings &settings)
     return true;
 }
 
-QString Form1::programFolder() const
+QString MainWindow::programFolder() const
 {
     return QCoreApplication::applicationDirPath();
 }
 
-QStringList Form1::recentMaps() const
+QStringList MainWindow::recentMaps() const
 {
     return QSettings().value(QLatin1String(recentMapsKey)).toStringList();
 }
 
-void Form1::setRecentMaps(const QStringList &maps)
+void MainWindow::setRecentMaps(const QStringList &maps)
 {
     QSettings().setValue(QLatin1String(recentMapsKey), maps);
     showRecentMaps(maps);
 }
 
-void Form1::showRecentMaps(const QStringList &maps)
+void MainWindow::showRecentMaps(const QStringList &maps)
 {
     mRecentMaps->clear();
     for (qsizetype i = 0; i < maps.size(); ++i) {
@@ -666,19 +666,19 @@ void Form1::showRecentMaps(const QStringList &maps)
     mRecentMaps->setEnabled(!maps.isEmpty());
 }
 
-QString Form1::documentsFolder() const
+QString MainWindow::documentsFolder() const
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return documents.isEmpty() ? QDir::homePath() : documents;
 }
 
-QString Form1::recoveryFolder() const
+QString MainWindow::recoveryFolder() const
 {
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     return appData.isEmpty() ? QString() : appData + QStringLiteral("/recuperacion");
 }
 
-QString Form1::spareRecoveryFolder() const
+QString MainWindow::spareRecoveryFolder() const
 {
     // The user's own folder in the system's temporary one, readable by nobody else; one that
     // somebody else made first is not used.
@@ -689,18 +689,18 @@ QString Form1::spareRecoveryFolder() const
     return base + QStringLiteral("/recuperacion");
 }
 
-void Form1::startRecoveryTimer(int milliseconds)
+void MainWindow::startRecoveryTimer(int milliseconds)
 {
     QTimer::singleShot(milliseconds, this, [this] { writeDueRecoveryCopy(mEditor); });
 }
 
-bool Form1::writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
-                             QIODevice &device)
+bool MainWindow::writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
+                                  QIODevice &device)
 {
     return rumbario::writePlanPicture(pages, format, device, font());
 }
 
-PrintResult Form1::printPlan(const QVector<PlanPage> &pages)
+PrintResult MainWindow::printPlan(const QVector<PlanPage> &pages)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Plano"));
@@ -711,8 +711,8 @@ PrintResult Form1::printPlan(const QVector<PlanPage> &pages)
     return paintPlanPages(printer, pages, font()) ? PrintResult::Printed : PrintResult::Failed;
 }
 
-std::optional<int> Form1::chooseItem(const QString &prompt, const QString &title,
-                                     const QStringList &items)
+std::optional<int> MainWindow::chooseItem(const QString &prompt, const QString &title,
+                                          const QStringList &items)
 {
     QInputDialog dialog(this);
     dialog.setWindowTitle(title);
@@ -730,7 +730,7 @@ std::optional<int> Form1::chooseItem(const QString &prompt, const QString &title
     return chosen < 0 ? std::nullopt : std::optional<int>(chosen);
 }
 
-void Form1::openPlanFile(const QString &path)
+void MainWindow::openPlanFile(const QString &path)
 {
     openGivenPlan(mEditor, path);
 }
@@ -746,13 +746,13 @@ QString draggedFile(const QMimeData *data)
 
 } // namespace
 
-void Form1::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (!draggedFile(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
-void Form1::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const QString path = draggedFile(event->mimeData());
     if (path.isEmpty())
@@ -761,7 +761,7 @@ void Form1::dropEvent(QDropEvent *event)
     openPlanFile(path);
 }
 
-void Form1::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (mEnding || !Form_QueryUnload(mEditor)) {
         saveWindowState();

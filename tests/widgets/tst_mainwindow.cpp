@@ -2,14 +2,14 @@
 #include "core/recoverycopy.h"
 #include "core/safesave.h"
 #include "support/childprocess.h"
-#include "widgets/form1.h"
 #include "widgets/helpwindow.h"
+#include "widgets/mainwindow.h"
 #include "widgets/pastesafetextedit.h"
+#include "widgets/picturewriter.h"
 #include "widgets/plandrawing.h"
-#include "widgets/planpicture.h"
 #include "widgets/planview.h"
 #include "window/menutable.h"
-#include "window/planpicture.h"
+#include "window/planpages.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -158,7 +158,7 @@ private:
 
 } // namespace
 
-class TestForm1 : public QObject
+class TestMainWindow : public QObject
 {
     Q_OBJECT
 
@@ -200,23 +200,23 @@ private:
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QString text(const char *name) const;
 
-    Form1 *mWindow = nullptr;
-    QWidget *mPicture1 = nullptr;
+    MainWindow *mWindow = nullptr;
+    QWidget *mKeySurface = nullptr;
     /** Answers the dialogs a test expects, and fails it on any other. */
     std::unique_ptr<DialogScript> mDialogs;
     /** The window's settings live here, never in the user's own. */
     QTemporaryDir mSettings;
 };
 
-void TestForm1::initTestCase()
+void TestMainWindow::initTestCase()
 {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, mSettings.path());
     // Recovery copies go to the test's own data folder.
     QStandardPaths::setTestModeEnabled(true);
 }
 
-QStringList TestForm1::answering(std::initializer_list<DialogScript::Answer> answers,
-                                 const std::function<void()> &action)
+QStringList TestMainWindow::answering(std::initializer_list<DialogScript::Answer> answers,
+                                      const std::function<void()> &action)
 {
     mDialogs->shown.clear();
     mDialogs->expect(answers);
@@ -226,7 +226,7 @@ QStringList TestForm1::answering(std::initializer_list<DialogScript::Answer> ans
     return mDialogs->shown;
 }
 
-void TestForm1::init()
+void TestMainWindow::init()
 {
     mDialogs = std::make_unique<DialogScript>();
     QSettings().clear();
@@ -234,86 +234,86 @@ void TestForm1::init()
     openWindow();
 }
 
-void TestForm1::openWindow()
+void TestMainWindow::openWindow()
 {
-    mWindow = new Form1;
+    mWindow = new MainWindow;
     mWindow->show();
     QVERIFY(QTest::qWaitForWindowExposed(mWindow));
     mWindow->activateWindow();
     QApplication::setActiveWindow(mWindow);
     QVERIFY(QTest::qWaitForWindowActive(mWindow));
-    mPicture1 = mWindow->findChild<QWidget *>(QStringLiteral("Picture1"));
-    QTRY_COMPARE(QApplication::focusWidget(), mPicture1);
+    mKeySurface = mWindow->findChild<QWidget *>(QStringLiteral("KeySurface"));
+    QTRY_COMPARE(QApplication::focusWidget(), mKeySurface);
 }
 
-void TestForm1::cleanup()
+void TestMainWindow::cleanup()
 {
-    mWindow->editor().store.modified = false;
+    mWindow->editor().store.setModified(false);
     delete mWindow;
     mWindow = nullptr;
     mDialogs.reset();
 }
 
-void TestForm1::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
+void TestMainWindow::press(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     // After a modal dialog the window takes the keyboard back once it is active again.
     QTRY_VERIFY(QApplication::focusWidget());
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
-QString TestForm1::text(const char *name) const
+QString TestMainWindow::text(const char *name) const
 {
     return mWindow->findChild<QPlainTextEdit *>(QString::fromLatin1(name))->toPlainText();
 }
 
-void TestForm1::startsThenDrawsAndDescribesWithRealKeys()
+void TestMainWindow::startsThenDrawsAndDescribesWithRealKeys()
 {
     QCOMPARE(mWindow->windowTitle(), QStringLiteral("Rumbario"));
-    QCOMPARE(text("Text2"), QStringLiteral("S 1: (0, 0)"));
-    QCOMPARE(text("Text1"), QStringLiteral("modo creación desactivado"));
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 1: (0, 0)"));
+    QCOMPARE(text("DescriptionBox"), QStringLiteral("modo creación desactivado"));
     // The first window shows the plan: 900 x 700 pixels, or the whole screen where it is smaller.
     QCOMPARE(mWindow->size(),
              QSize(900, 700).boundedTo(mWindow->screen()->availableGeometry().size()));
     // A click on the surface gives it the keyboard back.
-    mWindow->findChild<QWidget *>(QStringLiteral("Text1"))->setFocus();
-    QTest::mouseClick(mPicture1, Qt::LeftButton);
-    QCOMPARE(QApplication::focusWidget(), mPicture1);
+    mWindow->findChild<QWidget *>(QStringLiteral("DescriptionBox"))->setFocus();
+    QTest::mouseClick(mKeySurface, Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), mKeySurface);
 
     // The key surface shows the mode: a bright frame while creating.
     const auto corner = [this] {
-        return QColor(mPicture1->grab().toImage().pixel(1, 1));
+        return QColor(mKeySurface->grab().toImage().pixel(1, 1));
     };
     QCOMPARE(corner(), QColor(0, 0, 128));
     press(Qt::Key_Space);
-    QCOMPARE(text("Text2"), QStringLiteral("Modo creación  activado"));
+    QCOMPARE(text("ViewLine"), QStringLiteral("Modo creación  activado"));
     QCOMPARE(corner(), QColor(255, 213, 79));
     press(Qt::Key_Right);
     press(Qt::Key_Up);
-    QCOMPARE(text("Text2"), QStringLiteral("S 3: sur (1, 1)"));
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 3: sur (1, 1)"));
     press(Qt::Key_T);
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("DescriptionBox"));
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Torre"));
     press(Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), mPicture1);
-    QCOMPARE(text("Text2"), QStringLiteral("Introducido "));
-    QVERIFY(!text("Text1").contains(u'\n'));
+    QCOMPARE(QApplication::focusWidget(), mKeySurface);
+    QCOMPARE(text("ViewLine"), QStringLiteral("Introducido "));
+    QVERIFY(!text("DescriptionBox").contains(u'\n'));
     QCOMPARE(mWindow->editor().store.room(3).description.text(),
              QStringLiteral("Torre") + QString(95, u' '));
     // Creation mode is back on: the next key creates.
     press(Qt::Key_Right);
-    QCOMPARE(mWindow->editor().store.roomCount, qint16(4));
+    QCOMPARE(mWindow->editor().store.roomCount(), qint16(4));
     press(Qt::Key_Home, Qt::ControlModifier);
-    QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (0, 0)"));
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 1: Este (0, 0)"));
 }
 
-void TestForm1::linksAndUnlinksThroughRealBoxes()
+void TestMainWindow::linksAndUnlinksThroughRealBoxes()
 {
     press(Qt::Key_Space);
     press(Qt::Key_Right);
     press(Qt::Key_Right);
     QStringList shown =
         answering({QStringLiteral("4"), QStringLiteral("1")}, [&] { press(Qt::Key_X); });
-    QCOMPARE(text("Text2"), QStringLiteral("S 3: Oeste (2, 0)"));
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 3: Oeste (2, 0)"));
     QCOMPARE(mWindow->editor().store.room(1).exits[East], qint16(3));
     QCOMPARE(shown.first(), QStringLiteral("Introduzca dirección de enlace| 1 N, 2 S, 3 E, 4 W, "
                                            "5 U, 6 D, 7 Adentro, 8 Afuera, 9 NE, 10 SE, 11 SO, "
@@ -324,10 +324,10 @@ void TestForm1::linksAndUnlinksThroughRealBoxes()
                                           "sentido contrario? (desde la otra sala)"));
     QCOMPARE(mWindow->editor().store.room(3).exits[West], qint16(0));
     QCOMPARE(mWindow->editor().store.room(1).exits[East], qint16(0));
-    QCOMPARE(text("Text2"), QStringLiteral("S 3: (2, 0)"));
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 3: (2, 0)"));
 }
 
-void TestForm1::savesExportsAndReopensThroughTheFileDialog()
+void TestMainWindow::savesExportsAndReopensThroughTheFileDialog()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("mapa.pln"));
@@ -337,27 +337,27 @@ void TestForm1::savesExportsAndReopensThroughTheFileDialog()
                                   [&] { press(Qt::Key_G, Qt::ControlModifier); });
     QCOMPARE(shown.last(),
              QStringLiteral("Rumbario|Mapa %1 guardado correctamente, 2 salas").arg(path));
-    QVERIFY(!mWindow->editor().store.modified);
+    QVERIFY(!mWindow->editor().store.modified());
 
     // Ctrl+S saves to the map's own file, even in creation mode, where S alone draws.
     shown = answering({QStringLiteral("&Aceptar")}, [&] { press(Qt::Key_S, Qt::ControlModifier); });
     QCOMPARE(shown.last(),
              QStringLiteral("Rumbario|Mapa %1 guardado correctamente, 2 salas").arg(path));
-    QCOMPARE(mWindow->editor().store.roomCount, qint16(2));
-    const auto *recent = mWindow->findChild<QMenu *>(QStringLiteral("MnuArcRecientes"));
+    QCOMPARE(mWindow->editor().store.roomCount(), qint16(2));
+    const auto *recent = mWindow->findChild<QMenu *>(QStringLiteral("fileRecentMaps"));
     QCOMPARE(recent->actions().first()->text(), QStringLiteral("&1 ") + path);
 
     // The export's file type, chosen in the dialog, gives the name its extension.
     const QString game = dir.filePath(QStringLiteral("juego"));
-    shown =
-        answering({[&](QWidget *widget) {
-                       auto *dialog = qobject_cast<QFileDialog *>(widget);
-                       QCOMPARE(dialog->nameFilters().size(), 4);
-                       dialog->selectNameFilter(QStringLiteral("ngPAWS (*.txp)"));
-                       acceptFile(widget, game);
-                   },
-                   QStringLiteral("&Aceptar")},
-                  [&] { mWindow->findChild<QAction *>(QStringLiteral("MnuArcExp"))->trigger(); });
+    shown = answering(
+        {[&](QWidget *widget) {
+             auto *dialog = qobject_cast<QFileDialog *>(widget);
+             QCOMPARE(dialog->nameFilters().size(), 4);
+             dialog->selectNameFilter(QStringLiteral("ngPAWS (*.txp)"));
+             acceptFile(widget, game);
+         },
+         QStringLiteral("&Aceptar")},
+        [&] { mWindow->findChild<QAction *>(QStringLiteral("fileExportGame"))->trigger(); });
     QCOMPARE(shown.last(), QStringLiteral("Rumbario|Juego exportado: %1.txp, 2 salas").arg(game));
     QVERIFY(QFile::exists(game + QStringLiteral(".txp")));
 
@@ -367,17 +367,17 @@ void TestForm1::savesExportsAndReopensThroughTheFileDialog()
                       [&] { press(Qt::Key_F2); });
     QCOMPARE(shown.last(),
              QStringLiteral("Rumbario|Mapa %1 cargado correctamente.2 salas.").arg(path));
-    QCOMPARE(text("Text2"), QStringLiteral("S 1: sur (1, 1)"));
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 1: sur (1, 1)"));
 }
 
-void TestForm1::helpWindowShowsTheReference()
+void TestMainWindow::helpWindowShowsTheReference()
 {
     QString shownText;
     QString caption;
     answering({[&](QWidget *widget) {
                   QCOMPARE(widget->objectName(), QStringLiteral("Dialog"));
                   caption = widget->windowTitle();
-                  auto *box = widget->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+                  auto *box = widget->findChild<QPlainTextEdit *>(QStringLiteral("DescriptionBox"));
                   shownText = box->toPlainText();
                   QTRY_COMPARE(QApplication::focusWidget(), box);
                   widget->findChild<QPushButton *>(QStringLiteral("OKButton"))->click();
@@ -392,9 +392,9 @@ void TestForm1::helpWindowShowsTheReference()
     QVERIFY(!mWindow->findChild<HelpWindow *>());
 }
 
-void TestForm1::shortcutsFireTheirItems()
+void TestMainWindow::shortcutsFireTheirItems()
 {
-    auto *coordinates = mWindow->findChild<QAction *>(QStringLiteral("MnuOpcCoo"));
+    auto *coordinates = mWindow->findChild<QAction *>(QStringLiteral("optionsCoordinates"));
     press(Qt::Key_F7);
     QCOMPARE(coordinates->text(), QStringLiteral("Mostrar coordenadas"));
 
@@ -410,10 +410,10 @@ void TestForm1::shortcutsFireTheirItems()
     QVERIFY(fileDialogShown);
 }
 
-void TestForm1::planFollowsTheKeyboard()
+void TestMainWindow::planFollowsTheKeyboard()
 {
     PlanView *plan = mWindow->planView();
-    const QWidget *text2 = mWindow->findChild<QWidget *>(QStringLiteral("Text2"));
+    const QWidget *viewline = mWindow->findChild<QWidget *>(QStringLiteral("ViewLine"));
     // The plan lies under the described controls and fills all the client area they leave.
     QCOMPARE(plan->geometry(), mWindow->centralWidget()->rect());
     QCOMPARE(plan->focusPolicy(), Qt::NoFocus);
@@ -424,7 +424,7 @@ void TestForm1::planFollowsTheKeyboard()
     // Wide and low, the window keeps the current room beside the controls.
     mWindow->resize(1400, 450);
     QTRY_COMPARE(plan->size(), mWindow->centralWidget()->size());
-    QVERIFY(plan->viewport().toPixel(QPointF(2, 1)).x() > text2->geometry().right());
+    QVERIFY(plan->viewport().toPixel(QPointF(2, 1)).x() > viewline->geometry().right());
 
     const QImage image = plan->grab().toImage();
     // Room 3 at (2, 1) is current: a corner of its box shows the highlight colour.
@@ -434,57 +434,59 @@ void TestForm1::planFollowsTheKeyboard()
     QCOMPARE(QColor(image.pixel((corner * image.devicePixelRatio()).toPoint())),
              QColor(255, 213, 79));
 
-    // A click on room 1 makes it current and gives the keyboard back to Picture1.
+    // A click on room 1 makes it current and gives the keyboard back to KeySurface.
     QTest::mouseClick(plan, Qt::LeftButton, {}, viewport.toPixel(QPointF(0, 0)).toPoint());
-    QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (0, 0)"));
-    QCOMPARE(QApplication::focusWidget(), mPicture1);
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 1: Este (0, 0)"));
+    QCOMPARE(QApplication::focusWidget(), mKeySurface);
 
     // While a description is typed, a click on the plan leaves the text and the keyboard alone.
     press(Qt::Key_T);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Torre"));
     QTest::mouseClick(plan, Qt::LeftButton, {}, viewport.toPixel(QPointF(2, 1)).toPoint());
-    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Text1"));
-    QVERIFY(text("Text1").contains(QStringLiteral("Torre")));
-    QCOMPARE(mWindow->editor().store.currentRoom, qint16(1));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("DescriptionBox"));
+    QVERIFY(text("DescriptionBox").contains(QStringLiteral("Torre")));
+    QCOMPARE(mWindow->editor().store.currentRoom(), qint16(1));
 }
 
-void TestForm1::undoesAndRedoesWithTheKeysAndTheEditMenu()
+void TestMainWindow::undoesAndRedoesWithTheKeysAndTheEditMenu()
 {
     QCOMPARE(mWindow->menuBar()->actions().at(1)->text(), QStringLiteral("&Edición"));
-    auto *undo = mWindow->findChild<QAction *>(QStringLiteral("MnuEdiDes"));
-    auto *redo = mWindow->findChild<QAction *>(QStringLiteral("MnuEdiReh"));
+    auto *undo = mWindow->findChild<QAction *>(QStringLiteral("editUndo"));
+    auto *redo = mWindow->findChild<QAction *>(QStringLiteral("editRedo"));
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-    const qint16 &rooms = mWindow->editor().store.roomCount;
+    const auto rooms = [this] {
+        return mWindow->editor().store.roomCount();
+    };
     press(Qt::Key_Space);
     press(Qt::Key_Right);
     QCOMPARE(undo->text(), QStringLiteral("&Deshacer creación de la sala 2"));
     QVERIFY(undo->isEnabled());
     press(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(rooms, qint16(1));
-    QCOMPARE(text("Text2"), QStringLiteral("S 1: (0, 0)"));
+    QCOMPARE(rooms(), qint16(1));
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 1: (0, 0)"));
     QCOMPARE(redo->text(), QStringLiteral("&Rehacer creación de la sala 2"));
     QVERIFY(!undo->isEnabled() && redo->isEnabled());
     press(Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(rooms, qint16(2));
+    QCOMPARE(rooms(), qint16(2));
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(rooms, qint16(2));
-    QCOMPARE(text("Text2"), QStringLiteral("S 2: Oeste (1, 0)"));
+    QCOMPARE(rooms(), qint16(2));
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 2: Oeste (1, 0)"));
     // Once more than there is to redo, and to undo, as everyone presses "to be sure".
     press(Qt::Key_Y, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(rooms, qint16(2));
+    QCOMPARE(rooms(), qint16(2));
     press(Qt::Key_Z, Qt::ControlModifier);
     press(Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(rooms, qint16(1));
-    QCOMPARE(text("Text2"), QStringLiteral("S 1: (0, 0)"));
+    QCOMPARE(rooms(), qint16(1));
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 1: (0, 0)"));
 
     // While a description is typed, Ctrl+Z undoes the typing and leaves the map alone.
     press(Qt::Key_T);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Torre"));
     press(Qt::Key_Z, Qt::ControlModifier);
-    QVERIFY(!text("Text1").contains(QStringLiteral("Torre")));
-    QCOMPARE(rooms, qint16(1));
+    QVERIFY(!text("DescriptionBox").contains(QStringLiteral("Torre")));
+    QCOMPARE(rooms(), qint16(1));
 }
 
 namespace {
@@ -495,7 +497,7 @@ enum class KeysGoTo { Walking, Creation, Description };
 
 Q_DECLARE_METATYPE(KeysGoTo)
 
-void TestForm1::unavailableShortcutsNeverBecomeLetters_data()
+void TestMainWindow::unavailableShortcutsNeverBecomeLetters_data()
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<QKeySequence>("shortcut");
@@ -517,7 +519,7 @@ void TestForm1::unavailableShortcutsNeverBecomeLetters_data()
     }
 }
 
-void TestForm1::unavailableShortcutsNeverBecomeLetters()
+void TestMainWindow::unavailableShortcutsNeverBecomeLetters()
 {
     QFETCH(QString, item);
     QFETCH(QKeySequence, shortcut);
@@ -531,11 +533,11 @@ void TestForm1::unavailableShortcutsNeverBecomeLetters()
     QWidget *focused = QApplication::focusWidget();
     // Ctrl alone is a key with no command of its own: it draws the view again.
     QTest::keyClick(focused, Qt::Key_Control);
-    const quint64 revision = editor.store.journal.revision();
-    const QString text1 = text("Text1");
-    const QString text2 = text("Text2");
+    const quint64 revision = editor.store.journal().revision();
+    const QString descriptionbox = text("DescriptionBox");
+    const QString viewline = text("ViewLine");
     const bool creation = editor.creationMode;
-    auto *box = mWindow->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    auto *box = mWindow->findChild<QPlainTextEdit *>(QStringLiteral("DescriptionBox"));
     const int anchor = box->textCursor().anchor();
     const int position = box->textCursor().position();
 
@@ -543,22 +545,22 @@ void TestForm1::unavailableShortcutsNeverBecomeLetters()
     // Nor does the description box take it as an editing key (Ctrl+A would select all).
     QCOMPARE(box->textCursor().anchor(), anchor);
     QCOMPARE(box->textCursor().position(), position);
-    QCOMPARE(editor.store.journal.revision(), revision);
-    QCOMPARE(text("Text1"), text1);
-    QCOMPARE(text("Text2"), text2);
+    QCOMPARE(editor.store.journal().revision(), revision);
+    QCOMPARE(text("DescriptionBox"), descriptionbox);
+    QCOMPARE(text("ViewLine"), viewline);
     QCOMPARE(bool(editor.creationMode), creation);
     QCOMPARE(QApplication::focusWidget(), focused);
     QVERIFY(mDialogs->done());
 }
 
-void TestForm1::typingGoesOnAfterTheDescriptionAndMarksWhatEnterCuts()
+void TestMainWindow::typingGoesOnAfterTheDescriptionAndMarksWhatEnterCuts()
 {
     press(Qt::Key_Space);
     press(Qt::Key_T);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Cocina"));
     press(Qt::Key_Return);
     press(Qt::Key_T);
-    auto *box = mWindow->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    auto *box = mWindow->findChild<QPlainTextEdit *>(QStringLiteral("DescriptionBox"));
     QCOMPARE(box->textCursor().position(), 6);
     QTest::keyClicks(box, QStringLiteral(" grande"));
     QVERIFY(box->toPlainText().startsWith(QStringLiteral("Cocina grande ")));
@@ -578,7 +580,7 @@ void TestForm1::typingGoesOnAfterTheDescriptionAndMarksWhatEnterCuts()
              QStringLiteral("Cocina grande") + QString(87, u'x'));
 }
 
-void TestForm1::showsWhenTheMapIsNotOnDisk()
+void TestMainWindow::showsWhenTheMapIsNotOnDisk()
 {
     PlanView *plan = mWindow->planView();
     QCOMPARE(plan->legend(), QStringLiteral("Nivel 0 · recorrido"));
@@ -587,11 +589,11 @@ void TestForm1::showsWhenTheMapIsNotOnDisk()
     QCOMPARE(plan->legend(), QStringLiteral("Nivel 0 · creación · sin guardar"));
     // Ctrl+N is no longer N (south-west): it starts a new map after the closing question.
     answering({QStringLiteral("N")}, [&] { press(Qt::Key_N, Qt::ControlModifier); });
-    QCOMPARE(mWindow->editor().store.roomCount, qint16(1));
+    QCOMPARE(mWindow->editor().store.roomCount(), qint16(1));
     QCOMPARE(plan->legend(), QStringLiteral("Nivel 0 · recorrido"));
 }
 
-void TestForm1::pasteNeverKillsTheEditor_data()
+void TestMainWindow::pasteNeverKillsTheEditor_data()
 {
     QTest::addColumn<int>("content");
     QTest::newRow("empty clipboard") << 0;
@@ -599,7 +601,7 @@ void TestForm1::pasteNeverKillsTheEditor_data()
     QTest::newRow("10 MB of text") << 2;
 }
 
-void TestForm1::pasteNeverKillsTheEditor()
+void TestMainWindow::pasteNeverKillsTheEditor()
 {
     QFETCH(int, content);
     QClipboard *clipboard = QApplication::clipboard();
@@ -610,16 +612,16 @@ void TestForm1::pasteNeverKillsTheEditor()
         clipboard->setText(QString(10 * 1024 * 1024, u'a'));
     press(Qt::Key_Space);
     press(Qt::Key_T);
-    auto *box = mWindow->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+    auto *box = mWindow->findChild<QPlainTextEdit *>(QStringLiteral("DescriptionBox"));
     press(Qt::Key_V, Qt::ControlModifier);
     box->paste();
     QVERIFY(box->toPlainText().size() <= 2 * PasteSafeTextEdit::pasteLimit + 100);
     press(Qt::Key_Return);
-    QCOMPARE(text("Text2"), QStringLiteral("Introducido "));
+    QCOMPARE(text("ViewLine"), QStringLiteral("Introducido "));
     clipboard->clear();
 }
 
-void TestForm1::keepsItsSizePlaceAndZoomFromOneRunToTheNext()
+void TestMainWindow::keepsItsSizePlaceAndZoomFromOneRunToTheNext()
 {
     mWindow->setGeometry(40, 30, 640, 480);
     mWindow->planView()->setScale(97);
@@ -635,7 +637,7 @@ void TestForm1::keepsItsSizePlaceAndZoomFromOneRunToTheNext()
     QVERIFY(mWindow->isMaximized());
 }
 
-void TestForm1::keepsACopyThatTheNextRunRecovers()
+void TestMainWindow::keepsACopyThatTheNextRunRecovers()
 {
     press(Qt::Key_Space);
     press(Qt::Key_Right);
@@ -653,17 +655,17 @@ void TestForm1::keepsACopyThatTheNextRunRecovers()
                        list->accept();
                    },
                    QStringLiteral("&Aceptar")},
-                  [&] { mWindow->findChild<QAction *>(QStringLiteral("MnuArcRec"))->trigger(); });
+                  [&] { mWindow->findChild<QAction *>(QStringLiteral("fileRecover"))->trigger(); });
     QCOMPARE(listed, QStringList{copy.written.toString(QStringLiteral("dd/MM/yyyy HH:mm")) +
                                  QStringLiteral(" · Mapa1 · 2 salas")});
     QCOMPARE(shown.last(), QStringLiteral("Rumbario|Mapa Mapa1 recuperado, 2 salas. Guárdelo para "
                                           "conservarlo."));
-    QCOMPARE(mWindow->editor().store.roomCount, qint16(2));
-    QVERIFY(mWindow->editor().store.modified);
-    QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (1, 1)"));
+    QCOMPARE(mWindow->editor().store.roomCount(), qint16(2));
+    QVERIFY(mWindow->editor().store.modified());
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 1: Este (1, 1)"));
 }
 
-void TestForm1::opensAPlanFileDroppedOnIt()
+void TestMainWindow::opensAPlanFileDroppedOnIt()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("soltado.pln"));
@@ -673,7 +675,7 @@ void TestForm1::opensAPlanFileDroppedOnIt()
     file.close();
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(path)});
-    const QPoint where = mPicture1->mapTo(mWindow, QPoint(5, 5));
+    const QPoint where = mKeySurface->mapTo(mWindow, QPoint(5, 5));
     QDragEnterEvent enter(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(mWindow, &enter);
     QVERIFY(enter.isAccepted());
@@ -683,13 +685,15 @@ void TestForm1::opensAPlanFileDroppedOnIt()
     QCOMPARE(
         shown,
         QStringList{QStringLiteral("Rumbario|Mapa %1 cargado correctamente.2 salas.").arg(path)});
-    QCOMPARE(text("Text2"), QStringLiteral("S 1: Este (1, 1)"));
-    QTRY_COMPARE(QApplication::focusWidget(), mPicture1);
+    QCOMPARE(text("ViewLine"), QStringLiteral("S 1: Este (1, 1)"));
+    QTRY_COMPARE(QApplication::focusWidget(), mKeySurface);
 }
 
-void TestForm1::keysReachTheKeySurfaceAfterMenusAndDialogs()
+void TestMainWindow::keysReachTheKeySurfaceAfterMenusAndDialogs()
 {
-    const qint16 &rooms = mWindow->editor().store.roomCount;
+    const auto rooms = [this] {
+        return mWindow->editor().store.roomCount();
+    };
     const DialogScript::Answer escape = [](QWidget *dialog) {
         QTest::keyClick(dialog, Qt::Key_Escape);
     };
@@ -721,15 +725,15 @@ void TestForm1::keysReachTheKeySurfaceAfterMenusAndDialogs()
     };
     press(Qt::Key_Space);
     for (const auto &[name, close] : closings) {
-        const qint16 before = rooms;
+        const qint16 before = rooms();
         close();
-        QTRY_VERIFY2(QApplication::focusWidget() == mPicture1, name);
+        QTRY_VERIFY2(QApplication::focusWidget() == mKeySurface, name);
         press(Qt::Key_Right);
-        QVERIFY2(rooms == before + 1, name);
+        QVERIFY2(rooms() == before + 1, name);
     }
 }
 
-void TestForm1::readsBoxesAndFitsTheRealMap()
+void TestMainWindow::readsBoxesAndFitsTheRealMap()
 {
     PlanView *plan = mWindow->planView();
     // At the first zoom a box holds a legible name on up to three lines, broken between words;
@@ -766,7 +770,7 @@ void TestForm1::readsBoxesAndFitsTheRealMap()
     press(Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(plan->viewport().scale, fitted);
     // A new map starts at the first zoom, not the last map's.
-    mWindow->editor().store.modified = false;
+    mWindow->editor().store.setModified(false);
     press(Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(plan->viewport().scale, PlanViewport::firstScale);
 }
@@ -799,7 +803,7 @@ QSet<QString> pdfMediaBoxes(const QString &path)
 
 } // namespace
 
-void TestForm1::picturesAndPrintsTheRealMap()
+void TestMainWindow::picturesAndPrintsTheRealMap()
 {
     const QString map = QStringLiteral(RUMBARIO_TEST_DATA "/maps/colossal-cave.pln");
     answering({QStringLiteral("&Aceptar")}, [&] { mWindow->openPlanFile(map); });
@@ -807,7 +811,7 @@ void TestForm1::picturesAndPrintsTheRealMap()
     const auto exportAs = [&](const QString &name) {
         const QString path = dir.filePath(name);
         const QStringList shown = answering({path, QStringLiteral("&Aceptar")}, [&] {
-            mWindow->findChild<QAction *>(QStringLiteral("MnuArcImg"))->trigger();
+            mWindow->findChild<QAction *>(QStringLiteral("fileExportPicture"))->trigger();
         });
         QCOMPARE(shown.last(), QStringLiteral("Rumbario|Plano exportado: ") + path);
     };
@@ -878,7 +882,7 @@ void TestForm1::picturesAndPrintsTheRealMap()
               }},
               [&] { press(Qt::Key_P, Qt::ControlModifier); });
     QCOMPARE(pdfPages(printed), 6);
-    QVERIFY(!mWindow->editor().store.modified);
+    QVERIFY(!mWindow->editor().store.modified());
 }
 
 namespace {
@@ -890,23 +894,24 @@ QString accessibleText(QObject *object, QAccessible::Text kind)
 
 } // namespace
 
-void TestForm1::namesEveryControlForAScreenReader()
+void TestMainWindow::namesEveryControlForAScreenReader()
 {
     const auto named = [this](const char *name) {
         return mWindow->findChild<QWidget *>(QString::fromLatin1(name));
     };
-    QCOMPARE(accessibleText(named("Text1"), QAccessible::Name),
+    QCOMPARE(accessibleText(named("DescriptionBox"), QAccessible::Name),
              QStringLiteral("Descripción de la sala"));
-    QCOMPARE(accessibleText(named("Text2"), QAccessible::Name), QStringLiteral("Línea de estado"));
+    QCOMPARE(accessibleText(named("ViewLine"), QAccessible::Name),
+             QStringLiteral("Línea de estado"));
     QCOMPARE(accessibleText(named("PlanView"), QAccessible::Name), QStringLiteral("Plano"));
-    QCOMPARE(accessibleText(mPicture1, QAccessible::Name), QStringLiteral("Mapa"));
-    QCOMPARE(accessibleText(mPicture1, QAccessible::Value), QStringLiteral("S 1: (0, 0)"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(mPicture1)->role(), QAccessible::Pane);
+    QCOMPARE(accessibleText(mKeySurface, QAccessible::Name), QStringLiteral("Mapa"));
+    QCOMPARE(accessibleText(mKeySurface, QAccessible::Value), QStringLiteral("S 1: (0, 0)"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(mKeySurface)->role(), QAccessible::Pane);
     press(Qt::Key_Space);
     press(Qt::Key_Right);
     // What an action changed is the key surface's newest text, selected: what Orca reads out.
     QAccessibleTextInterface *said =
-        QAccessible::queryAccessibleInterface(mPicture1)->textInterface();
+        QAccessible::queryAccessibleInterface(mKeySurface)->textInterface();
     int start = 0;
     int end = 0;
     said->selection(0, &start, &end);
@@ -916,23 +921,24 @@ void TestForm1::namesEveryControlForAScreenReader()
     press(Qt::Key_T);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Torre"));
     QAccessibleTextInterface *box =
-        QAccessible::queryAccessibleInterface(named("Text1"))->textInterface();
+        QAccessible::queryAccessibleInterface(named("DescriptionBox"))->textInterface();
     QCOMPARE(box->textAtOffset(0, QAccessible::LineBoundary, &start, &end),
              QStringLiteral("Torre"));
     QCOMPARE(end, 5);
-    QVERIFY(accessibleText(named("Text1"), QAccessible::Description)
+    QVERIFY(accessibleText(named("DescriptionBox"), QAccessible::Description)
                 .endsWith(QStringLiteral("quedan 95 de 100.")));
     press(Qt::Key_Return);
     QCOMPARE(accessibleText(named("PlanView"), QAccessible::Description),
              QStringLiteral("Nivel 0, sala actual 2. Alrededor de la sala 2: oeste 1."));
     answering({[](QWidget *help) {
-                  QCOMPARE(accessibleText(help->findChild<QWidget *>(QStringLiteral("Text1")),
-                                          QAccessible::Name),
-                           QStringLiteral("Comandos de teclado"));
+                  QCOMPARE(
+                      accessibleText(help->findChild<QWidget *>(QStringLiteral("DescriptionBox")),
+                                     QAccessible::Name),
+                      QStringLiteral("Comandos de teclado"));
                   help->close();
               }},
               [&] { press(Qt::Key_F1); });
 }
 
-QTEST_MAIN(TestForm1)
-#include "tst_form1.moc"
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

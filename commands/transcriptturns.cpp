@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "transcriptturns.h"
+
+#include "core/mapstore.h"
+#include "roomcreation.h"
+
+namespace rumbario {
+
+namespace {
+
+void describeNew(MapStore &store, qint16 room, const RoomSighting &sighting)
+{
+    Room described = store.room(room);
+    described.description.setText(sighting.description.left(descriptionLength));
+    store.setRoom(room, described);
+}
+
+/** Takes the room the player is in as the one the game shows, or learns it. */
+void recognise(MapStore &store, TranscriptMapping &mapping, const RoomSighting &sighting)
+{
+    if (sighting.isEmpty() || mapping.rooms.contains(sighting.identity()))
+        return;
+    mapping.rooms.insert(sighting.identity(), mapping.here);
+    QString described = store.room(mapping.here).description.text();
+    described.remove(QChar(0));
+    if (described.trimmed().isEmpty())
+        describeNew(store, mapping.here, sighting);
+}
+
+/** A move the game refused: an exit that was only assumed is dropped. */
+void refuse(MapStore &store, TranscriptMapping &mapping, int slot)
+{
+    const qint16 target = store.room(mapping.here).exits[slot];
+    if (target == 0 || mapping.walked.contains({mapping.here, slot}))
+        return;
+    store.setExitEverywhere(mapping.here, slot, 0);
+    store.noteAction(QStringLiteral("salida sin vuelta de la sala %1").arg(mapping.here),
+                     ModifiedEffect::Mark);
+}
+
+qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomSighting &sighting)
+{
+    const qint16 from = mapping.here;
+    const qint16 known = sighting.isEmpty() ? 0 : mapping.rooms.value(sighting.identity());
+    if (known == 0) {
+        const qint16 created = createRoom(store, from, directions[slot].number);
+        store.setExitEverywhere(from, slot, created);
+        describeNew(store, created, sighting);
+        if (!sighting.isEmpty())
+            mapping.rooms.insert(sighting.identity(), created);
+        return created;
+    }
+    if (store.room(from).exits[slot] != known) {
+        store.setExitEverywhere(from, slot, known);
+        // The way back is assumed until the game says otherwise, where none is known yet.
+        const int back = directions[slot].opposite;
+        if (known != from && store.room(known).exits[back] == 0)
+            store.setExitEverywhere(known, back, from);
+        store.noteAction(QStringLiteral("enlace de la sala %1 con la %2").arg(from).arg(known),
+                         ModifiedEffect::Mark);
+    }
+    return known;
+}
+
+void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+{
+    const int slot = movementSlot(turn.command);
+    if (slot < 0) {
+        // The opening, a look or any other command shows the room the player is still in.
+        if (turn.command.isEmpty())
+            recognise(store, mapping, openingRoomSighting(turn.answer));
+        else if (looksAround(turn.command))
+            recognise(store, mapping, roomSighting(turn.answer));
+    } else if (refusesMove(turn.answer)) {
+        refuse(store, mapping, slot);
+    } else if (!turn.answer.trimmed().isEmpty()) {
+        // A move the game answered with nothing tells nothing of where it led.
+        const qint16 from = mapping.here;
+        mapping.here = arrive(store, mapping, slot, roomSighting(turn.answer));
+        mapping.walked.insert({from, slot});
+        store.selectRoom(mapping.here);
+    }
+    store.endAction();
+}
+
+} // namespace
+
+void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
+                         const QVector<TranscriptTurn> &turns)
+{
+    if (mapping.here == 0)
+        mapping.here = store.currentRoom();
+    store.selectRoom(mapping.here);
+    for (const TranscriptTurn &turn : turns)
+        drawTurn(store, mapping, turn);
+}
+
+} // namespace rumbario

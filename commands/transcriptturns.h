@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/transcript.h"
+
+#include <QHash>
+#include <QPair>
+#include <QSet>
+#include <QString>
+
+namespace rumbario {
+
+class MapStore;
+
+/**
+ * What the mapping of one game knows between readings of its transcript.
+ *
+ * A room is known again by its heading where the game prints one, else by the first sentence of
+ * its description. Two places printed alike are taken for one (the mazes of old games, where
+ * every room reads the same, fold into one room with exits to itself, and so do the places in
+ * darkness); a room whose first sentence changes is taken for a new room; a move answered with
+ * nothing draws nothing.
+ */
+struct TranscriptMapping
+{
+    QHash<QString, qint16> rooms;
+    /** Exits the player took, as opposed to ways back only assumed when a room was drawn. */
+    QSet<QPair<qint16, int>> walked;
+    /** The room the player is in, 0 before the first turn. */
+    qint16 here = 0;
+};
+
+/**
+ * Draws the turns into the map through the editor's own edits: a move into an unknown room
+ * creates it in that direction as the creation key does (the way back assumed), a move into a
+ * known room links the two, a refused move drops an assumed way back; each turn that changes the
+ * map is one journal entry. A mapping that starts on a map with rooms continues from the room
+ * the map shows.
+ */
+void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
+                         const QVector<TranscriptTurn> &turns);
+
+} // namespace rumbario

@@ -384,11 +384,10 @@ void TestMainWindow::helpWindowShowsTheReference()
               }},
               [&] { press(Qt::Key_F1); });
     QCOMPARE(caption, QStringLiteral("Comandos de teclado"));
-    QFile reference(QStringLiteral(RUMBARIO_TEST_DATA "/help.txt"));
-    QVERIFY(reference.open(QIODevice::ReadOnly));
-    QCOMPARE(helpText().toUtf8(), reference.readAll());
     QCOMPARE(shownText + QStringLiteral("\n"),
              helpText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    QVERIFY(shownText.startsWith(QStringLiteral("  Comandos de teclado \n(Utilice avanzar")));
+    QVERIFY(shownText.contains(QStringLiteral("\nF2 guardar mapa o cargar otro mapa\n")));
     QVERIFY(!mWindow->findChild<HelpWindow *>());
 }
 

@@ -39,6 +39,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <tuple>
 
@@ -49,6 +50,18 @@
 using namespace rumbario;
 
 namespace {
+
+/** A room's exits as the link question names their slots, "N 2 Afuera 5". */
+QString exitsText(const Room &room)
+{
+    QStringList exits;
+    for (int slot = 0; slot < exitCount; ++slot) {
+        if (room.exits[slot] != 0)
+            exits
+                << QStringLiteral("%1 %2").arg(directions[slot].promptLabel).arg(room.exits[slot]);
+    }
+    return exits.join(u' ');
+}
 
 struct Scenario
 {
@@ -769,6 +782,8 @@ private:
                 .arg(store.coordinates().size());
         if (what == QLatin1String("room"))
             return first + recordText(store.room(number(0)));
+        if (what == QLatin1String("exits"))
+            return first + exitsText(store.room(number(0)));
         if (what == QLatin1String("description"))
             return first + store.room(number(0)).description.text().remove(trailingBlanks());
         if (what == QLatin1String("read"))
@@ -1015,6 +1030,41 @@ private:
     std::map<QString, MapState> mSnapshots;
 };
 
+/**
+ * A scenario that starts "for NAME..." followed by rows "| VALUE...": played once a row, with
+ * $NAME standing for the row's value (the last name takes the rest of the row). The header and
+ * the rows stay as blank lines, so that steps keep their line numbers.
+ */
+QList<Scenario> expandTable(Scenario table)
+{
+    if (table.lines.isEmpty() || !table.lines.first().startsWith(QLatin1String("for ")))
+        return {table};
+    const QStringList names = table.lines.first().mid(4).split(u' ', Qt::SkipEmptyParts);
+    QStringList rows;
+    int body = 1;
+    for (; body < table.lines.size() && table.lines[body].startsWith(QLatin1String("| ")); ++body)
+        rows << table.lines[body].mid(2);
+    for (int i = 0; i < body; ++i)
+        table.lines[i].clear();
+    QList<Scenario> played;
+    for (const QString &row : std::as_const(rows)) {
+        Scenario one = table;
+        one.name += QStringLiteral(" [") + row + u']';
+        const QStringList values = row.split(u' ', Qt::SkipEmptyParts);
+        QVector<int> longestFirst(names.size());
+        std::iota(longestFirst.begin(), longestFirst.end(), 0);
+        std::sort(longestFirst.begin(), longestFirst.end(),
+                  [&](int a, int b) { return names[a].size() > names[b].size(); });
+        for (const int n : std::as_const(longestFirst)) {
+            const bool last = n == names.size() - 1;
+            one.lines.replaceInStrings(u'$' + names[n],
+                                       last ? values.mid(n).join(u' ') : values.value(n));
+        }
+        played << one;
+    }
+    return played;
+}
+
 QList<Scenario> readScenarios()
 {
     QList<Scenario> scenarios;
@@ -1037,7 +1087,10 @@ QList<Scenario> readScenarios()
             }
         }
     }
-    return scenarios;
+    QList<Scenario> played;
+    for (const Scenario &scenario : std::as_const(scenarios))
+        played << expandTable(scenario);
+    return played;
 }
 
 } // namespace

@@ -68,17 +68,21 @@ void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
     if (slot < 0) {
         // The opening, a look or any other command shows the room the player is still in.
         if (turn.command.isEmpty())
-            recognise(store, mapping, openingRoomSighting(turn.answer));
+            recognise(store, mapping, openingRoomSighting(turn.answer, mapping.style));
         else if (looksAround(turn.command))
-            recognise(store, mapping, roomSighting(turn.answer));
-    } else if (refusesMove(turn.answer)) {
-        refuse(store, mapping, slot);
+            recognise(store, mapping, roomSighting(turn.answer, mapping.style));
     } else if (!turn.answer.trimmed().isEmpty()) {
-        // A move the game answered with nothing tells nothing of where it led.
-        const qint16 from = mapping.here;
-        mapping.here = arrive(store, mapping, slot, roomSighting(turn.answer));
-        mapping.walked.insert({from, slot});
-        store.selectRoom(mapping.here);
+        // A move answered with nothing tells nothing of where it led; one that shows no room
+        // was refused.
+        const RoomSighting arrival = roomSighting(turn.answer, mapping.style, slot);
+        if (arrival.isEmpty()) {
+            refuse(store, mapping, slot);
+        } else {
+            const qint16 from = mapping.here;
+            mapping.here = arrive(store, mapping, slot, arrival);
+            mapping.walked.insert({from, slot});
+            store.selectRoom(mapping.here);
+        }
     }
     store.endAction();
 }

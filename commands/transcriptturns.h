@@ -28,6 +28,8 @@ struct TranscriptMapping
     QSet<QPair<qint16, int>> walked;
     /** The room the player is in, 0 before the first turn. */
     qint16 here = 0;
+    /** Whether the game prints headings, as learned so far. */
+    ArrivalStyle style = ArrivalStyle::Unknown;
 };
 
 /**

@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QStringList>
 
+#include <algorithm>
+
 namespace rumbario {
 
 namespace {
@@ -75,7 +77,8 @@ QString withoutGo(QString command)
 
 bool endsSentence(QChar c)
 {
-    return c == u'.' || c == u'!' || c == u'?' || c == u':';
+    return c == u'.' || c == u'!' || c == u'?' || c == u':' || c == u']' || c == u')' ||
+           c == u'"' || c == u'»' || c == u'…';
 }
 
 QString firstSentenceOf(const QString &text)
@@ -106,20 +109,86 @@ QVector<QStringList> paragraphs(QStringView answer)
     return blocks;
 }
 
-/** A room's heading is a short line of its own without a full stop, above its description. */
-RoomSighting sightingOf(QStringList lines)
+/** Lines that interpreters and games print about the transcript or the game, never a room. */
+bool isHeaderLine(const QString &line)
+{
+    static const QStringList starts = {
+        QStringLiteral("here begins a transcript"), QStringLiteral("start of a transcript"),
+        QStringLiteral("end of transcript"),        QStringLiteral("end of a transcript"),
+        QStringLiteral("comienzo de una transcripcion"), QStringLiteral("comienza la transcripcion"),
+        QStringLiteral("aqui empieza una transcripcion"), QStringLiteral("inicio de la transcripcion"),
+        QStringLiteral("fin de la transcripcion"),  QStringLiteral("please enter a filename"),
+        QStringLiteral("standard interpreter"),     QStringLiteral("interprete estandar"),
+        QStringLiteral("release "),                 QStringLiteral("revision "),
+        QStringLiteral("serial number"),            QStringLiteral("copyright"),
+        QStringLiteral("library serial number"),
+    };
+    const QString plain = normalized(line);
+    return line.startsWith(u'[') ||
+           std::any_of(starts.begin(), starts.end(),
+                       [&](const QString &start) { return plain.startsWith(start); }) ||
+           plain.contains(QLatin1String("serial number")) || plain.contains(QLatin1String("inform v"));
+}
+
+/** A paragraph the interpreter or the game's banner printed: no room's. */
+bool isHeaderParagraph(const QStringList &lines)
+{
+    return std::any_of(lines.begin(), lines.end(), isHeaderLine);
+}
+
+/**
+ * A room's heading: a short line of its own that starts with a capital or a digit and ends in
+ * no full stop, and that the next line does not continue in lower case, as a wrapped sentence
+ * would.
+ */
+bool isHeading(const QStringList &lines)
+{
+    const QString &first = lines.first();
+    if (first.size() > headingLength || endsSentence(first.back()) || first.back() == u',' ||
+        !(first.front().isUpper() || first.front().isDigit()))
+        return false;
+    return lines.size() == 1 || !lines.at(1).front().isLower();
+}
+
+/**
+ * A sentence names the compass point the player tried: "to the north" after "n". Up, down, in
+ * and out are left out: "inside" and "below" name rooms as often as ways.
+ */
+bool mentionsDirection(const QString &sentence, int slot)
+{
+    if (slot >= Up)
+        return false;
+    const QStringList words = normalized(sentence).split(u' ', Qt::SkipEmptyParts);
+    return std::any_of(words.begin(), words.end(), [slot](const QString &word) {
+        return word.size() > 2 && movementWords().value(word, -1) == slot;
+    });
+}
+
+RoomSighting sightingOf(QStringList lines, bool headed)
 {
     RoomSighting sighting;
-    const QString &first = lines.first();
-    if (lines.size() > 1 && first.size() <= headingLength && !endsSentence(first.back())) {
-        sighting.heading = first;
-        lines.removeFirst();
+    if (headed) {
+        sighting.heading = lines.takeFirst();
+        if (lines.isEmpty()) {
+            // A heading alone, as brief mode prints a room seen before.
+            sighting.description = sighting.heading;
+            return sighting;
+        }
     }
-    const QString text = lines.first();
+    // A description wrapped over several lines is one text.
+    const QString text = lines.join(u' ');
     sighting.firstSentence = firstSentenceOf(text);
     sighting.description =
         sighting.heading.isEmpty() ? text : sighting.heading + QStringLiteral(". ") + text;
     return sighting;
+}
+
+/** The paragraphs an answer shows of the game, without headers and banners. */
+QVector<QStringList> gameParagraphs(QStringView answer)
+{
+    QVector<QStringList> blocks = paragraphs(answer);
+    blocks.erase(std::remove_if(blocks.begin(), blocks.end(), isHeaderParagraph), blocks.end());
+    return blocks;
 }
 
 } // namespace
@@ -166,26 +235,24 @@ bool looksAround(QStringView command)
 
 bool refusesMove(QStringView answer)
 {
+    // Normalised: no accents, no punctuation ("can't" is "can t"), lower case.
     static const QStringList refusals = {
-        QStringLiteral("no puedes ir"),
-        QStringLiteral("no hay salida"),
-        QStringLiteral("no puedes pasar"),
-        QStringLiteral("no hay ninguna salida"),
-        QStringLiteral("no se puede ir"),
-        QStringLiteral("you can t go that way"),
-        QStringLiteral("you can t go there"),
-        QStringLiteral("no exit"),
-        QStringLiteral("there is no way"),
-        QStringLiteral("no puedes hacer eso"),
-        // Inform's standard library, asked to go out where there is no way out.
-        QStringLiteral("you aren t in anything"),
+        QStringLiteral("no puedes"),     QStringLiteral("no hay salida"),
+        QStringLiteral("no hay camino"), QStringLiteral("no hay ninguna salida"),
+        QStringLiteral("no se puede"),   QStringLiteral("por ahi no"),
+        QStringLiteral("no es posible"), QStringLiteral("imposible"),
+        QStringLiteral("cerrad"),        QStringLiteral("bloquead"),
+        QStringLiteral("impide"),        QStringLiteral("can t"),
+        QStringLiteral("cannot"),        QStringLiteral("no exit"),
+        QStringLiteral("there is no way"), QStringLiteral("impenetrable"),
+        QStringLiteral("closed"),        QStringLiteral("blocked"),
+        QStringLiteral("would need"),    QStringLiteral("you aren t in anything"),
+        QStringLiteral("no way"),        QStringLiteral("not possible"),
     };
-    const QString plain = normalized(answer);
-    for (const QString &refusal : refusals) {
-        if (plain.contains(refusal))
-            return true;
-    }
-    return false;
+    const QString plain = QLatin1Char(' ') + normalized(answer) + QLatin1Char(' ');
+    return std::any_of(refusals.begin(), refusals.end(), [&](const QString &refusal) {
+        return plain.contains(refusal);
+    });
 }
 
 QString RoomSighting::identity() const
@@ -193,22 +260,42 @@ QString RoomSighting::identity() const
     return heading.isEmpty() ? firstSentence : heading;
 }
 
-RoomSighting roomSighting(QStringView answer)
+RoomSighting roomSighting(QStringView answer, ArrivalStyle &style, int slot)
 {
-    const QVector<QStringList> blocks = paragraphs(answer);
-    return blocks.isEmpty() ? RoomSighting() : sightingOf(blocks.first());
+    const QVector<QStringList> blocks = gameParagraphs(answer);
+    // A game that prints headings shows a room by one, wherever it is in the answer (a message
+    // of the move may come first).
+    for (const QStringList &block : blocks) {
+        if (isHeading(block)) {
+            style = ArrivalStyle::Headed;
+            return sightingOf(block, true);
+        }
+    }
+    if (style == ArrivalStyle::Headed || blocks.isEmpty())
+        return RoomSighting();
+    const QStringList &first = blocks.first();
+    const QString sentence = firstSentenceOf(first.join(u' '));
+    // One sentence about the way, or a refusal, is no room.
+    if (refusesMove(sentence) ||
+        (sentence == first.join(u' ') && slot >= 0 && mentionsDirection(sentence, slot)))
+        return RoomSighting();
+    return sightingOf(first, false);
 }
 
-RoomSighting openingRoomSighting(QStringView opening)
+RoomSighting openingRoomSighting(QStringView opening, ArrivalStyle &style)
 {
-    // The last paragraph with a heading and a description, else the last paragraph.
-    const QVector<QStringList> blocks = paragraphs(opening);
+    // The last paragraph with a heading, else the last paragraph: after the title and the
+    // introduction comes the first room.
+    const QVector<QStringList> blocks = gameParagraphs(opening);
     for (auto block = blocks.crbegin(); block != blocks.crend(); ++block) {
-        const RoomSighting sighting = sightingOf(*block);
-        if (!sighting.heading.isEmpty())
-            return sighting;
+        if (isHeading(*block) && block->size() > 1) {
+            style = ArrivalStyle::Headed;
+            return sightingOf(*block, true);
+        }
     }
-    return blocks.isEmpty() ? RoomSighting() : sightingOf(blocks.last());
+    if (style == ArrivalStyle::Headed || blocks.isEmpty())
+        return RoomSighting();
+    return sightingOf(blocks.last(), false);
 }
 
 } // namespace rumbario

@@ -34,13 +34,13 @@ int movementSlot(QStringView command);
 /** Whether a command looks at the room without moving: "mirar", "m", "look", "l". */
 bool looksAround(QStringView command);
 
-/** Whether the game refused a move: "No puedes ir por ahí.", "You can't go that way."… */
+/** Whether an answer refuses a move in words games use: "No puedes ir por ahí.", "can't"… */
 bool refusesMove(QStringView answer);
 
 /**
- * What a game shows of the room the player is in, as two parts: the room's heading where the
- * game prints one (a short line of its own, without a full stop, before the description, as
- * Inform and INFSP games do), else empty; and the first sentence of its description.
+ * What a game shows of the room the player is in: its heading where the game prints one (a short
+ * line of its own, without a full stop, as Inform, INFSP and the classic commercial games do),
+ * and the first sentence of its description.
  */
 struct RoomSighting
 {
@@ -54,10 +54,25 @@ struct RoomSighting
     bool isEmpty() const { return heading.isEmpty() && firstSentence.isEmpty(); }
 };
 
-/** The room an answer shows first: what a move or a look prints before anything else. */
-RoomSighting roomSighting(QStringView answer);
+/**
+ * How a game shows an arrival, learned from its transcript: with a heading, or (DAAD and PAWS
+ * games) with the description alone. Unknown until the first heading or the first room.
+ */
+enum class ArrivalStyle { Unknown, Headed, Unheaded };
 
-/** The room a game's opening shows last, after its title and introduction. */
-RoomSighting openingRoomSighting(QStringView opening);
+/**
+ * The room an answer shows, or an empty sighting when it shows none. Once a game is known to
+ * print headings, an answer without one shows no room, whatever its words; otherwise a room is
+ * seen only in what reads like its description, not in a refusal nor in one sentence that names
+ * the way the player tried (slot, or -1 for none). Transcript headers, banners and interpreter
+ * messages are never rooms. Seeing a heading teaches the style.
+ */
+RoomSighting roomSighting(QStringView answer, ArrivalStyle &style, int slot = -1);
+
+/**
+ * The room a game's opening shows last, after its title and introduction; none when the
+ * transcript starts in the middle of a game, with only the interpreter's header.
+ */
+RoomSighting openingRoomSighting(QStringView opening, ArrivalStyle &style);
 
 } // namespace rumbario

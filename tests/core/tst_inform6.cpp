@@ -97,6 +97,22 @@ QVector<WalkStep> walkOfEveryExit(const MapStore &store, int firstObject)
     return walk;
 }
 
+/** Compiles NAME.inf of a folder with Debian's inform6 and its library: NAME.z5, or empty. */
+QString compiledSource(const QTemporaryDir &dir, const QString &name)
+{
+    QProcess compiler;
+    compiler.setWorkingDirectory(dir.path());
+    compiler.start(QStringLiteral("inform6"),
+                   {QStringLiteral("-D"),
+                    QStringLiteral("+include_path=/usr/share/inform6/library"),
+                    name + QStringLiteral(".inf"), name + QStringLiteral(".z5")});
+    if (!compiler.waitForFinished(120000) || compiler.exitCode() != 0) {
+        qWarning().noquote() << compiler.readAll();
+        return QString();
+    }
+    return dir.filePath(name + QStringLiteral(".z5"));
+}
+
 /**
  * The export compiled with the standard English library instead of the Spanish one, which
  * Debian does not ship, and with its debugging verbs; each look also names its room and its
@@ -122,17 +138,38 @@ QString compiledGame(const MapStore &store, const QTemporaryDir &dir,
     if (!file.open(QIODevice::WriteOnly) || file.write(source) != source.size())
         return QString();
     file.close();
-    QProcess compiler;
-    compiler.setWorkingDirectory(dir.path());
-    compiler.start(QStringLiteral("inform6"),
-                   {QStringLiteral("-D"),
-                    QStringLiteral("+include_path=/usr/share/inform6/library"),
-                    QStringLiteral("juego.inf"), QStringLiteral("juego.z5")});
-    if (!compiler.waitForFinished(120000) || compiler.exitCode() != 0) {
-        qWarning().noquote() << compiler.readAll();
-        return QString();
+    return compiledSource(dir, QStringLiteral("juego"));
+}
+
+/** Plays commands in a game, in dfrotz, in a folder its transcripts may be written to. */
+QByteArray played(const QString &game, const QTemporaryDir &dir, const QByteArray &commands)
+{
+    QProcess interpreter;
+    interpreter.setWorkingDirectory(dir.path());
+    interpreter.start(QStringLiteral("/usr/games/dfrotz"),
+                      {QStringLiteral("-m"), QStringLiteral("-q"), QStringLiteral("-w"),
+                       QStringLiteral("250"), QStringLiteral("-R"), dir.path(), game});
+    interpreter.write(commands);
+    interpreter.closeWriteChannel();
+    return interpreter.waitForFinished(300000) ? interpreter.readAllStandardOutput() : QByteArray();
+}
+
+/** Each room as "Name: N 2 E 4", in order of number: what the map drawn from a game shows. */
+QStringList roomsAndExits(const MapStore &store)
+{
+    QStringList rooms;
+    for (qint16 number = 1; number <= store.roomCount(); ++number) {
+        const Room &room = store.room(number);
+        QString line = room.description.text().section(u'.', 0, 0) + u':';
+        for (int slot = 0; slot < exitCount; ++slot) {
+            if (room.exits[slot] != 0)
+                line += QStringLiteral(" %1 %2")
+                            .arg(directions[slot].promptLabel)
+                            .arg(room.exits[slot]);
+        }
+        rooms << line;
     }
-    return dir.filePath(QStringLiteral("juego.z5"));
+    return rooms;
 }
 
 /** What the game answered to each command, in order. */
@@ -301,6 +338,7 @@ private slots:
     void everyKindOfExitWalksAsDrawn();
     void theMapperDrawsTheRouteAPlayerTook();
     void theMapperFoldsTheRealMapsMazes();
+    void aGameInTheClassicStyleIsMappedFromItsTranscript();
 
 private:
     void walkEveryExit(const MapStore &store);
@@ -419,6 +457,31 @@ void TestInform6::theMapperFoldsTheRealMapsMazes()
     QCOMPARE(int(session.store.roomCount()), int(texts.size()));
     QVERIFY(texts.size() < visited.size());
     qInfo("real map: %d rooms visited, %d drawn", int(visited.size()), int(texts.size()));
+}
+
+void TestInform6::aGameInTheClassicStyleIsMappedFromItsTranscript()
+{
+    // A game of our own in the style of the classic ones: refusals in its own words, a boarded
+    // door, a dark cellar, a gull that cries after the descriptions. The transcript starts in
+    // the middle of the game with "script", and the last moves are in brief mode, where a room
+    // seen before shows its heading alone.
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(QStringLiteral(RUMBARIO_TEST_DATA "/games/faro.inf"),
+                        dir.filePath(QStringLiteral("faro.inf"))));
+    const QString game = compiledSource(dir, QStringLiteral("faro"));
+    QVERIFY(!game.isEmpty());
+    played(game, dir,
+           "n\ns\nscript\npartida.txt\nlook\nw\nn\nnw\nn\nw\nse\ns\ne\nn\nu\nx sea\nd\nd\nu\n"
+           "brief\nw\ne\nw\nn\nunscript\n");
+    QFile transcript(dir.filePath(QStringLiteral("partida.txt")));
+    QVERIFY(transcript.open(QIODevice::ReadOnly));
+    Session session;
+    TranscriptMapping mapping;
+    drawTranscriptTurns(session.store, mapping,
+                        transcriptTurns(transcriptText(transcript.readAll())));
+    QCOMPARE(roomsAndExits(session.store),
+             QStringList({"Beach: N 2 E 4", "Among the Dunes: S 1 NO 3", "Edge of the Wood: SE 2",
+                          "Lighthouse Hall: W 1 U 5 D 6", "Lantern Room: D 4", "Darkness: U 4"}));
 }
 
 QTEST_MAIN(TestInform6)

@@ -13,14 +13,13 @@ using namespace rumbario;
 
 namespace {
 
-constexpr int turns = 10000;
 constexpr int side = 40;
 
 /**
  * A walk over a square of rooms with headings, a move a turn, some into the walls at the edges,
  * a look or another command now and then.
  */
-QString longTranscript()
+QString longTranscript(int turns)
 {
     QRandomGenerator random(11);
     const auto room = [](int x, int y) {
@@ -66,7 +65,8 @@ MapStore freshMap()
 
 void BM_MapTranscript(benchmark::State &state)
 {
-    const QString transcript = longTranscript();
+    const QString transcript = longTranscript(int(state.range(0)));
+    state.counters["MB"] = double(transcript.toUtf8().size()) / (1024 * 1024);
     qint16 rooms = 0;
     for (auto _ : state) {
         MapStore store = freshMap();
@@ -79,5 +79,5 @@ void BM_MapTranscript(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_MapTranscript)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MapTranscript)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

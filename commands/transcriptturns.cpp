@@ -43,6 +43,10 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
     const qint16 from = mapping.here;
     const qint16 known = sighting.isEmpty() ? 0 : mapping.rooms.value(sighting.identity());
     if (known == 0) {
+        if (store.roomCount() >= maxRoomCount) {
+            mapping.full = true;
+            return from;
+        }
         const qint16 created = createRoom(store, from, directions[slot].number);
         store.setExitEverywhere(from, slot, created);
         describeNew(store, created, sighting);
@@ -95,8 +99,11 @@ void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
     if (mapping.here == 0)
         mapping.here = store.currentRoom();
     store.selectRoom(mapping.here);
-    for (const TranscriptTurn &turn : turns)
+    for (const TranscriptTurn &turn : turns) {
+        if (mapping.full)
+            return;
         drawTurn(store, mapping, turn);
+    }
 }
 
 } // namespace rumbario

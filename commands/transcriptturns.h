@@ -30,6 +30,8 @@ struct TranscriptMapping
     qint16 here = 0;
     /** Whether the game prints headings, as learned so far. */
     ArrivalStyle style = ArrivalStyle::Unknown;
+    /** The map took as many rooms as it can: nothing more is drawn. */
+    bool full = false;
 };
 
 /**

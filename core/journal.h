@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <memory>
 #include <variant>
+#include <deque>
 #include <vector>
 
 namespace rumbario {
@@ -165,7 +166,7 @@ public:
     void stepBack() { --mDone; }
     void stepForward() { ++mDone; }
 
-    const std::vector<JournalEntry> &entries() const { return mEntries; }
+    const std::deque<JournalEntry> &entries() const { return mEntries; }
     size_t done() const { return mDone; }
     /** The bytes the history holds, as counted for its budget. */
     size_t memoryUse() const { return mMemoryUse; }
@@ -178,7 +179,8 @@ private:
     /** Forgets the oldest steps until the history fits its budget; the newest always stays. */
     void keepWithinBudget();
 
-    std::vector<JournalEntry> mEntries;
+    // A deque: the oldest entries are forgotten from the front, a step at a time.
+    std::deque<JournalEntry> mEntries;
     JournalEntry mOpen;
     /** The open entry lost changes to a lack of memory: it cannot be reverted. */
     bool mOpenIncomplete = false;

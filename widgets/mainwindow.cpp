@@ -346,6 +346,9 @@ void MainWindow::buildMenus()
                     [this, &item] { runMenuItem(mEditor, item); });
             mActions.insert(action->objectName(), action);
         }
+        // No game is followed yet.
+        if (QAction *stop = mActions.value(QString::fromLatin1(stopFollowingItemName)))
+            stop->setVisible(false);
         if (menu.objectName == QLatin1String("fileMenu")) {
             mRecentMaps = qmenu->addMenu(QStringLiteral("&Mapas recientes"));
             mRecentMaps->setObjectName(QStringLiteral("fileRecentMaps"));
@@ -470,6 +473,7 @@ void MainWindow::followTranscript(bool on)
         mTranscriptTimer->start();
     else
         mTranscriptTimer->stop();
+    mActions.value(QString::fromLatin1(stopFollowingItemName))->setVisible(on);
 }
 
 void MainWindow::announce(const QString &text)

@@ -41,6 +41,9 @@ std::vector<Menu> buildMenuTable()
              {"filePrint", caption("Im&primir..."), "Ctrl+P", A::Print, 0},
              {"fileRecover", caption("&Recuperar mapa..."), "", A::Recover, 0},
              {"fileMapTranscript", caption("&Cartografiar partida..."), "", A::MapTranscript, 0},
+             // Shown only while a game is followed.
+             {stopFollowingItemName, caption("&Dejar de seguir la partida"), "", A::StopFollowing,
+              0},
          }},
         {"editMenu",
          caption("&Edición"),
@@ -139,6 +142,9 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::MapTranscript:
         mapGameTranscript(editor);
+        break;
+    case MenuAction::StopFollowing:
+        runUserAction(editor, [&editor] { stopFollowingTranscript(editor); });
         break;
     case MenuAction::Recover:
         recoverMap(editor);

@@ -24,6 +24,7 @@ enum class MenuAction {
     ExportPicture,
     Print,
     MapTranscript,
+    StopFollowing,
     Recover,
     Undo,
     Redo,

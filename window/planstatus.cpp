@@ -33,6 +33,9 @@ QString planStatus(const Editor &editor)
     if (!editor.doubtfulPlan.isEmpty())
         status += separator + QStringLiteral("archivo dudoso: se conserva %1~")
                                   .arg(QFileInfo(editor.doubtfulPlan).fileName());
+    if (editor.transcript.following)
+        status += separator +
+                  QStringLiteral("siguiendo %1").arg(QFileInfo(editor.transcript.path).fileName());
     if (editor.waitingCopies > 0)
         status += separator + waitingCopiesStatus(editor.waitingCopies);
     return status;

@@ -16,33 +16,41 @@ namespace rumbario {
 
 namespace {
 
-/** A followed transcript is read at most this much a time: it grows a turn at a time. */
-constexpr qint64 chunkSize = 16 * 1024 * 1024;
-
 /**
- * The bytes added to a file since an offset, or why they cannot be read: whole, up to the size
- * of the largest plan, or a chunk of them.
+ * A transcript is read this much at a time: followed, a chunk a tick, so that no key waits long;
+ * read once, chunk after chunk, so that memory holds the map and not the transcript.
  */
-QString readAddedBytes(const QString &path, qint64 &from, QByteArray &bytes, bool whole)
+constexpr qint64 chunkSize = 1024 * 1024;
+/** A line this long without its end is taken as ended, and an answer this long as whole. */
+constexpr qsizetype longestLine = 64 * 1024;
+constexpr qsizetype longestTurn = 1024 * 1024;
+/** The bytes a transcript starts with, kept to notice another game written over it. */
+constexpr qint64 startLength = 256;
+
+/** The bytes added to a file since an offset, a chunk of them, or why they cannot be read. */
+QString readAddedBytes(TranscriptReading &reading, QByteArray &bytes)
 {
-    const QFileInfo info(path);
+    const QFileInfo info(reading.path);
     if (!info.exists())
         return QStringLiteral("el archivo ya no existe");
     if (!info.isFile())
         return QStringLiteral("no es un archivo de datos");
-    QFile file(path);
+    QFile file(reading.path);
     if (!file.open(QIODevice::ReadOnly))
         return info.isReadable() ? file.errorString()
                                  : QStringLiteral("no tiene permiso para leerlo");
-    // A transcript started again from nothing is read again from its start.
-    if (file.size() < from)
-        from = 0;
-    if (whole && file.size() - from > maxPlanFileSize)
+    if (!reading.following && reading.readUpTo == 0 && file.size() > maxPlanFileSize)
         return QStringLiteral("pasa de %1 MB").arg(maxPlanFileSize / (1024 * 1024));
-    if (!file.seek(from))
+    // Another game written over the one followed: shorter, or with another start.
+    const QByteArray start = file.read(startLength);
+    if (file.size() < reading.readUpTo || !start.startsWith(reading.start.left(start.size())))
+        return QStringLiteral("ha vuelto a empezar con otra partida");
+    if (reading.start.size() < start.size())
+        reading.start = start;
+    if (!file.seek(reading.readUpTo))
         return file.errorString();
-    bytes = file.read(whole ? maxPlanFileSize : chunkSize);
-    from += bytes.size();
+    bytes = file.read(chunkSize);
+    reading.readUpTo += bytes.size();
     return QString();
 }
 
@@ -50,7 +58,12 @@ QString readAddedBytes(const QString &path, qint64 &from, QByteArray &bytes, boo
 QString addedText(TranscriptReading &reading, const QByteArray &bytes)
 {
     reading.partialLine += bytes;
-    const qsizetype ended = reading.partialLine.lastIndexOf('\n') + 1;
+    qsizetype ended = reading.partialLine.lastIndexOf('\n') + 1;
+    // A line that never ends is not kept waiting for ever.
+    if (ended == 0 && reading.partialLine.size() > longestLine) {
+        reading.partialLine += '\n';
+        ended = reading.partialLine.size();
+    }
     const QByteArray lines = reading.partialLine.left(ended);
     reading.partialLine.remove(0, ended);
     if (reading.utf8 < 0 && !lines.isEmpty())
@@ -59,15 +72,16 @@ QString addedText(TranscriptReading &reading, const QByteArray &bytes)
 }
 
 /**
- * Draws the turns read whole; while the transcript is followed the last one waits, as its
- * answer may still be written.
+ * Draws the turns read whole; until the end of what there is to read, the last one waits, as
+ * its answer may go on in what comes next.
  */
-void drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &text)
+void drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &text, bool atEnd)
 {
     reading.lastTurn += text;
     qsizetype whole = reading.lastTurn.size();
     // A prompt begun after it shows the last turn's answer whole.
-    if (reading.following && !reading.partialLine.startsWith('>')) {
+    const bool promptBegun = reading.following && reading.partialLine.startsWith('>');
+    if (!atEnd && !promptBegun && whole <= longestTurn) {
         const qsizetype lastPrompt = reading.lastTurn.lastIndexOf(QStringLiteral("\n>"));
         whole = lastPrompt >= 0 ? lastPrompt + 1 : 0;
     }
@@ -77,25 +91,38 @@ void drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &
     drawTranscriptTurns(store, reading.mapping, turns);
 }
 
-/** Reads what was added; false, after saying why, when the transcript cannot be read. */
+/**
+ * Reads what was added: a chunk when followed, all of it when read once. False, after saying
+ * why, when the transcript cannot be read or the map cannot take more rooms.
+ */
 bool readMore(Editor &editor)
 {
     TranscriptReading &reading = editor.transcript;
-    QByteArray bytes;
-    // Read once, a transcript is read whole; followed, a chunk a call, so no key waits long.
-    const QString failure =
-        readAddedBytes(reading.path, reading.readUpTo, bytes, !reading.following);
-    if (!failure.isEmpty()) {
-        editor.services.messageBox(
-            QStringLiteral("No se pudo leer la transcripción %1: %2").arg(reading.path, failure),
-            Buttons::Ok);
-        return false;
+    for (;;) {
+        QByteArray bytes;
+        const QString failure = readAddedBytes(reading, bytes);
+        if (!failure.isEmpty()) {
+            editor.services.messageBox(QStringLiteral("No se pudo leer la transcripción %1: %2")
+                                           .arg(reading.path, failure),
+                                       Buttons::Ok);
+            return false;
+        }
+        const bool atEnd = !reading.following && bytes.size() < chunkSize;
+        // Read once, a transcript's last line counts though nothing ends it.
+        if (atEnd && !bytes.isEmpty() && !bytes.endsWith('\n'))
+            bytes += '\n';
+        drawAddedTurns(editor.store, reading, addedText(reading, bytes), atEnd);
+        if (reading.mapping.full) {
+            editor.services.messageBox(
+                QStringLiteral("El mapa tiene ya %1 salas, las que caben: la partida se ha "
+                               "cartografiado hasta ahí.")
+                    .arg(maxRoomCount),
+                Buttons::Ok);
+            return false;
+        }
+        if (reading.following || atEnd)
+            return true;
     }
-    // Read once, a transcript's last line counts though nothing ends it.
-    if (!reading.following && !bytes.isEmpty() && !bytes.endsWith('\n'))
-        bytes += '\n';
-    drawAddedTurns(editor.store, reading, addedText(reading, bytes));
-    return true;
 }
 
 } // namespace
@@ -123,6 +150,7 @@ void mapGameTranscript(Editor &editor)
         showRoom(editor);
         if (!read) {
             editor.transcript.following = false;
+            // What was drawn before the map filled stays.
             return;
         }
         editor.services.followTranscript(editor.transcript.following);

@@ -25,9 +25,14 @@ struct TranscriptReading
     QString lastTurn;
     /** Whether the transcript is UTF-8, once its first bytes were seen. */
     int utf8 = -1;
+    /** The first bytes read, to notice another game written over the file. */
+    QByteArray start;
     TranscriptMapping mapping;
     bool following = false;
 };
+
+/** The menu item that stops following a game, shown only while one is followed. */
+constexpr const char *stopFollowingItemName = "fileStopFollowing";
 
 /** "Archivo → Cartografiar partida...": reads a transcript and draws the game's map. */
 void mapGameTranscript(Editor &editor);

@@ -7,6 +7,8 @@
 #include "core/mapstore.h"
 #include "core/planfile.h"
 
+#include <QElapsedTimer>
+
 #include <benchmark/benchmark.h>
 
 using namespace rumbario;
@@ -107,6 +109,37 @@ void BM_HistoryOfOpens(benchmark::State &state)
     }
 }
 BENCHMARK(BM_HistoryOfOpens)->Unit(benchmark::kMillisecond);
+
+/**
+ * 100 000 actions on a history that forgets its oldest step at each one: the time an action
+ * takes at the start and at the end, which must be the same.
+ */
+void BM_ActionsBeyondTheBudget(benchmark::State &state)
+{
+    constexpr int many = 100000;
+    constexpr int tenth = many / 10;
+    for (auto _ : state) {
+        state.PauseTiming();
+        MapStore store = largeMap(maxRoomCount);
+        store.setHistoryBudget(1 << 20);
+        state.ResumeTiming();
+        QElapsedTimer clock;
+        double firstTenth = 0;
+        clock.start();
+        for (int i = 0; i < many; ++i) {
+            store.selectRoom(qint16(i % maxRoomCount + 1));
+            describeRoom(store, QStringLiteral("Descripción nueva número %1").arg(i));
+            store.endAction();
+            if (i == tenth - 1)
+                firstTenth = double(clock.nsecsElapsed());
+            if (i == many - tenth)
+                clock.restart();
+        }
+        state.counters["ns_per_action_first"] = firstTenth / tenth;
+        state.counters["ns_per_action_last"] = double(clock.nsecsElapsed()) / tenth;
+    }
+}
+BENCHMARK(BM_ActionsBeyondTheBudget)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

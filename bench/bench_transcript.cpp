@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading a game's transcript of 10 000 turns into a map: splitting it into turns, telling the
-// moves and the rooms, and drawing them. Budget: under 100 ms.
+// Reading a game's transcript into a map, from its file as the window reads it: splitting it
+// into turns, telling the moves and the rooms, and drawing them. Budgets: 10 000 turns under
+// 100 ms; a million turns (58 MB) under 2 s and 300 MB.
 #include "core/mapstore.h"
 #include "core/transcript.h"
 #include "window/transcriptmapping.h"
 
+#include <QFile>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -63,17 +66,42 @@ MapStore freshMap()
     return store;
 }
 
+/**
+ * Draws a transcript file as the window reads one: a megabyte at a time, each turn drawn once
+ * the next prompt shows it whole, so that memory holds the map and not the transcript.
+ */
+qint16 drawFile(const QString &path)
+{
+    MapStore store = freshMap();
+    TranscriptMapping mapping;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    QString waiting;
+    for (QByteArray bytes = file.read(1 << 20); !bytes.isEmpty(); bytes = file.read(1 << 20)) {
+        waiting += QString::fromUtf8(bytes);
+        const qsizetype whole = waiting.lastIndexOf(QStringLiteral("\n>")) + 1;
+        drawTranscriptTurns(store, mapping, transcriptTurns(QStringView(waiting).left(whole)));
+        waiting.remove(0, whole);
+    }
+    drawTranscriptTurns(store, mapping, transcriptTurns(waiting));
+    return store.roomCount();
+}
+
 void BM_MapTranscript(benchmark::State &state)
 {
-    const QString transcript = longTranscript(int(state.range(0)));
-    state.counters["MB"] = double(transcript.toUtf8().size()) / (1024 * 1024);
-    qint16 rooms = 0;
-    for (auto _ : state) {
-        MapStore store = freshMap();
-        TranscriptMapping mapping;
-        drawTranscriptTurns(store, mapping, transcriptTurns(transcript));
-        rooms = store.roomCount();
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("partida.txt"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return;
+        file.write(longTranscript(int(state.range(0))).toUtf8());
+        state.counters["MB"] = double(file.size()) / (1024 * 1024);
     }
+    qint16 rooms = 0;
+    for (auto _ : state)
+        rooms = drawFile(path);
     state.counters["rooms"] = rooms;
 }
 

@@ -21,7 +21,12 @@ QString normalized(QStringView text)
 {
     QString plain;
     plain.reserve(text.size());
-    for (QChar c : text.toString().normalized(QString::NormalizationForm_D)) {
+    // Accents are taken apart from their letters, and dropped; plain ASCII has none.
+    const bool ascii =
+        std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
+    const QString decomposed =
+        ascii ? text.toString() : text.toString().normalized(QString::NormalizationForm_D);
+    for (QChar c : decomposed) {
         if (c.category() == QChar::Mark_NonSpacing)
             continue;
         plain += c.isLetterOrNumber() ? c.toLower() : QChar(u' ');
@@ -112,22 +117,26 @@ QVector<QStringList> paragraphs(QStringView answer)
 /** Lines that interpreters and games print about the transcript or the game, never a room. */
 bool isHeaderLine(const QString &line)
 {
-    static const QStringList starts = {
-        QStringLiteral("here begins a transcript"), QStringLiteral("start of a transcript"),
-        QStringLiteral("end of transcript"),        QStringLiteral("end of a transcript"),
-        QStringLiteral("comienzo de una transcripcion"), QStringLiteral("comienza la transcripcion"),
-        QStringLiteral("aqui empieza una transcripcion"), QStringLiteral("inicio de la transcripcion"),
-        QStringLiteral("fin de la transcripcion"),  QStringLiteral("please enter a filename"),
-        QStringLiteral("standard interpreter"),     QStringLiteral("interprete estandar"),
-        QStringLiteral("release "),                 QStringLiteral("revision "),
-        QStringLiteral("serial number"),            QStringLiteral("copyright"),
-        QStringLiteral("library serial number"),
+    // Compared as typed, capitals aside: this runs for every line of a transcript.
+    static const QStringList marks = {
+        QStringLiteral("transcript"),
+        QStringLiteral("transcripci"),
+        QStringLiteral("serial number"),
+        QStringLiteral("inform v"),
+        QStringLiteral("standard interpreter"),
+        QStringLiteral("rprete est"),
+        QStringLiteral("please enter a filename"),
     };
-    const QString plain = normalized(line);
-    return line.startsWith(u'[') ||
-           std::any_of(starts.begin(), starts.end(),
-                       [&](const QString &start) { return plain.startsWith(start); }) ||
-           plain.contains(QLatin1String("serial number")) || plain.contains(QLatin1String("inform v"));
+    static const QStringList starts = {QStringLiteral("release "), QStringLiteral("revision "),
+                                       QStringLiteral("copyright")};
+    const auto contains = [&](const QString &mark) {
+        return line.contains(mark, Qt::CaseInsensitive);
+    };
+    const auto startsWith = [&](const QString &start) {
+        return line.startsWith(start, Qt::CaseInsensitive);
+    };
+    return line.startsWith(u'[') || std::any_of(marks.begin(), marks.end(), contains) ||
+           std::any_of(starts.begin(), starts.end(), startsWith);
 }
 
 /** A paragraph the interpreter or the game's banner printed: no room's. */
@@ -237,22 +246,21 @@ bool refusesMove(QStringView answer)
 {
     // Normalised: no accents, no punctuation ("can't" is "can t"), lower case.
     static const QStringList refusals = {
-        QStringLiteral("no puedes"),     QStringLiteral("no hay salida"),
-        QStringLiteral("no hay camino"), QStringLiteral("no hay ninguna salida"),
-        QStringLiteral("no se puede"),   QStringLiteral("por ahi no"),
-        QStringLiteral("no es posible"), QStringLiteral("imposible"),
-        QStringLiteral("cerrad"),        QStringLiteral("bloquead"),
-        QStringLiteral("impide"),        QStringLiteral("can t"),
-        QStringLiteral("cannot"),        QStringLiteral("no exit"),
+        QStringLiteral("no puedes"),       QStringLiteral("no hay salida"),
+        QStringLiteral("no hay camino"),   QStringLiteral("no hay ninguna salida"),
+        QStringLiteral("no se puede"),     QStringLiteral("por ahi no"),
+        QStringLiteral("no es posible"),   QStringLiteral("imposible"),
+        QStringLiteral("cerrad"),          QStringLiteral("bloquead"),
+        QStringLiteral("impide"),          QStringLiteral("can t"),
+        QStringLiteral("cannot"),          QStringLiteral("no exit"),
         QStringLiteral("there is no way"), QStringLiteral("impenetrable"),
-        QStringLiteral("closed"),        QStringLiteral("blocked"),
-        QStringLiteral("would need"),    QStringLiteral("you aren t in anything"),
-        QStringLiteral("no way"),        QStringLiteral("not possible"),
+        QStringLiteral("closed"),          QStringLiteral("blocked"),
+        QStringLiteral("would need"),      QStringLiteral("you aren t in anything"),
+        QStringLiteral("no way"),          QStringLiteral("not possible"),
     };
     const QString plain = QLatin1Char(' ') + normalized(answer) + QLatin1Char(' ');
-    return std::any_of(refusals.begin(), refusals.end(), [&](const QString &refusal) {
-        return plain.contains(refusal);
-    });
+    return std::any_of(refusals.begin(), refusals.end(),
+                       [&](const QString &refusal) { return plain.contains(refusal); });
 }
 
 QString RoomSighting::identity() const

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Fuzz target for the transcript reader and its drawing: any bytes, read as a game's transcript
+// and drawn into a fresh map, must leave a consistent map within 32767 rooms whose exits all lead
+// to rooms of the map, and undo must take every drawn turn back.
+#include "commands/transcriptturns.h"
+#include "core/mapstore.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+using namespace rumbario;
+
+namespace {
+
+void require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    MapStore store;
+    store.replaceTables(resetTables());
+    store.setBlankRoom(Room::blank());
+    store.selectRoom(1);
+    store.clearHistory();
+    TranscriptMapping mapping;
+    const QByteArrayView bytes(data, qsizetype(size));
+    drawTranscriptTurns(store, mapping, transcriptTurns(transcriptText(bytes)));
+    const qint16 rooms = store.roomCount();
+    require(rooms >= 1 && store.rooms().size() == rooms);
+    require(store.coordinates().size() == rooms);
+    for (const Room &room : store.rooms()) {
+        for (const qint16 exit : room.exits)
+            require(exit >= 0 && exit <= rooms);
+    }
+    while (store.undo()) {
+    }
+    require(store.roomCount() == 1);
+    return 0;
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "transcriptturns.h"
 
+#include "core/codepage.h"
 #include "core/mapstore.h"
 #include "roomcreation.h"
 
@@ -91,6 +92,46 @@ void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
     store.endAction();
 }
 
+/** A line this long without its end is taken as ended, and an answer this long as whole. */
+constexpr qsizetype longestLine = 64 * 1024;
+constexpr qsizetype longestTurn = 1024 * 1024;
+/** Turns the lines ended so far into text, in the transcript's code. */
+QString addedText(TranscriptReading &reading, const QByteArray &bytes)
+{
+    reading.partialLine += bytes;
+    qsizetype ended = reading.partialLine.lastIndexOf('\n') + 1;
+    // A line that never ends is not kept waiting for ever.
+    if (ended == 0 && reading.partialLine.size() > longestLine) {
+        reading.partialLine += '\n';
+        ended = reading.partialLine.size();
+    }
+    const QByteArray lines = reading.partialLine.left(ended);
+    reading.partialLine.remove(0, ended);
+    if (reading.utf8 < 0 && !lines.isEmpty())
+        reading.utf8 = isMostlyUtf8(lines) ? 1 : 0;
+    return reading.utf8 == 1 ? QString::fromUtf8(lines) : transcriptText(lines);
+}
+
+/**
+ * Draws the turns read whole; until the end of what there is to read, the last one waits, as
+ * its answer may go on in what comes next.
+ */
+void drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &text, bool atEnd)
+{
+    reading.lastTurn += text;
+    qsizetype whole = reading.lastTurn.size();
+    // A prompt begun after it shows the last turn's answer whole.
+    const bool promptBegun = reading.following && reading.partialLine.startsWith('>');
+    if (!atEnd && !promptBegun && whole <= longestTurn) {
+        const qsizetype lastPrompt = reading.lastTurn.lastIndexOf(QStringLiteral("\n>"));
+        whole = lastPrompt >= 0 ? lastPrompt + 1 : 0;
+    }
+    const QVector<TranscriptTurn> turns =
+        transcriptTurns(QStringView(reading.lastTurn).left(whole));
+    reading.lastTurn.remove(0, whole);
+    drawTranscriptTurns(store, reading.mapping, turns);
+}
+
 } // namespace
 
 void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
@@ -104,6 +145,12 @@ void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
             return;
         drawTurn(store, mapping, turn);
     }
+}
+
+void feedTranscript(MapStore &store, TranscriptReading &reading, const QByteArray &bytes,
+                    bool atEnd)
+{
+    drawAddedTurns(store, reading, addedText(reading, bytes), atEnd);
 }
 
 } // namespace rumbario

@@ -3,6 +3,7 @@
 
 #include "core/transcript.h"
 
+#include <QByteArray>
 #include <QHash>
 #include <QPair>
 #include <QSet>
@@ -43,5 +44,29 @@ struct TranscriptMapping
  */
 void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
                          const QVector<TranscriptTurn> &turns);
+
+/** A transcript being read, perhaps while it grows. */
+struct TranscriptReading
+{
+    QString path;
+    /** Bytes read so far, and those of a line not ended yet. */
+    qint64 readUpTo = 0;
+    QByteArray partialLine;
+    /** The last turn read, whose answer may still grow. */
+    QString lastTurn;
+    /** Whether the transcript is UTF-8, once its first bytes were seen. */
+    int utf8 = -1;
+    /** The first bytes read, to notice another game written over the file. */
+    QByteArray start;
+    TranscriptMapping mapping;
+    bool following = false;
+};
+
+/**
+ * Draws the bytes read next from a transcript: the turns they complete, each once it is whole;
+ * until the end of what there is to read, the last turn waits, as its answer may go on.
+ */
+void feedTranscript(MapStore &store, TranscriptReading &reading, const QByteArray &bytes,
+                    bool atEnd);
 
 } // namespace rumbario

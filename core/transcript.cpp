@@ -117,7 +117,7 @@ QVector<QStringList> paragraphs(QStringView answer)
 /** Lines that interpreters and games print about the transcript or the game, never a room. */
 bool isHeaderLine(const QString &line)
 {
-    // Compared as typed, capitals aside: this runs for every line of a transcript.
+    // Compared as typed, capitals aside: this runs for every heading of a transcript.
     static const QStringList marks = {
         QStringLiteral("transcript"),
         QStringLiteral("transcripci"),
@@ -129,11 +129,12 @@ bool isHeaderLine(const QString &line)
     };
     static const QStringList starts = {QStringLiteral("release "), QStringLiteral("revision "),
                                        QStringLiteral("copyright")};
+    const QString lower = line.toLower();
     const auto contains = [&](const QString &mark) {
-        return line.contains(mark, Qt::CaseInsensitive);
+        return lower.contains(mark);
     };
     const auto startsWith = [&](const QString &start) {
-        return line.startsWith(start, Qt::CaseInsensitive);
+        return lower.startsWith(start);
     };
     return line.startsWith(u'[') || std::any_of(marks.begin(), marks.end(), contains) ||
            std::any_of(starts.begin(), starts.end(), startsWith);
@@ -200,6 +201,12 @@ QVector<QStringList> gameParagraphs(QStringView answer)
     return blocks;
 }
 
+/** A paragraph that shows a room by its heading, not a header that looks like one. */
+bool showsHeading(const QStringList &block)
+{
+    return isHeading(block) && !isHeaderParagraph(block);
+}
+
 } // namespace
 
 QString transcriptText(QByteArrayView bytes)
@@ -219,7 +226,11 @@ QVector<TranscriptTurn> transcriptTurns(QStringView text)
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (line.startsWith(u'>')) {
-            turns.append({line.mid(1).trimmed().toString(), QString()});
+            // A prompt the player left empty is no turn: what the game says to it goes with
+            // the turn before.
+            const QStringView command = line.mid(1).trimmed();
+            if (!command.isEmpty())
+                turns.append({command.toString(), QString()});
             continue;
         }
         QString &answer = turns.last().answer;
@@ -270,16 +281,20 @@ QString RoomSighting::identity() const
 
 RoomSighting roomSighting(QStringView answer, ArrivalStyle &style, int slot)
 {
-    const QVector<QStringList> blocks = gameParagraphs(answer);
     // A game that prints headings shows a room by one, wherever it is in the answer (a message
-    // of the move may come first).
-    for (const QStringList &block : blocks) {
-        if (isHeading(block)) {
+    // of the move may come first). Headers are looked for only where they would matter: this
+    // runs for every turn.
+    const QVector<QStringList> all = paragraphs(answer);
+    for (const QStringList &block : all) {
+        if (showsHeading(block)) {
             style = ArrivalStyle::Headed;
             return sightingOf(block, true);
         }
     }
-    if (style == ArrivalStyle::Headed || blocks.isEmpty())
+    if (style == ArrivalStyle::Headed)
+        return RoomSighting();
+    const QVector<QStringList> blocks = gameParagraphs(answer);
+    if (blocks.isEmpty())
         return RoomSighting();
     const QStringList &first = blocks.first();
     const QString sentence = firstSentenceOf(first.join(u' '));

@@ -40,6 +40,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -474,6 +475,23 @@ void MainWindow::followTranscript(bool on)
     else
         mTranscriptTimer->stop();
     mActions.value(QString::fromLatin1(stopFollowingItemName))->setVisible(on);
+}
+
+void MainWindow::showProgress(const QString &task, int percent)
+{
+    if (percent >= 100) {
+        delete mProgress;
+        return;
+    }
+    if (!mProgress) {
+        mProgress = new QProgressDialog(task, QString(), 0, 100, this);
+        mProgress->setWindowTitle(QStringLiteral("Rumbario"));
+        mProgress->setWindowModality(Qt::WindowModal);
+        mProgress->setMinimumDuration(0);
+    }
+    mProgress->setValue(percent);
+    // The window redraws; what the user types waits for the task.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void MainWindow::announce(const QString &text)

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
+#include <QProgressDialog>
 
 class QAction;
 class QMenu;
@@ -66,6 +68,7 @@ public:
     void mapChanged() override;
     void announce(const QString &text) override;
     void followTranscript(bool on) override;
+    void showProgress(const QString &task, int percent) override;
     bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
                           QIODevice &device) override;
     PrintResult printPlan(const QVector<PlanPage> &pages) override;
@@ -110,6 +113,7 @@ private:
     bool mEnding = false;
     /** Reads a followed game transcript as it grows. */
     QTimer *mTranscriptTimer = nullptr;
+    QPointer<QProgressDialog> mProgress;
 };
 
 } // namespace rumbario

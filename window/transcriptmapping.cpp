@@ -2,7 +2,6 @@
 #include "transcriptmapping.h"
 
 #include "commands/transcriptturns.h"
-#include "core/codepage.h"
 #include "core/mapstore.h"
 #include "core/planfile.h"
 #include "editor.h"
@@ -11,6 +10,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace rumbario {
 
@@ -21,9 +22,6 @@ namespace {
  * read once, chunk after chunk, so that memory holds the map and not the transcript.
  */
 constexpr qint64 chunkSize = 1024 * 1024;
-/** A line this long without its end is taken as ended, and an answer this long as whole. */
-constexpr qsizetype longestLine = 64 * 1024;
-constexpr qsizetype longestTurn = 1024 * 1024;
 /** The bytes a transcript starts with, kept to notice another game written over it. */
 constexpr qint64 startLength = 256;
 
@@ -54,43 +52,6 @@ QString readAddedBytes(TranscriptReading &reading, QByteArray &bytes)
     return QString();
 }
 
-/** Turns the lines ended so far into text, in the transcript's code. */
-QString addedText(TranscriptReading &reading, const QByteArray &bytes)
-{
-    reading.partialLine += bytes;
-    qsizetype ended = reading.partialLine.lastIndexOf('\n') + 1;
-    // A line that never ends is not kept waiting for ever.
-    if (ended == 0 && reading.partialLine.size() > longestLine) {
-        reading.partialLine += '\n';
-        ended = reading.partialLine.size();
-    }
-    const QByteArray lines = reading.partialLine.left(ended);
-    reading.partialLine.remove(0, ended);
-    if (reading.utf8 < 0 && !lines.isEmpty())
-        reading.utf8 = isMostlyUtf8(lines) ? 1 : 0;
-    return reading.utf8 == 1 ? QString::fromUtf8(lines) : transcriptText(lines);
-}
-
-/**
- * Draws the turns read whole; until the end of what there is to read, the last one waits, as
- * its answer may go on in what comes next.
- */
-void drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &text, bool atEnd)
-{
-    reading.lastTurn += text;
-    qsizetype whole = reading.lastTurn.size();
-    // A prompt begun after it shows the last turn's answer whole.
-    const bool promptBegun = reading.following && reading.partialLine.startsWith('>');
-    if (!atEnd && !promptBegun && whole <= longestTurn) {
-        const qsizetype lastPrompt = reading.lastTurn.lastIndexOf(QStringLiteral("\n>"));
-        whole = lastPrompt >= 0 ? lastPrompt + 1 : 0;
-    }
-    const QVector<TranscriptTurn> turns =
-        transcriptTurns(QStringView(reading.lastTurn).left(whole));
-    reading.lastTurn.remove(0, whole);
-    drawTranscriptTurns(store, reading.mapping, turns);
-}
-
 /**
  * Reads what was added: a chunk when followed, all of it when read once. False, after saying
  * why, when the transcript cannot be read or the map cannot take more rooms.
@@ -98,10 +59,16 @@ void drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &
 bool readMore(Editor &editor)
 {
     TranscriptReading &reading = editor.transcript;
+    const qint64 size = QFileInfo(reading.path).size();
+    // Read once, a long transcript shows how far it has got.
+    const bool showsProgress = !reading.following && size > 2 * chunkSize;
+    const QString task = QStringLiteral("Cartografiando la partida…");
     for (;;) {
         QByteArray bytes;
         const QString failure = readAddedBytes(reading, bytes);
         if (!failure.isEmpty()) {
+            if (showsProgress)
+                editor.services.showProgress(task, 100);
             editor.services.messageBox(QStringLiteral("No se pudo leer la transcripción %1: %2")
                                            .arg(reading.path, failure),
                                        Buttons::Ok);
@@ -111,8 +78,10 @@ bool readMore(Editor &editor)
         // Read once, a transcript's last line counts though nothing ends it.
         if (atEnd && !bytes.isEmpty() && !bytes.endsWith('\n'))
             bytes += '\n';
-        drawAddedTurns(editor.store, reading, addedText(reading, bytes), atEnd);
+        feedTranscript(editor.store, reading, bytes, atEnd);
         if (reading.mapping.full) {
+            if (showsProgress)
+                editor.services.showProgress(task, 100);
             editor.services.messageBox(
                 QStringLiteral("El mapa tiene ya %1 salas, las que caben: la partida se ha "
                                "cartografiado hasta ahí.")
@@ -120,6 +89,9 @@ bool readMore(Editor &editor)
                 Buttons::Ok);
             return false;
         }
+        if (showsProgress)
+            editor.services.showProgress(
+                task, atEnd ? 100 : int(std::min<qint64>(99, 100 * reading.readUpTo / size)));
         if (reading.following || atEnd)
             return true;
     }

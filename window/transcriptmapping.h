@@ -14,23 +14,6 @@ namespace rumbario {
 struct Editor;
 class MapStore;
 
-/** A transcript being read, perhaps while it grows. */
-struct TranscriptReading
-{
-    QString path;
-    /** Bytes read so far, and those of a line not ended yet. */
-    qint64 readUpTo = 0;
-    QByteArray partialLine;
-    /** The last turn read, whose answer may still grow. */
-    QString lastTurn;
-    /** Whether the transcript is UTF-8, once its first bytes were seen. */
-    int utf8 = -1;
-    /** The first bytes read, to notice another game written over the file. */
-    QByteArray start;
-    TranscriptMapping mapping;
-    bool following = false;
-};
-
 /** The menu item that stops following a game, shown only while one is followed. */
 constexpr const char *stopFollowingItemName = "fileStopFollowing";
 

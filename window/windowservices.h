@@ -132,6 +132,11 @@ public:
     virtual void announce(const QString &text) = 0;
     /** Calls followGameTranscript now and then while on, without holding up a key. */
     virtual void followTranscript(bool on) = 0;
+    /**
+     * Shows how far a long task has gone, redrawing the window meanwhile; 100 closes it. The
+     * user's keys and clicks wait until it ends.
+     */
+    virtual void showProgress(const QString &task, int percent) = 0;
     /** Paints pages of the plan into a file: PNG and SVG take the first, PDF one a page. */
     virtual bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
                                   QIODevice &device) = 0;

@@ -96,6 +96,10 @@ public:
     {
         events << QLatin1String(on ? "follow on" : "follow off");
     }
+    void showProgress(const QString &task, int percent) override
+    {
+        events << QStringLiteral("progress %1 %2").arg(task).arg(percent);
+    }
     /** What a screen reader was told, in order. */
     QStringList spoken;
     /** Logs the pages as "picture FORMAT title (rooms), …" and writes that line to the file. */

@@ -4,6 +4,7 @@
 // through every exit of every room it can reach, each arrival checked against the map.
 #include "core/exportmap.h"
 #include "core/gameexport.h"
+#include "core/mapcheck.h"
 #include "core/mapstore.h"
 #include "core/planfile.h"
 #include "core/transcript.h"
@@ -339,6 +340,7 @@ private slots:
     void theMapperDrawsTheRouteAPlayerTook();
     void theMapperFoldsTheRealMapsMazes();
     void aGameInTheClassicStyleIsMappedFromItsTranscript();
+    void theTestWalkOfTheRealMapArrivesWhereItSays();
 
 private:
     void walkEveryExit(const MapStore &store);
@@ -482,6 +484,35 @@ void TestInform6::aGameInTheClassicStyleIsMappedFromItsTranscript()
     QCOMPARE(roomsAndExits(session.store),
              QStringList({"Beach: N 2 E 4", "Among the Dunes: S 1 NO 3", "Edge of the Wood: SE 2",
                           "Lighthouse Hall: W 1 U 5 D 6", "Lantern Room: D 4", "Darkness: U 4"}));
+}
+
+void TestInform6::theTestWalkOfTheRealMapArrivesWhereItSays()
+{
+    const MapStore store = realMap();
+    const TestWalk walk = testWalk(store);
+    // Room 1 leads to 38 rooms, two of them with no way back; every exit between the others is
+    // taken, in a walk not much longer than their number.
+    QSet<qint16> unreachable, traps;
+    for (const ProblemGroup &group : reviewMap(store)) {
+        for (const MapProblem &problem : group.problems) {
+            if (group.title.startsWith(QStringLiteral("Salas a las que no se llega")))
+                unreachable.insert(problem.room);
+            if (group.title.startsWith(QStringLiteral("Salas desde las que no se vuelve")))
+                traps.insert(problem.room);
+        }
+    }
+    QCOMPARE(store.roomCount() - unreachable.size(), 38);
+    QCOMPARE(traps.subtract(unreachable).size(), 2);
+    QVERIFY(walk.steps.size() <= walk.exitsToWalk * 3 / 2);
+    qInfo("real map: %d moves for %d exits", int(walk.steps.size()), walk.exitsToWalk);
+    QVector<WalkStep> steps;
+    for (qsizetype i = 0; i < walk.steps.size(); ++i)
+        steps.append({goWords[walk.steps[i].second], walk.arrivals[i]});
+    QTemporaryDir dir;
+    const QString game = compiledGame(store, dir);
+    QVERIFY2(!game.isEmpty(), "the export does not compile");
+    const QString wrong = firstWrongArrival(store, steps, play(game, steps));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
 QTEST_MAIN(TestInform6)

@@ -9,6 +9,7 @@
 #include "commands/roomcreation.h"
 #include "core/codepage.h"
 #include "core/gameexport.h"
+#include "core/mapcheck.h"
 #include "core/numbers.h"
 #include "core/planfile.h"
 #include "core/recoverycopy.h"
@@ -50,6 +51,21 @@
 using namespace rumbario;
 
 namespace {
+
+/** A test walk as its length against the exits it must take, then its commands and arrivals. */
+QStringList walkLines(const MapStore &store)
+{
+    const TestWalk walk = testWalk(store);
+    QStringList lines{
+        QStringLiteral("%1 moves for %2 exits").arg(walk.steps.size()).arg(walk.exitsToWalk)};
+    const QStringList commands =
+        walkCommands(walk, CommandWords::Spanish).split(u'\n', Qt::SkipEmptyParts);
+    const QStringList arrivals = walkArrivals(store, walk).split(u'\n', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < commands.size(); ++i)
+        lines << (i < arrivals.size() ? commands[i] + QStringLiteral(" → ") + arrivals[i]
+                                      : commands[i]);
+    return lines;
+}
 
 /** A room's exits as the link question names their slots, "N 2 Afuera 5". */
 QString exitsText(const Room &room)
@@ -763,6 +779,14 @@ private:
      */
     std::optional<QString> seen(const QString &what) const
     {
+        if (what == QLatin1String("way")) {
+            const auto way = shortestWay(mSession.store, number(0), number(1));
+            QStringList words;
+            for (const int slot : way.value_or(QVector<int>()))
+                words << commandWord(slot, CommandWords::Spanish);
+            return mRest.section(u' ', 0, 1) + u' ' +
+                   (way ? words.join(QStringLiteral(", ")) : QStringLiteral("none"));
+        }
         const MapStore &store = mSession.store;
         const Editor &editor = mSession.editor;
         const QString first = mArgs.value(0) + u' ';
@@ -941,6 +965,11 @@ private:
         }
         if (what == QLatin1String("plan"))
             return compareWithFollowingLines(planText(mSession.store, updatedIndex(), mViewport));
+        if (what == QLatin1String("review"))
+            return compareWithFollowingLines(
+                reviewText(reviewMap(mSession.store)).split(u'\n', Qt::SkipEmptyParts));
+        if (what == QLatin1String("walk"))
+            return compareWithFollowingLines(walkLines(mSession.store));
         const std::optional<QString> value = seen(what);
         if (!value)
             return QStringLiteral("no such check");

@@ -8,10 +8,12 @@
 #include "pastesafetextedit.h"
 #include "picturewriter.h"
 #include "planview.h"
+#include "reportwindow.h"
 #include "window/announcements.h"
 #include "window/descriptionentry.h"
 #include "window/history.h"
 #include "window/keyhandler.h"
+#include "window/mapreview.h"
 #include "window/menutable.h"
 #include "window/openandsave.h"
 #include "window/recovery.h"
@@ -459,6 +461,8 @@ void MainWindow::showKeyList(const QString &text)
 void MainWindow::mapChanged()
 {
     mPlanView->refresh();
+    if (mReport && mReport->followsMap())
+        mReport->showLines(mReport->windowTitle(), reviewLines(mEditor), true);
 }
 
 void MainWindow::followTranscript(bool on)
@@ -475,6 +479,13 @@ void MainWindow::followTranscript(bool on)
     else
         mTranscriptTimer->stop();
     mActions.value(QString::fromLatin1(stopFollowingItemName))->setVisible(on);
+}
+
+void MainWindow::showReport(const QString &title, const QVector<ReportLine> &lines, bool followsMap)
+{
+    if (!mReport)
+        mReport = new ReportWindow(this, [this](qint16 room) { showRoomFromPlan(mEditor, room); });
+    mReport->showLines(title, lines, followsMap);
 }
 
 void MainWindow::showProgress(const QString &task, int percent)

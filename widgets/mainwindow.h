@@ -69,6 +69,8 @@ public:
     void announce(const QString &text) override;
     void followTranscript(bool on) override;
     void showProgress(const QString &task, int percent) override;
+    void showReport(const QString &title, const QVector<ReportLine> &lines,
+                    bool followsMap) override;
     bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
                           QIODevice &device) override;
     PrintResult printPlan(const QVector<PlanPage> &pages) override;
@@ -114,6 +116,7 @@ private:
     /** Reads a followed game transcript as it grows. */
     QTimer *mTranscriptTimer = nullptr;
     QPointer<QProgressDialog> mProgress;
+    class ReportWindow *mReport = nullptr;
 };
 
 } // namespace rumbario

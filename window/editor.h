@@ -41,6 +41,7 @@ struct Editor
     /** The export dialog keeps its own file name, apart from the plan file's. */
     FileDialogSettings exportDialog;
     FileDialogSettings pictureDialog;
+    FileDialogSettings walkDialog;
     /** The mode as the window last showed it: -1 before it showed any. */
     int shownMode = -1;
     /** This run's recovery copy, once written; whether a write is due. */

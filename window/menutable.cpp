@@ -7,6 +7,7 @@
 #include "history.h"
 #include "keyhandler.h"
 #include "keylist.h"
+#include "mapreview.h"
 #include "openandsave.h"
 #include "planpages.h"
 #include "recovery.h"
@@ -50,6 +51,14 @@ std::vector<Menu> buildMenuTable()
          {
              {undoItemName, caption("&Deshacer"), "Ctrl+Z", A::Undo, 0},
              {redoItemName, caption("&Rehacer"), "Ctrl+Y; Ctrl+Shift+Z", A::Redo, 0},
+         }},
+        {"mapMenu",
+         caption("&Mapa"),
+         {
+             // F4 and Shift+F6 are no keys of the map's.
+             {"mapReview", caption("&Revisar mapa"), "F4", A::ReviewMap, 0},
+             {"mapWayToRoom", caption("&Camino hasta una sala..."), "Shift+F6", A::WayToRoom, 0},
+             {"mapTestWalk", caption("Recorrido de &prueba..."), "", A::TestWalk, 0},
          }},
         {"optionsMenu",
          caption("&Opciones"),
@@ -142,6 +151,15 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::MapTranscript:
         mapGameTranscript(editor);
+        break;
+    case MenuAction::ReviewMap:
+        showMapReview(editor);
+        break;
+    case MenuAction::WayToRoom:
+        showWayToRoom(editor);
+        break;
+    case MenuAction::TestWalk:
+        writeTestWalk(editor);
         break;
     case MenuAction::StopFollowing:
         runUserAction(editor, [&editor] { stopFollowingTranscript(editor); });

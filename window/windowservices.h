@@ -29,6 +29,13 @@ enum class BoxColours { Normal, Entry };
 
 enum class FileDialogMode { Open, Save };
 
+/** A line of a report window: its text, and the room Enter on it goes to (0 for none). */
+struct ReportLine
+{
+    qint16 room;
+    QString text;
+};
+
 /** The kinds of picture of the plan, in the order the export dialog offers them. */
 enum class PictureFormat { Png, Svg, Pdf };
 
@@ -137,6 +144,13 @@ public:
      * user's keys and clicks wait until it ends.
      */
     virtual void showProgress(const QString &task, int percent) = 0;
+    /**
+     * Shows lines in a window of their own that the keyboard and a screen reader can use: Enter
+     * or a double click on a line goes to its room, "Copiar" copies them all. When followsMap,
+     * the lines are those of the map's review and are read again whenever the map changes.
+     */
+    virtual void showReport(const QString &title, const QVector<ReportLine> &lines,
+                            bool followsMap) = 0;
     /** Paints pages of the plan into a file: PNG and SVG take the first, PDF one a page. */
     virtual bool writePlanPicture(const QVector<PlanPage> &pages, PictureFormat format,
                                   QIODevice &device) = 0;

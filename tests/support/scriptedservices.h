@@ -96,6 +96,14 @@ public:
     {
         events << QLatin1String(on ? "follow on" : "follow off");
     }
+    void showReport(const QString &title, const QVector<ReportLine> &lines,
+                    bool followsMap) override
+    {
+        events << QStringLiteral("report %1%2")
+                      .arg(title, followsMap ? QStringLiteral(", follows the map") : QString());
+        for (const ReportLine &line : lines)
+            events << QStringLiteral("%1: %2").arg(line.room).arg(line.text);
+    }
     void showProgress(const QString &task, int percent) override
     {
         events << QStringLiteral("progress %1 %2").arg(task).arg(percent);

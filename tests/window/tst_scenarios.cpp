@@ -514,6 +514,7 @@ private:
         } else if (word == QLatin1String("filter")) {
             mSession.editor.exportDialog.selectedFilter = mRest;
             mSession.editor.pictureDialog.selectedFilter = mRest;
+            mSession.editor.walkDialog.selectedFilter = mRest;
         } else if (word == QLatin1String("folder")) {
             QDir().mkpath(mRest);
         } else if (word == QLatin1String("spare")) {

@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -186,6 +187,7 @@ private slots:
     void readsBoxesAndFitsTheRealMap();
     void picturesAndPrintsTheRealMap();
     void namesEveryControlForAScreenReader();
+    void reviewWindowGoesToRoomsAndFollowsTheMap();
 
 private:
     /** Does an action, answering the dialogs it opens in order; returns what they showed. */
@@ -937,6 +939,30 @@ void TestMainWindow::namesEveryControlForAScreenReader()
                   help->close();
               }},
               [&] { press(Qt::Key_F1); });
+}
+
+void TestMainWindow::reviewWindowGoesToRoomsAndFollowsTheMap()
+{
+    // Room 2 is drawn east of room 1, then room 1's exit is removed: room 2 is out of reach.
+    press(Qt::Key_Space);
+    press(Qt::Key_Right);
+    press(Qt::Key_F4);
+    auto *list = mWindow->findChild<QListWidget *>(QStringLiteral("ReportList"));
+    QVERIFY(list && list->isVisible());
+    QVERIFY(list->findItems(QStringLiteral("no se llega"), Qt::MatchContains).isEmpty());
+    mWindow->editor().store.setExit(1, East, 0);
+    mWindow->editor().store.endAction();
+    mWindow->mapChanged();
+    QVERIFY(!list->findItems(QStringLiteral("no se llega"), Qt::MatchContains).isEmpty());
+    const QList<QListWidgetItem *> unreachable =
+        list->findItems(QStringLiteral("  2 (sin descripción)"), Qt::MatchStartsWith);
+    QVERIFY(!unreachable.isEmpty());
+    // Enter on a line goes to its room, as F6 does.
+    press(Qt::Key_Home, Qt::ControlModifier);
+    list->setCurrentItem(unreachable.first());
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(mWindow->editor().store.currentRoom(), qint16(2));
+    QVERIFY(mWindow->findChild<QPushButton *>(QStringLiteral("CopyButton")));
 }
 
 QTEST_MAIN(TestMainWindow)

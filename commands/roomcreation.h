@@ -13,11 +13,16 @@ class MapStore;
  */
 qint16 createRoom(MapStore &store, qint16 origin, qint16 directionNumber);
 
+/** What a direction key did in creation mode. */
+enum class CreationStep { Followed, Created, Joined };
+
 /**
  * A direction key in creation mode: moves through the current room's exit in that slot when it
  * holds any room number (negative ones included), or creates the next room beyond it and moves
- * there. Returns whether a room was created.
+ * there. With joinLoops, a room already on the square beyond, on the same level, is linked both
+ * ways and moved to instead of creating one there (in and out, which stay on the square, never
+ * join).
  */
-bool followOrCreate(MapStore &store, int slot);
+CreationStep followOrCreate(MapStore &store, int slot, bool joinLoops = false);
 
 } // namespace rumbario

@@ -64,6 +64,7 @@ namespace {
 const QSize firstSize(900, 700);
 constexpr const char *geometryKey = "ventana/geometria";
 constexpr const char *planScaleKey = "plano/escala";
+constexpr const char *joinLoopsKey = "mapa/unirBucles";
 constexpr const char *recentMapsKey = "mapas/recientes";
 
 QString forDisplay(QString text)
@@ -252,6 +253,8 @@ void MainWindow::restoreWindowState()
     const double scale = settings.value(QLatin1String(planScaleKey)).toDouble();
     if (scale > 0)
         mPlanView->setScale(scale);
+    mEditor.joinLoops = settings.value(QLatin1String(joinLoopsKey), false).toBool();
+    setMenuChecked(QString::fromLatin1(joinLoopsItemName), mEditor.joinLoops);
 }
 
 void MainWindow::saveWindowState() const
@@ -259,6 +262,7 @@ void MainWindow::saveWindowState() const
     QSettings settings;
     settings.setValue(QLatin1String(geometryKey), saveGeometry());
     settings.setValue(QLatin1String(planScaleKey), mPlanView->viewport().scale);
+    settings.setValue(QLatin1String(joinLoopsKey), mEditor.joinLoops);
 }
 
 MainWindow::~MainWindow() = default;
@@ -345,6 +349,7 @@ void MainWindow::buildMenus()
             action->setObjectName(QString::fromLatin1(item.objectName));
             action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(item.shortcut)));
             action->setShortcutContext(Qt::WindowShortcut);
+            action->setCheckable(item.checkable);
             connect(action, &QAction::triggered, this,
                     [this, &item] { runMenuItem(mEditor, item); });
             mActions.insert(action->objectName(), action);
@@ -565,6 +570,12 @@ void MainWindow::showMode(bool creation)
 {
     mKeySurface->showMode(creation);
     mPlanView->showMode(creation);
+}
+
+void MainWindow::setMenuChecked(const QString &itemName, bool checked)
+{
+    if (QAction *action = mActions.value(itemName))
+        action->setChecked(checked);
 }
 
 void MainWindow::setMenuEnabled(const QString &itemName, bool enabled)

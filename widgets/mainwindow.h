@@ -47,6 +47,7 @@ public:
     void beep() override;
     void setMenuCaption(const QString &itemName, const QString &caption) override;
     void setMenuEnabled(const QString &itemName, bool enabled) override;
+    void setMenuChecked(const QString &itemName, bool checked) override;
     void showMode(bool creation) override;
     void showPlanStatus(const QString &status) override;
     void fitPlan() override;

@@ -78,7 +78,10 @@ std::optional<qint16> askCoordinate(WindowServices &services, QChar axis)
 
 void followOrCreateRoom(Editor &editor, int slot)
 {
-    if (followOrCreate(editor.store, slot)) {
+    const CreationStep step = followOrCreate(editor.store, slot, editor.joinLoops);
+    if (step == CreationStep::Joined)
+        editor.services.setText(TextBox::DescriptionBox, joinedNotice());
+    if (step == CreationStep::Created) {
         announceCreation(editor.services);
         editor.services.repaintDescriptionBox();
         // The notice reads the same from one room to the next: each new room is told anew.

@@ -24,6 +24,8 @@ struct Editor
     MapStore store;
     bool creationMode = false;
     bool showCoordinates = true;
+    /** A creation key links to a room already on the square beyond instead of creating one. */
+    bool joinLoops = false;
     /** Set by the first description entry and never cleared: Enter in DescriptionBox then turns
      * creation on.
      */

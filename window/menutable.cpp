@@ -59,6 +59,8 @@ std::vector<Menu> buildMenuTable()
              {"mapReview", caption("&Revisar mapa"), "F4", A::ReviewMap, 0},
              {"mapWayToRoom", caption("&Camino hasta una sala..."), "Shift+F6", A::WayToRoom, 0},
              {"mapTestWalk", caption("Recorrido de &prueba..."), "", A::TestWalk, 0},
+             {joinLoopsItemName, caption("&Unir al cerrar un bucle"), "", A::ToggleJoinLoops, 0,
+              true},
          }},
         {"optionsMenu",
          caption("&Opciones"),
@@ -157,6 +159,12 @@ void runMenuItem(Editor &editor, const MenuItem &item)
         break;
     case MenuAction::WayToRoom:
         showWayToRoom(editor);
+        break;
+    case MenuAction::ToggleJoinLoops:
+        runUserAction(editor, [&editor] {
+            editor.joinLoops = !editor.joinLoops;
+            editor.services.setMenuChecked(joinLoopsItemName, editor.joinLoops);
+        });
         break;
     case MenuAction::TestWalk:
         writeTestWalk(editor);

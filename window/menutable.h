@@ -28,6 +28,7 @@ enum class MenuAction {
     ReviewMap,
     WayToRoom,
     TestWalk,
+    ToggleJoinLoops,
     Recover,
     Undo,
     Redo,
@@ -35,6 +36,9 @@ enum class MenuAction {
 };
 
 /** One item of the menu bar; its caption's "&" marks the access key. */
+/** The option that joins a loop when creation closes it. */
+constexpr const char *joinLoopsItemName = "mapJoinLoops";
+
 struct MenuItem
 {
     const char *objectName;
@@ -43,6 +47,8 @@ struct MenuItem
     const char *shortcut;
     MenuAction action;
     int keyCode;
+    /** An option the item shows ticked while on. */
+    bool checkable = false;
 };
 
 struct Menu

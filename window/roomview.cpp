@@ -24,8 +24,8 @@ void fillDescriptionBox(Editor &editor, bool afterOpen)
     WindowServices &services = editor.services;
     const QString shown = services.text(TextBox::DescriptionBox);
     const QString description = editor.store.workingCopy().description.text();
-    if (shown == createdNotice())
-        services.setText(TextBox::DescriptionBox, createdNotice() + description);
+    if (shown == createdNotice() || shown == joinedNotice())
+        services.setText(TextBox::DescriptionBox, shown + description);
     else if (afterOpen && !shown.startsWith(u' '))
         services.setText(TextBox::DescriptionBox, u' ' + description);
     else
@@ -45,6 +45,11 @@ void show(Editor &editor, bool afterOpen)
 QString createdNotice()
 {
     return QStringLiteral("SALA CREADA");
+}
+
+QString joinedNotice()
+{
+    return QStringLiteral("SALA ENLAZADA");
 }
 
 QString viewLine(const Editor &editor, bool afterOpen)

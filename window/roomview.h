@@ -19,5 +19,7 @@ QString viewLine(const Editor &editor, bool afterOpen);
 
 /** The notice a creation leaves in the description box until the view replaces it. */
 QString createdNotice();
+/** The notice of a room joined where a loop closes, kept in front of its description. */
+QString joinedNotice();
 
 } // namespace rumbario

@@ -100,6 +100,7 @@ public:
     virtual void beep() = 0;
     virtual void setMenuCaption(const QString &itemName, const QString &caption) = 0;
     virtual void setMenuEnabled(const QString &itemName, bool enabled) = 0;
+    virtual void setMenuChecked(const QString &itemName, bool checked) = 0;
     /** Fits the current level of the map into the plan. */
     virtual void fitPlan() = 0;
     /** Zooms the plan by a factor around the current room: above 1 nearer. */

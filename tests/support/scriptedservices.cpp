@@ -114,6 +114,12 @@ void ScriptedServices::setMenuCaption(const QString &itemName, const QString &ca
     events << QStringLiteral("caption %1=%2").arg(itemName, caption);
 }
 
+void ScriptedServices::setMenuChecked(const QString &itemName, bool checked)
+{
+    call();
+    events << QStringLiteral("checked %1=%2").arg(itemName, QLatin1String(checked ? "yes" : "no"));
+}
+
 void ScriptedServices::setMenuEnabled(const QString &itemName, bool enabled)
 {
     call();

@@ -60,6 +60,7 @@ public:
     void beep() override { events << QStringLiteral("beep"); }
     void setMenuCaption(const QString &itemName, const QString &caption) override;
     void setMenuEnabled(const QString &itemName, bool enabled) override;
+    void setMenuChecked(const QString &itemName, bool checked) override;
     void fitPlan() override { events << QStringLiteral("fit plan"); }
     void zoomPlan(double factor) override
     {

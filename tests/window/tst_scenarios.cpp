@@ -647,7 +647,7 @@ private:
         else if (name == QLatin1String("find"))
             mEdited = findDescription(store, tail()).value_or(0);
         else if (name == QLatin1String("create"))
-            mEdited = followOrCreate(store, slotNamed(mArgs.value(1)));
+            mEdited = followOrCreate(store, slotNamed(mArgs.value(1))) == CreationStep::Created;
         else
             return QStringLiteral("no such edit");
         return QString();

@@ -18,6 +18,7 @@ const QColor ink(60, 60, 70);
 const QColor boxFill(255, 255, 255);
 const QColor currentFill(255, 213, 79);
 const QColor broken(200, 30, 30);
+const QColor wayColour(230, 120, 0);
 
 void drawArrowhead(QPainter &painter, QPointF from, QPointF to)
 {
@@ -198,7 +199,8 @@ void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene, const Pla
     const double scale = viewport.scale;
     painter.setFont(labelFont(scale));
     for (const PlanScene::Line &line : scene.lines) {
-        QPen pen(ink, std::max(1.0, scale / 30));
+        // A way asked for is thick, and orange where there is colour.
+        QPen pen(line.onWay ? wayColour : ink, std::max(1.0, scale / 30) * (line.onWay ? 3 : 1));
         if (line.toOtherLevel)
             pen.setStyle(Qt::DashLine);
         painter.setPen(pen);

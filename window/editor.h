@@ -26,6 +26,9 @@ struct Editor
     bool showCoordinates = true;
     /** A creation key links to a room already on the square beyond instead of creating one. */
     bool joinLoops = false;
+    /** The rooms of the last way asked for, drawn on the plan while the map is as it was. */
+    QVector<qint16> shownWay;
+    quint64 shownWayRevision = 0;
     /** Set by the first description entry and never cleared: Enter in DescriptionBox then turns
      * creation on.
      */

@@ -29,7 +29,7 @@ std::optional<qint16> roomOfAnswer(const Editor &editor, const QString &answer)
     return findDescription(editor.store, answer);
 }
 
-QVector<ReportLine> wayLines(const Editor &editor, qint16 to)
+QVector<ReportLine> wayLines(Editor &editor, qint16 to)
 {
     const MapStore &store = editor.store;
     const qint16 from = store.currentRoom();
@@ -38,6 +38,12 @@ QVector<ReportLine> wayLines(const Editor &editor, qint16 to)
         QStringLiteral("De %1 a %2").arg(roomLabel(store, from), roomLabel(store, to));
     if (!way)
         return {{to, between + QStringLiteral(": no hay camino.")}};
+    // The rooms of the way, for the plan to draw it.
+    QVector<qint16> rooms{from};
+    for (const int slot : *way)
+        rooms.append(store.room(rooms.last()).exits[slot]);
+    editor.shownWay = rooms;
+    editor.shownWayRevision = store.journal().revision();
     QStringList commands;
     for (const int slot : *way)
         commands << commandWord(slot, CommandWords::Spanish);

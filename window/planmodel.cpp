@@ -280,6 +280,17 @@ PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
     return scene;
 }
 
+void markWay(PlanScene &scene, const QVector<qint16> &way)
+{
+    QSet<QPair<qint16, qint16>> steps;
+    for (qsizetype i = 1; i < way.size(); ++i) {
+        steps.insert({way[i - 1], way[i]});
+        steps.insert({way[i], way[i - 1]});
+    }
+    for (PlanScene::Line &line : scene.lines)
+        line.onWay = steps.contains({line.from, line.to});
+}
+
 qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewport &viewport,
                   QPointF pixel)
 {

@@ -123,6 +123,8 @@ struct PlanScene
         bool toOtherLevel;
         /** A line to another level is a short stub with this label: "▲ a 23", "▼ a 5". */
         QString label;
+        /** The line is a step of the way the user asked for. */
+        bool onWay = false;
     };
     /** An exit to a room that does not exist. */
     struct Stub
@@ -179,6 +181,9 @@ PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
 /** The scene of the current room's level within the viewport, the current room highlighted. */
 PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
                          const PlanViewport &viewport);
+
+/** Marks the lines of a scene that join two rooms one after the other on a way. */
+void markWay(PlanScene &scene, const QVector<qint16> &way);
 
 /** The room whose box is under a pixel on the current level, or 0. */
 qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewport &viewport,

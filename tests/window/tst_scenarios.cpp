@@ -285,9 +285,12 @@ QString pointText(QPointF at)
 }
 
 /** What the plan draws, one line a thing: its level, then boxes, lines, stubs and marks. */
-QStringList planText(const MapStore &store, const PlanIndex &index, const PlanViewport &viewport)
+QStringList planText(const Editor &editor, const PlanIndex &index, const PlanViewport &viewport)
 {
-    const PlanScene scene = buildPlanScene(store, index, viewport);
+    const MapStore &store = editor.store;
+    PlanScene scene = buildPlanScene(store, index, viewport);
+    if (editor.shownWayRevision == store.journal().revision())
+        markWay(scene, editor.shownWay);
     const auto flag = [](bool set, const char *name) {
         return QLatin1String(set ? name : "");
     };
@@ -298,11 +301,12 @@ QStringList planText(const MapStore &store, const PlanIndex &index, const PlanVi
                          flag(box.current, " current"), box.label)
                     .trimmed();
     for (const PlanScene::Line &line : scene.lines)
-        text << QStringLiteral("line %1-%2 %3 to %4%5%6")
+        text << QStringLiteral("line %1-%2 %3 to %4%5%6%7")
                     .arg(QString::number(line.from), QString::number(line.to),
                          pointText(line.start), pointText(line.end), flag(line.oneWay, " one-way"),
                          (line.toOtherLevel ? QStringLiteral(" other level ") + line.label
-                                            : QString()));
+                                            : QString()),
+                         flag(line.onWay, " on the way"));
     for (const PlanScene::Stub &stub : scene.stubs)
         text << QStringLiteral("stub %1 %2").arg(stub.from).arg(directions[stub.slot].promptLabel);
     for (const PlanScene::Mark &mark : scene.marks)
@@ -965,7 +969,7 @@ private:
             return compareWithFollowingLines(copies);
         }
         if (what == QLatin1String("plan"))
-            return compareWithFollowingLines(planText(mSession.store, updatedIndex(), mViewport));
+            return compareWithFollowingLines(planText(mSession.editor, updatedIndex(), mViewport));
         if (what == QLatin1String("review"))
             return compareWithFollowingLines(
                 reviewText(reviewMap(mSession.store)).split(u'\n', Qt::SkipEmptyParts));

@@ -44,9 +44,11 @@ QVector<ReportLine> wayLines(Editor &editor, qint16 to)
         rooms.append(store.room(rooms.last()).exits[slot]);
     editor.shownWay = rooms;
     editor.shownWayRevision = store.journal().revision();
+    // In the words last chosen for a test walk, Spanish until then.
+    const bool english = editor.walkDialog.selectedFilter.contains(QStringLiteral("inglés"));
     QStringList commands;
     for (const int slot : *way)
-        commands << commandWord(slot, CommandWords::Spanish);
+        commands << commandWord(slot, english ? CommandWords::English : CommandWords::Spanish);
     return {{to, between + QStringLiteral(", %1 movimientos:").arg(way->size())},
             {to, commands.join(QStringLiteral(", "))}};
 }

@@ -186,11 +186,17 @@ void PlanViewport::showOpened(const QRectF &levelArea, QPointF current)
 {
     scale = firstScale;
     const QRectF open = openArea();
-    if ((levelArea.width() + 1) * scale > open.width() ||
-        (levelArea.height() + 1) * scale > open.height())
-        fit(levelArea);
-    else
+    if ((levelArea.width() + 1) * scale <= open.width() &&
+        (levelArea.height() + 1) * scale <= open.height()) {
         showAt(current, open.center());
+        return;
+    }
+    fit(levelArea);
+    // A level too large to fit with its numbers readable is shown around the current room.
+    if (scale < smallestOpenedScale) {
+        scale = smallestOpenedScale;
+        showAt(current, open.center());
+    }
 }
 
 void PlanViewport::showAt(QPointF plan, QPointF pixel)

@@ -67,6 +67,8 @@ struct PlanViewport
     QPointF center;
     /** Large enough for the room number and three short lines of name in each box. */
     static constexpr double firstScale = 130.0;
+    /** The least a map is opened at: room numbers still readable, a repaint still quick. */
+    static constexpr double smallestOpenedScale = 30.0;
     double scale = firstScale;
     QSizeF size;
     /** Pixels the window's other controls cover, in the top-left corner; none when empty. */

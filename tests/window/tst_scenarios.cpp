@@ -498,6 +498,11 @@ private:
             const qint16 current = store.currentRoom();
             mViewport.fit(levelArea(store, updatedIndex(),
                                     store.coordinatesOf(current)[2] + store.coordinateBase()[2]));
+        } else if (word == QLatin1String("opened")) {
+            const qint16 current = store.currentRoom();
+            const PlanIndex &index = updatedIndex();
+            mViewport.showOpened(levelArea(store, index, index.shownPosition(current)[2]),
+                                 index.drawnPosition(current));
         } else if (word == QLatin1String("zoom")) {
             mViewport.zoomAround(pointArgument(0), mArgs.value(2).toDouble());
         } else if (word == QLatin1String("follow")) {

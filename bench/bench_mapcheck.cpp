@@ -19,7 +19,9 @@ constexpr int side = 181;
 MapStore largestMap()
 {
     MapTables tables;
-    const auto numberAt = [](int x, int y) { return y * side + x + 1; };
+    const auto numberAt = [](int x, int y) {
+        return y * side + x + 1;
+    };
     for (int number = 1; number <= maxRoomCount; ++number) {
         const int x = (number - 1) % side;
         const int y = (number - 1) / side;

@@ -9,9 +9,9 @@
 
 #include <array>
 #include <cstddef>
+#include <deque>
 #include <memory>
 #include <variant>
-#include <deque>
 #include <vector>
 
 namespace rumbario {

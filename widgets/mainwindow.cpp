@@ -467,7 +467,7 @@ void MainWindow::mapChanged()
 {
     mPlanView->refresh();
     if (mReport && mReport->followsMap())
-        mReport->showLines(mReport->windowTitle(), reviewLines(mEditor), true);
+        mReport->refill(reviewLines(mEditor));
 }
 
 void MainWindow::followTranscript(bool on)

@@ -45,6 +45,13 @@ void ReportWindow::showLines(const QString &title, const QVector<ReportLine> &li
     setWindowTitle(title);
     mList->setAccessibleName(title);
     mFollowsMap = followsMap;
+    refill(lines);
+    show();
+    raise();
+}
+
+void ReportWindow::refill(const QVector<ReportLine> &lines)
+{
     const int row = mList->currentRow();
     mList->clear();
     for (const ReportLine &line : lines) {
@@ -52,8 +59,6 @@ void ReportWindow::showLines(const QString &title, const QVector<ReportLine> &li
         item->setData(Qt::UserRole, int(line.room));
     }
     mList->setCurrentRow(std::clamp(row, 0, mList->count() - 1));
-    show();
-    raise();
 }
 
 QString ReportWindow::text() const

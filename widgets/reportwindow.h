@@ -22,7 +22,10 @@ class ReportWindow : public QDialog
 public:
     ReportWindow(QWidget *parent, std::function<void(qint16)> goToRoom);
 
+    /** Fills the list and brings the window forward. */
     void showLines(const QString &title, const QVector<ReportLine> &lines, bool followsMap);
+    /** Fills the list again where it stands, the line chosen kept: the map changed. */
+    void refill(const QVector<ReportLine> &lines);
     /** Whether the lines are the map's review, to be read again when the map changes. */
     bool followsMap() const { return mFollowsMap && isVisible(); }
     QString text() const;

@@ -1078,7 +1078,11 @@ QList<Scenario> expandTable(Scenario table)
 {
     if (table.lines.isEmpty() || !table.lines.first().startsWith(QLatin1String("for ")))
         return {table};
-    const QStringList names = table.lines.first().mid(4).split(u' ', Qt::SkipEmptyParts);
+    // Columns are parted by " | " where a value holds blanks, else by blanks.
+    const QString header = table.lines.first().mid(4);
+    const QString parting =
+        header.contains(QLatin1String(" | ")) ? QStringLiteral(" | ") : QStringLiteral(" ");
+    const QStringList names = header.split(parting, Qt::SkipEmptyParts);
     QStringList rows;
     int body = 1;
     for (; body < table.lines.size() && table.lines[body].startsWith(QLatin1String("| ")); ++body)
@@ -1089,7 +1093,9 @@ QList<Scenario> expandTable(Scenario table)
     for (const QString &row : std::as_const(rows)) {
         Scenario one = table;
         one.name += QStringLiteral(" [") + row + u']';
-        const QStringList values = row.split(u' ', Qt::SkipEmptyParts);
+        const QStringList values = parting == QLatin1String(" ")
+                                       ? row.split(u' ', Qt::SkipEmptyParts)
+                                       : row.split(parting);
         QVector<int> longestFirst(names.size());
         std::iota(longestFirst.begin(), longestFirst.end(), 0);
         std::sort(longestFirst.begin(), longestFirst.end(),
@@ -1097,7 +1103,7 @@ QList<Scenario> expandTable(Scenario table)
         for (const int n : std::as_const(longestFirst)) {
             const bool last = n == names.size() - 1;
             one.lines.replaceInStrings(u'$' + names[n],
-                                       last ? values.mid(n).join(u' ') : values.value(n));
+                                       last ? values.mid(n).join(parting) : values.value(n));
         }
         played << one;
     }

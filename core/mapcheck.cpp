@@ -22,30 +22,10 @@ QVector<qint16> roomNumbers(int first, int last)
     return numbers;
 }
 
-/** An exit's room when it is one of the map's, else 0. */
-qint16 targetOf(const MapStore &store, qint16 room, int slot)
-{
-    const qint16 target = store.room(room).exits[slot];
-    return target >= 1 && target <= store.roomCount() ? target : 0;
-}
-
-QString descriptionOf(const MapStore &store, qint16 room)
-{
-    QString text = store.room(room).description.text();
-    text.remove(QChar(0));
-    return text.simplified();
-}
-
 QString labelOf(qint16 room, const QString &name)
 {
     return QStringLiteral("%1 (%2)").arg(room).arg(
         name.isEmpty() ? QStringLiteral("sin descripción") : name);
-}
-
-/** The name a description gives a room: up to its first full stop. */
-QString nameOf(const MapStore &store, qint16 room)
-{
-    return descriptionOf(store, room).section(u'.', 0, 0).trimmed();
 }
 
 /** Each room's name and label, worked out once: a review names rooms many times. */
@@ -59,7 +39,7 @@ struct RoomNames
         , labels(store.roomCount() + 1)
     {
         for (const qint16 room : roomNumbers(1, store.roomCount())) {
-            names[room] = nameOf(store, room);
+            names[room] = roomName(store, room);
             labels[room] = labelOf(room, names[room]);
         }
     }
@@ -76,7 +56,7 @@ QVector<bool> reached(const MapStore &store, qint16 from, bool backwards)
         first.fill(0, rooms + 2);
         for (const qint16 room : roomNumbers(1, rooms)) {
             for (int slot = 0; slot < exitCount; ++slot)
-                ++first[targetOf(store, room, slot) + 1];
+                ++first[exitTarget(store, room, slot) + 1];
         }
         for (int room = 1; room <= rooms + 1; ++room)
             first[room] += first[room - 1];
@@ -84,7 +64,7 @@ QVector<bool> reached(const MapStore &store, qint16 from, bool backwards)
         QVector<int> filled = first;
         for (const qint16 room : roomNumbers(1, rooms)) {
             for (int slot = 0; slot < exitCount; ++slot)
-                sources[filled[targetOf(store, room, slot)]++] = room;
+                sources[filled[exitTarget(store, room, slot)]++] = room;
         }
     }
     QVector<bool> seen(rooms + 1, false);
@@ -103,15 +83,10 @@ QVector<bool> reached(const MapStore &store, qint16 from, bool backwards)
                 visit(sources[i]);
         } else {
             for (int slot = 0; slot < exitCount; ++slot)
-                visit(targetOf(store, room, slot));
+                visit(exitTarget(store, room, slot));
         }
     }
     return seen;
-}
-
-QString slotName(int slot)
-{
-    return QString(directions[slot].removalName).trimmed().toLower();
 }
 
 void addGroup(QVector<ProblemGroup> &groups, const QString &title, QVector<MapProblem> problems)
@@ -166,9 +141,9 @@ void reviewExits(const MapStore &store, const RoomNames &named, QVector<ProblemG
             if (raw == 0)
                 continue;
             anyExit = true;
-            const qint16 target = targetOf(store, room, slot);
+            const qint16 target = exitTarget(store, room, slot);
             const auto exit = [&] {
-                return named.labels[room] + u' ' + slotName(slot) + QStringLiteral(" → ");
+                return named.labels[room] + u' ' + exitName(slot) + QStringLiteral(" → ");
             };
             if (target == 0) {
                 broken.append({room, exit() + QStringLiteral("sala %1, que no existe").arg(raw)});
@@ -179,8 +154,8 @@ void reviewExits(const MapStore &store, const RoomNames &named, QVector<ProblemG
                 std::find(record.exits.begin(), record.exits.begin() + slot, target);
             if (earlier != record.exits.begin() + slot)
                 doubled.append({room, named.labels[room] + u' ' +
-                                          slotName(int(earlier - record.exits.begin())) +
-                                          QStringLiteral(" y ") + slotName(slot) +
+                                          exitName(int(earlier - record.exits.begin())) +
+                                          QStringLiteral(" y ") + exitName(slot) +
                                           QStringLiteral(" → ") + named.labels[target]});
             if (target == room)
                 continue;
@@ -193,7 +168,7 @@ void reviewExits(const MapStore &store, const RoomNames &named, QVector<ProblemG
             else if (room < target) // A crooked pair is told once, from its first room.
                 crooked.append({room, exit() + named.labels[target] +
                                           QStringLiteral(", que vuelve por ") +
-                                          slotName(int(back - other.exits.begin()))});
+                                          exitName(int(back - other.exits.begin()))});
         }
         if (!anyExit)
             closed.append({room, named.labels[room]});
@@ -228,9 +203,32 @@ void reviewRooms(const MapStore &store, const RoomNames &named, QVector<ProblemG
 
 } // namespace
 
+qint16 exitTarget(const MapStore &store, qint16 room, int slot)
+{
+    const qint16 target = store.room(room).exits[slot];
+    return target >= 1 && target <= store.roomCount() ? target : 0;
+}
+
+QString roomText(const MapStore &store, qint16 room)
+{
+    QString text = store.room(room).description.text();
+    text.remove(QChar(0));
+    return text.simplified();
+}
+
+QString roomName(const MapStore &store, qint16 room)
+{
+    return roomText(store, room).section(u'.', 0, 0).trimmed();
+}
+
+QString exitName(int slot)
+{
+    return QString(directions[slot].removalName).trimmed().toLower();
+}
+
 QString roomLabel(const MapStore &store, qint16 room)
 {
-    const QString name = nameOf(store, room);
+    const QString name = roomName(store, room);
     return QStringLiteral("%1 (%2)").arg(room).arg(
         name.isEmpty() ? QStringLiteral("sin descripción") : name);
 }
@@ -245,10 +243,10 @@ QVector<ProblemGroup> reviewMap(const MapStore &store)
     return groups;
 }
 
-QString reviewText(const QVector<ProblemGroup> &groups)
+QString groupsText(const QVector<ProblemGroup> &groups, const QString &whenNone)
 {
     if (groups.isEmpty())
-        return QStringLiteral("El mapa no tiene problemas.\n");
+        return whenNone + u'\n';
     QString text;
     for (const ProblemGroup &group : groups) {
         text += QStringLiteral("%1 (%2):\n").arg(group.title).arg(group.problems.size());
@@ -277,7 +275,7 @@ std::optional<QVector<int>> shortestWay(const MapStore &store, qint16 from, qint
     while (!waiting.isEmpty() && cameBy[to].second < 0) {
         const qint16 room = waiting.dequeue();
         for (int slot = 0; slot < exitCount; ++slot) {
-            const qint16 next = targetOf(store, room, slot);
+            const qint16 next = exitTarget(store, room, slot);
             if (next != 0 && cameBy[next].second < 0) {
                 cameBy[next] = {room, slot};
                 waiting.enqueue(next);
@@ -304,13 +302,13 @@ struct WalkState
 
 bool isWalkable(const MapStore &store, const WalkState &state, qint16 room, int slot)
 {
-    const qint16 target = targetOf(store, room, slot);
+    const qint16 target = exitTarget(store, room, slot);
     return target != 0 && state.safe[room] && state.safe[target];
 }
 
 void take(const MapStore &store, WalkState &state, TestWalk &walk, qint16 room, int slot)
 {
-    const qint16 target = targetOf(store, room, slot);
+    const qint16 target = exitTarget(store, room, slot);
     walk.steps.append({room, slot});
     walk.arrivals.append(target);
     QVector<int> &exits = state.toTake[room];
@@ -334,7 +332,7 @@ QVector<int> wayToNearestUntaken(const MapStore &store, const WalkState &state, 
             return way;
         }
         for (int slot = 0; slot < exitCount; ++slot) {
-            const qint16 next = targetOf(store, room, slot);
+            const qint16 next = exitTarget(store, room, slot);
             if (isWalkable(store, state, room, slot) && !cameBy.contains(next)) {
                 cameBy.insert(next, {room, slot});
                 waiting.enqueue(next);
@@ -349,7 +347,7 @@ int nextExit(const MapStore &store, const WalkState &state, qint16 room)
 {
     const QVector<int> &exits = state.toTake[room];
     for (const int slot : exits) {
-        const qint16 target = targetOf(store, room, slot);
+        const qint16 target = exitTarget(store, room, slot);
         if (target != room && !state.toTake[target].isEmpty())
             return slot;
     }
@@ -361,12 +359,12 @@ void noteLeftOut(const MapStore &store, const QVector<bool> &fromFirst, const Wa
 {
     for (const qint16 room : roomNumbers(1, store.roomCount())) {
         for (int slot = 0; slot < exitCount; ++slot) {
-            const qint16 target = targetOf(store, room, slot);
+            const qint16 target = exitTarget(store, room, slot);
             if (target == 0 || isWalkable(store, state, room, slot))
                 continue;
             const QString exit =
                 QStringLiteral("sala %1: %2 → %3")
-                    .arg(roomLabel(store, room), slotName(slot), roomLabel(store, target));
+                    .arg(roomLabel(store, room), exitName(slot), roomLabel(store, target));
             walk.leftOut << exit + (fromFirst[room]
                                         ? QStringLiteral(", de la que no se vuelve a la sala 1")
                                         : QStringLiteral(", que no se alcanza desde la sala 1"));
@@ -425,7 +423,7 @@ QString walkArrivals(const MapStore &store, const TestWalk &walk)
 {
     QString text;
     for (const qint16 room : walk.arrivals) {
-        const QString name = nameOf(store, room);
+        const QString name = roomName(store, room);
         text += QString::number(room) + (name.isEmpty() ? QString() : u' ' + name) + u'\n';
     }
     return text;

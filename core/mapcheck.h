@@ -33,11 +33,23 @@ struct ProblemGroup
  */
 QVector<ProblemGroup> reviewMap(const MapStore &store);
 
-/** The review as text, a group a paragraph with its count; one line when there is nothing. */
-QString reviewText(const QVector<ProblemGroup> &groups);
+/** Groups as text, a group a paragraph with its count; the line given when there are none. */
+QString groupsText(const QVector<ProblemGroup> &groups, const QString &whenNone);
+
+/** An exit's room when it is one of the map's rooms, else 0. */
+qint16 exitTarget(const MapStore &store, qint16 room, int slot);
+
+/** A room's description without its padding, blanks simplified. */
+QString roomText(const MapStore &store, qint16 room);
+
+/** The name a description gives a room: up to its first full stop, blanks simplified. */
+QString roomName(const MapStore &store, qint16 room);
 
 /** How a room is named in the review and the walk: "5 (Cueva)", "5 (sin descripción)". */
 QString roomLabel(const MapStore &store, qint16 room);
+
+/** How the review names an exit's direction: "norte", "arriba", "adentro". */
+QString exitName(int slot);
 
 /** The words of the movement commands, in the language the user chose. */
 enum class CommandWords { Spanish, English };

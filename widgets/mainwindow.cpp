@@ -13,7 +13,7 @@
 #include "window/descriptionentry.h"
 #include "window/history.h"
 #include "window/keyhandler.h"
-#include "window/mapreview.h"
+#include "window/comparison.h"
 #include "window/menutable.h"
 #include "window/openandsave.h"
 #include "window/recovery.h"
@@ -467,7 +467,7 @@ void MainWindow::mapChanged()
 {
     mPlanView->refresh();
     if (mReport && mReport->followsMap())
-        mReport->refill(reviewLines(mEditor));
+        mReport->refill(followedReportLines(mEditor));
 }
 
 void MainWindow::followTranscript(bool on)

@@ -19,6 +19,9 @@ const QColor boxFill(255, 255, 255);
 const QColor currentFill(255, 213, 79);
 const QColor broken(200, 30, 30);
 const QColor wayColour(230, 120, 0);
+/** What differs from a map compared with: magenta, and dotted or marked "≠" for black and white. */
+const QColor differsColour(200, 0, 140);
+const QString differsMark = QStringLiteral("≠");
 
 void drawArrowhead(QPainter &painter, QPointF from, QPointF to)
 {
@@ -203,6 +206,11 @@ void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene, const Pla
         QPen pen(line.onWay ? wayColour : ink, std::max(1.0, scale / 30) * (line.onWay ? 3 : 1));
         if (line.toOtherLevel)
             pen.setStyle(Qt::DashLine);
+        if (line.differs) {
+            pen.setColor(differsColour);
+            pen.setWidthF(pen.widthF() * 2);
+            pen.setStyle(Qt::DotLine);
+        }
         painter.setPen(pen);
         const QPointF start = viewport.toPixel(line.start);
         const QPointF end = viewport.toPixel(line.end);
@@ -237,14 +245,14 @@ void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const Pla
     for (const PlanScene::Box &box : scene.boxes) {
         const QPointF center = viewport.toPixel(box.center);
         const QRectF frame(center.x() - side / 2, center.y() - side / 2, side, side);
-        painter.setPen(QPen(ink, box.current ? 2.5 : 1.2));
+        painter.setPen(box.differs ? QPen(differsColour, 3) : QPen(ink, box.current ? 2.5 : 1.2));
         painter.setBrush(box.current ? currentFill : boxFill);
         painter.drawRect(frame);
         const QRectF inside = frame.adjusted(margin, margin, -margin, -margin);
         const bool labelled = roomForLabels && !box.label.isEmpty();
         // The marks take the right of the top row; the number has the rest of it, or the middle
         // of the box when there is no name, and is never drawn under a mark.
-        const QString mark = marks.value(box.room);
+        const QString mark = marks.value(box.room) + (box.differs ? differsMark : QString());
         const double markWidth = mark.isEmpty() ? 0 : markMetrics.horizontalAdvance(mark) + 1;
         if (!mark.isEmpty()) {
             painter.setFont(markFont);

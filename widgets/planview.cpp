@@ -73,10 +73,7 @@ void PlanView::paintEvent(QPaintEvent *)
 {
     // Something may have changed the map without a room view since the last refresh.
     mEditor.plan.update(mEditor.store);
-    PlanScene scene = buildPlanScene(mEditor.store, mEditor.plan, mViewport);
-    // The way asked for stays drawn while the map is as it was then.
-    if (mEditor.shownWayRevision == mEditor.store.journal().revision())
-        markWay(scene, mEditor.shownWay);
+    const PlanScene scene = buildShownPlanScene(mEditor, mEditor.plan, mViewport);
     QPainter painter(this);
     painter.fillRect(rect(), paper);
     mDrawing.draw(painter, scene, mViewport);

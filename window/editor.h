@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/mapcompare.h"
 #include "core/mapstore.h"
 #include "planmodel.h"
 #include "transcriptmapping.h"
 #include "windowservices.h"
 
 #include <array>
+#include <memory>
 
 namespace rumbario {
+
+/** What the report window that follows the map shows. */
+enum class FollowedReport { Review, Comparison };
 
 /**
  * The state the main window shares with every command: the map, the window members and the
@@ -29,6 +34,12 @@ struct Editor
     /** The rooms of the last way asked for, drawn on the plan while the map is as it was. */
     QVector<qint16> shownWay;
     quint64 shownWayRevision = 0;
+    FollowedReport followedReport = FollowedReport::Review;
+    /** The map last compared with, and its differences as the map was at that revision. */
+    std::shared_ptr<const MapStore> comparedMap;
+    QString comparedPath;
+    MapComparison comparison;
+    quint64 comparisonRevision = 0;
     /** Set by the first description entry and never cleared: Enter in DescriptionBox then turns
      * creation on.
      */
@@ -47,6 +58,8 @@ struct Editor
     FileDialogSettings exportDialog;
     FileDialogSettings pictureDialog;
     FileDialogSettings walkDialog;
+    FileDialogSettings compareDialog;
+    FileDialogSettings walkArrivalsDialog;
     /** The mode as the window last showed it: -1 before it showed any. */
     int shownMode = -1;
     /** This run's recovery copy, once written; whether a write is due. */

@@ -97,11 +97,10 @@ void writeChosenWalk(Editor &editor)
 
 } // namespace
 
-QVector<ReportLine> reviewLines(const Editor &editor)
+QVector<ReportLine> reportLinesOf(const QVector<ProblemGroup> &groups, const QString &whenNone)
 {
-    const QVector<ProblemGroup> groups = reviewMap(editor.store);
     if (groups.isEmpty())
-        return {{0, QStringLiteral("El mapa no tiene problemas.")}};
+        return {{0, whenNone}};
     QVector<ReportLine> lines;
     for (const ProblemGroup &group : groups) {
         lines.append({0, QStringLiteral("%1 (%2):").arg(group.title).arg(group.problems.size())});
@@ -111,10 +110,17 @@ QVector<ReportLine> reviewLines(const Editor &editor)
     return lines;
 }
 
+QVector<ReportLine> reviewLines(const Editor &editor)
+{
+    return reportLinesOf(reviewMap(editor.store), QStringLiteral("El mapa no tiene problemas."));
+}
+
 void showMapReview(Editor &editor)
 {
-    runUserAction(
-        editor, [&editor] { editor.services.showReport(reviewTitle, reviewLines(editor), true); });
+    runUserAction(editor, [&editor] {
+        editor.followedReport = FollowedReport::Review;
+        editor.services.showReport(reviewTitle, reviewLines(editor), true);
+    });
 }
 
 void showWayToRoom(Editor &editor)

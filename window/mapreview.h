@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/mapcheck.h"
 #include "windowservices.h"
 
 #include <QString>
@@ -9,6 +10,9 @@
 namespace rumbario {
 
 struct Editor;
+
+/** Groups as report lines: a heading a group with its count, then its lines; one when none. */
+QVector<ReportLine> reportLinesOf(const QVector<ProblemGroup> &groups, const QString &whenNone);
 
 /** The review of the map as report lines: a heading a group, then its problems. */
 QVector<ReportLine> reviewLines(const Editor &editor);

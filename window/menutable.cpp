@@ -2,6 +2,7 @@
 #include "menutable.h"
 #include "useraction.h"
 
+#include "comparison.h"
 #include "editor.h"
 #include "gameexportcommand.h"
 #include "history.h"
@@ -59,6 +60,8 @@ std::vector<Menu> buildMenuTable()
              {"mapReview", caption("&Revisar mapa"), "F4", A::ReviewMap, 0},
              {"mapWayToRoom", caption("&Camino hasta una sala..."), "Shift+F6", A::WayToRoom, 0},
              {"mapTestWalk", caption("Recorrido de &prueba..."), "", A::TestWalk, 0},
+             {"mapCompare", caption("C&omparar con otro mapa..."), "", A::CompareMaps, 0},
+             {"mapCheckGame", caption("Comprobar p&artida..."), "", A::CheckGame, 0},
              {joinLoopsItemName, caption("&Unir al cerrar un bucle"), "", A::ToggleJoinLoops, 0,
               true},
          }},
@@ -165,6 +168,12 @@ void runMenuItem(Editor &editor, const MenuItem &item)
             editor.joinLoops = !editor.joinLoops;
             editor.services.setMenuChecked(joinLoopsItemName, editor.joinLoops);
         });
+        break;
+    case MenuAction::CompareMaps:
+        compareWithOtherMap(editor);
+        break;
+    case MenuAction::CheckGame:
+        checkPlayedGame(editor);
         break;
     case MenuAction::TestWalk:
         writeTestWalk(editor);

@@ -28,6 +28,8 @@ enum class MenuAction {
     ReviewMap,
     WayToRoom,
     TestWalk,
+    CompareMaps,
+    CheckGame,
     ToggleJoinLoops,
     Recover,
     Undo,

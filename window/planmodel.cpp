@@ -297,6 +297,23 @@ void markWay(PlanScene &scene, const QVector<qint16> &way)
         line.onWay = steps.contains({line.from, line.to});
 }
 
+PlanScene buildShownPlanScene(const Editor &editor, const PlanIndex &index,
+                              const PlanViewport &viewport)
+{
+    const MapStore &store = editor.store;
+    PlanScene scene = buildPlanScene(store, index, viewport);
+    const quint64 revision = store.journal().revision();
+    if (editor.shownWayRevision == revision)
+        markWay(scene, editor.shownWay);
+    if (editor.comparedMap && editor.comparisonRevision == revision) {
+        for (PlanScene::Box &box : scene.boxes)
+            box.differs = editor.comparison.rooms.contains(box.room);
+        for (PlanScene::Line &line : scene.lines)
+            line.differs = editor.comparison.exits.contains({line.from, line.slot});
+    }
+    return scene;
+}
+
 qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewport &viewport,
                   QPointF pixel)
 {

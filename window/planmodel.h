@@ -113,6 +113,8 @@ struct PlanScene
         QPointF center;
         QString label;
         bool current;
+        /** The room differs from the map compared with. */
+        bool differs = false;
     };
     struct Line
     {
@@ -127,6 +129,8 @@ struct PlanScene
         QString label;
         /** The line is a step of the way the user asked for. */
         bool onWay = false;
+        /** The exit is not in the map compared with, or leads elsewhere there. */
+        bool differs = false;
     };
     /** An exit to a room that does not exist. */
     struct Stub
@@ -186,6 +190,15 @@ PlanScene buildPlanScene(const MapStore &store, const PlanIndex &index,
 
 /** Marks the lines of a scene that join two rooms one after the other on a way. */
 void markWay(PlanScene &scene, const QVector<qint16> &way);
+
+struct Editor;
+
+/**
+ * The scene the plan view shows: the current room's level, with the way last asked for and the
+ * differences of the last comparison marked while the map is as it was then.
+ */
+PlanScene buildShownPlanScene(const Editor &editor, const PlanIndex &index,
+                              const PlanViewport &viewport);
 
 /** The room whose box is under a pixel on the current level, or 0. */
 qint16 planRoomAt(const MapStore &store, const PlanIndex &index, const PlanViewport &viewport,

@@ -41,12 +41,6 @@ struct WalkStep
     qint16 arrival;
 };
 
-qint16 exitTarget(const MapStore &store, qint16 room, int slot)
-{
-    const qint16 target = store.room(room).exits[slot];
-    return target >= 1 && target <= store.roomCount() ? target : 0;
-}
-
 /** The shortest way from one room to another through the map's exits, or nothing. */
 std::optional<QVector<WalkStep>> wayBetween(const MapStore &store, qint16 from, qint16 to)
 {

@@ -8,14 +8,16 @@
 #include "commands/removeconnection.h"
 #include "commands/roomcreation.h"
 #include "core/codepage.h"
+#include "core/gamecheck.h"
 #include "core/gameexport.h"
-#include "core/mapcheck.h"
+#include "core/mapcompare.h"
 #include "core/numbers.h"
 #include "core/planfile.h"
 #include "core/recoverycopy.h"
 #include "core/runtimeerror.h"
 #include "support/childprocess.h"
 #include "support/scriptedservices.h"
+#include "window/comparison.h"
 #include "window/descriptionentry.h"
 #include "window/menutable.h"
 #include "window/openandsave.h"
@@ -287,26 +289,23 @@ QString pointText(QPointF at)
 /** What the plan draws, one line a thing: its level, then boxes, lines, stubs and marks. */
 QStringList planText(const Editor &editor, const PlanIndex &index, const PlanViewport &viewport)
 {
-    const MapStore &store = editor.store;
-    PlanScene scene = buildPlanScene(store, index, viewport);
-    if (editor.shownWayRevision == store.journal().revision())
-        markWay(scene, editor.shownWay);
+    const PlanScene scene = buildShownPlanScene(editor, index, viewport);
     const auto flag = [](bool set, const char *name) {
         return QLatin1String(set ? name : "");
     };
     QStringList text{QStringLiteral("level %1").arg(scene.level)};
     for (const PlanScene::Box &box : scene.boxes)
         text << QStringLiteral("box %1 at %2%3%4 %5")
-                    .arg(QString::number(box.room), pointText(box.center), QString(),
-                         flag(box.current, " current"), box.label)
+                    .arg(QString::number(box.room), pointText(box.center),
+                         flag(box.differs, " differs"), flag(box.current, " current"), box.label)
                     .trimmed();
     for (const PlanScene::Line &line : scene.lines)
-        text << QStringLiteral("line %1-%2 %3 to %4%5%6%7")
+        text << QStringLiteral("line %1-%2 %3 to %4%5%6%7%8")
                     .arg(QString::number(line.from), QString::number(line.to),
                          pointText(line.start), pointText(line.end), flag(line.oneWay, " one-way"),
                          (line.toOtherLevel ? QStringLiteral(" other level ") + line.label
                                             : QString()),
-                         flag(line.onWay, " on the way"));
+                         flag(line.onWay, " on the way"), flag(line.differs, " differs"));
     for (const PlanScene::Stub &stub : scene.stubs)
         text << QStringLiteral("stub %1 %2").arg(stub.from).arg(directions[stub.slot].promptLabel);
     for (const PlanScene::Mark &mark : scene.marks)
@@ -560,6 +559,9 @@ private:
             startEditor(mSession.editor);
         } else if (word == QLatin1String("budget")) {
             store.setHistoryBudget(size_t(mRest.toULongLong()));
+        } else if (word == QLatin1String("keep")) {
+            if (!writePlanFile(store, mRest))
+                failure = QStringLiteral("could not keep the map in ") + mRest;
         } else if (word == QLatin1String("snapshot")) {
             mSnapshots[mRest] = stateOf(store);
         } else if (word == QLatin1String("random")) {
@@ -976,14 +978,43 @@ private:
         if (what == QLatin1String("plan"))
             return compareWithFollowingLines(planText(mSession.editor, updatedIndex(), mViewport));
         if (what == QLatin1String("review"))
-            return compareWithFollowingLines(
-                reviewText(reviewMap(mSession.store)).split(u'\n', Qt::SkipEmptyParts));
+            return groupLines(reviewMap(mSession.store), "El mapa no tiene problemas.");
+        if (what == QLatin1String("followed")) {
+            QStringList lines;
+            for (const ReportLine &line : followedReportLines(mSession.editor))
+                lines << QStringLiteral("%1: %2").arg(line.room).arg(line.text);
+            return compareWithFollowingLines(lines);
+        }
+        if (what == QLatin1String("compare")) {
+            MapStore other;
+            readPlanFile(other, mArgs.value(0));
+            other.setRoomCount(other.tableSize());
+            return groupLines(compareMaps(mSession.store, other).groups,
+                              "Los dos mapas son iguales.");
+        }
+        if (what == QLatin1String("gamecheck")) {
+            const QString arrivals = mArgs.value(1);
+            const PlayedWalk walk =
+                arrivals.isEmpty()
+                    ? PlayedWalk()
+                    : readPlayedWalk(fileText(arrivals.section(u'.', 0, -2)), fileText(arrivals));
+            const QString played = transcriptText(fileText(mArgs.value(0)).toLatin1());
+            return groupLines(checkGame(mSession.store, transcriptTurns(played), walk),
+                              "El juego y el mapa coinciden en cada orden.");
+        }
         if (what == QLatin1String("walk"))
             return compareWithFollowingLines(walkLines(mSession.store));
         const std::optional<QString> value = seen(what);
         if (!value)
             return QStringLiteral("no such check");
         return *value == mRest ? QString() : QStringLiteral("seen: [%1]").arg(*value);
+    }
+
+    /** Compares groups of lines, as the report windows show them, with the lines that follow. */
+    QString groupLines(const QVector<ProblemGroup> &groups, const char *whenNone)
+    {
+        return compareWithFollowingLines(
+            groupsText(groups, QString::fromUtf8(whenNone)).split(u'\n', Qt::SkipEmptyParts));
     }
 
     /** What a file held open since an earlier step reads from its start. */

@@ -1,0 +1,265 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "gamecheck.h"
+
+#include "directions.h"
+#include "exportmap.h"
+#include "mapstore.h"
+
+#include <QHash>
+#include <QSet>
+
+namespace rumbario {
+
+namespace {
+
+/** A printed name as it is compared: lower case, blanks simplified, no closing full stop. */
+QString nameKey(QString name)
+{
+    name = name.simplified().toLower();
+    while (!name.isEmpty() && QStringLiteral(".!?:;,").contains(name.back()))
+        name.chop(1);
+    return name.trimmed();
+}
+
+/**
+ * The rooms of the map by the names a game may print for them: the name an exported game gives
+ * each (its heading), the name the review gives it, and its description's first sentence (what a
+ * game without headings shows first).
+ */
+QHash<QString, QVector<qint16>> roomsByPrintedName(const MapStore &store)
+{
+    QHash<QString, QVector<qint16>> rooms;
+    const auto add = [&rooms](const QString &name, qint16 room) {
+        QVector<qint16> &named = rooms[nameKey(name)];
+        if (!named.contains(room))
+            named.append(room);
+    };
+    const ExportMap exported = exportMap(store, {}, {});
+    for (const ExportRoom &room : exported.rooms) {
+        add(room.name, room.number);
+        add(roomName(store, room.number), room.number);
+        add(roomText(store, room.number).section(u'.', 0, 0), room.number);
+    }
+    rooms.remove(QString());
+    return rooms;
+}
+
+QString commandsLabel(int first, int last)
+{
+    return first == last ? QStringLiteral("orden %1").arg(first)
+                         : QStringLiteral("órdenes %1 a %2").arg(first).arg(last);
+}
+
+/** The check under way: where the player is, how far along the walk, what was found. */
+class GameCheck
+{
+public:
+    GameCheck(const MapStore &store, const PlayedWalk &walk)
+        : mStore(store)
+        , mWalk(walk)
+        , mRooms(roomsByPrintedName(store))
+    {}
+
+    void start(const TranscriptTurn &opening)
+    {
+        // A transcript begun in the middle of a game shows no room: a walk starts in room 1.
+        const RoomSighting first = openingRoomSighting(opening.answer, mStyle);
+        mHere = first.isEmpty() ? (mWalk.arrivals.isEmpty() ? 0 : 1) : roomSeen(first, 1);
+    }
+
+    void play(const TranscriptTurn &turn)
+    {
+        const QString command = turn.command.trimmed();
+        if (command.startsWith(u'*'))
+            return; // A comment of the walk.
+        const int slot = movementSlot(command);
+        const RoomSighting sighting = roomSighting(turn.answer, mStyle, slot);
+        if (slot < 0) {
+            // A look, or a magic word that takes the player away: only a known room counts.
+            if (!sighting.isEmpty() && roomSeen(sighting, mHere) != 0)
+                mHere = roomSeen(sighting, mHere);
+            return;
+        }
+        ++mMoves;
+        followWalk(command);
+        const qint16 expected = mHere == 0 ? 0 : exitTarget(mStore, mHere, slot);
+        const qint16 arrival = sighting.isEmpty() ? mHere : roomSeen(sighting, expected);
+        if (!sighting.isEmpty() && arrival == 0)
+            noteUnknownRoom(sighting);
+        else if (mHere != 0)
+            compareMove(slot, expected, sighting.isEmpty() ? 0 : arrival);
+        mHere = arrival;
+        followArrivals();
+    }
+
+    QVector<ProblemGroup> finish()
+    {
+        closeLostStretch(mMoves);
+        if (mLeftWalkAt == 0 && !mWalk.arrivals.isEmpty() && mMoves < mWalk.arrivals.size())
+            mLeftWalk.append({0, QStringLiteral("la partida acaba en la orden %1 de las %2 del "
+                                                "recorrido")
+                                     .arg(mMoves)
+                                     .arg(mWalk.arrivals.size())});
+        QVector<ProblemGroup> groups;
+        const auto add = [&groups](const QString &title, const QVector<MapProblem> &problems) {
+            if (!problems.isEmpty())
+                groups.append({title, problems});
+        };
+        add(QStringLiteral("Salidas del mapa que el juego no tiene"), mMissing);
+        add(QStringLiteral("Salidas que en el juego llevan a otra sala"), mElsewhere);
+        add(QStringLiteral("Salidas del juego que el mapa no tiene"), mLacking);
+        add(QStringLiteral("Salas del juego que el mapa no tiene"), mUnknown);
+        add(QStringLiteral("La partida no sigue el recorrido"), mLeftWalk);
+        add(QStringLiteral("Órdenes que no comprobaron su salida: el jugador no estaba donde el "
+                           "recorrido lo esperaba"),
+            mLost);
+        return groups;
+    }
+
+private:
+    /** The room a sighting shows; among rooms printed alike, the one given first. */
+    qint16 roomSeen(const RoomSighting &sighting, qint16 preferred) const
+    {
+        const auto named = mRooms.constFind(nameKey(sighting.identity()));
+        if (named == mRooms.constEnd())
+            return 0;
+        if (named->contains(preferred))
+            return preferred;
+        const qint16 walked = walkArrival(mMoves);
+        return named->contains(walked) ? walked : named->first();
+    }
+
+    qint16 walkArrival(int move) const
+    {
+        return move >= 1 && move <= mWalk.arrivals.size() ? mWalk.arrivals[move - 1] : 0;
+    }
+
+    QString exitLabel(int slot) const
+    {
+        return roomLabel(mStore, mHere) + u' ' + exitName(slot) + QStringLiteral(" → ");
+    }
+
+    /** Tells a difference of an exit once, at the first command that finds it. */
+    void compareMove(int slot, qint16 expected, qint16 arrival)
+    {
+        if (arrival == expected || mToldExits.contains({mHere, slot}))
+            return;
+        mToldExits.insert({mHere, slot});
+        const QString order = QStringLiteral(" (orden %1)").arg(mMoves);
+        if (arrival == 0 && expected != 0)
+            mMissing.append({mHere, exitLabel(slot) + roomLabel(mStore, expected) + order});
+        else if (arrival != 0 && expected == 0)
+            mLacking.append({mHere, exitLabel(slot) + roomLabel(mStore, arrival) + order});
+        else
+            mElsewhere.append({mHere, exitLabel(slot) + roomLabel(mStore, expected) +
+                                          QStringLiteral(" en el mapa, ") +
+                                          roomLabel(mStore, arrival) +
+                                          QStringLiteral(" en el juego") + order});
+    }
+
+    void noteUnknownRoom(const RoomSighting &sighting)
+    {
+        const QString name = sighting.identity();
+        if (mUnknownNames.contains(nameKey(name)))
+            return;
+        mUnknownNames.insert(nameKey(name));
+        mUnknown.append({0, QStringLiteral("«%1» (orden %2)").arg(name).arg(mMoves)});
+    }
+
+    /** Notes the first command that is not the walk's. */
+    void followWalk(const QString &command)
+    {
+        if (mLeftWalkAt != 0 || mWalk.commands.isEmpty())
+            return;
+        if (mMoves > mWalk.commands.size())
+            mLeftWalk.append({0, QStringLiteral("la orden %1, «%2», va más allá del recorrido")
+                                     .arg(mMoves)
+                                     .arg(command)});
+        else if (command.compare(mWalk.commands[mMoves - 1], Qt::CaseInsensitive) != 0)
+            mLeftWalk.append({0, QStringLiteral("la orden %1 es «%2» y el recorrido dice «%3»")
+                                     .arg(mMoves)
+                                     .arg(command, mWalk.commands[mMoves - 1])});
+        else
+            return;
+        mLeftWalkAt = mMoves;
+        closeLostStretch(mMoves - 1);
+    }
+
+    /** Follows where the walk expects the player, and the stretches where it is elsewhere. */
+    void followArrivals()
+    {
+        const qint16 expected = walkArrival(mMoves);
+        if (mLeftWalkAt != 0 || expected == 0)
+            return;
+        if (mHere == expected) {
+            closeLostStretch(mMoves);
+        } else if (mLostFrom == 0) {
+            mLostFrom = mMoves + 1;
+            mLostHere = mHere;
+            mLostExpected = expected;
+        }
+    }
+
+    void closeLostStretch(int last)
+    {
+        if (mLostFrom == 0)
+            return;
+        if (last >= mLostFrom) {
+            const QString here = mLostHere == 0 ? QStringLiteral("una sala que el mapa no tiene")
+                                                : roomLabel(mStore, mLostHere);
+            mLost.append({mLostExpected, commandsLabel(mLostFrom, last) +
+                                             QStringLiteral(": el jugador estaba en %1, no en %2")
+                                                 .arg(here, roomLabel(mStore, mLostExpected))});
+        }
+        mLostFrom = 0;
+    }
+
+    const MapStore &mStore;
+    const PlayedWalk &mWalk;
+    const QHash<QString, QVector<qint16>> mRooms;
+    ArrivalStyle mStyle = ArrivalStyle::Unknown;
+    qint16 mHere = 0;
+    int mMoves = 0;
+    int mLeftWalkAt = 0;
+    int mLostFrom = 0;
+    qint16 mLostHere = 0;
+    qint16 mLostExpected = 0;
+    QSet<QString> mUnknownNames;
+    QSet<QPair<qint16, int>> mToldExits;
+    QVector<MapProblem> mMissing, mElsewhere, mLacking, mUnknown, mLeftWalk, mLost;
+};
+
+} // namespace
+
+PlayedWalk readPlayedWalk(QStringView commands, QStringView arrivals)
+{
+    PlayedWalk walk;
+    for (const QStringView line : commands.split(u'\n')) {
+        const QString command = line.trimmed().toString();
+        if (!command.isEmpty() && !command.startsWith(u'*'))
+            walk.commands.append(command);
+    }
+    for (const QStringView line : arrivals.split(u'\n')) {
+        bool number = false;
+        const qint16 room = line.trimmed().toString().section(u' ', 0, 0).toShort(&number);
+        if (number)
+            walk.arrivals.append(room);
+    }
+    return walk;
+}
+
+QVector<ProblemGroup> checkGame(const MapStore &store, const QVector<TranscriptTurn> &turns,
+                                const PlayedWalk &walk)
+{
+    GameCheck check(store, walk);
+    qsizetype next = 0;
+    if (!turns.isEmpty() && turns.first().command.isEmpty())
+        check.start(turns[next++]);
+    else
+        check.start({});
+    for (; next < turns.size(); ++next)
+        check.play(turns[next]);
+    return check.finish();
+}
+
+} // namespace rumbario

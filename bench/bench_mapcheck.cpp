@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Checking the largest map: the review of its problems (budget 50 ms), the shortest way between
-// its farthest rooms (5 ms) and a walk through every exit (1 s).
+// its farthest rooms (5 ms), a walk through every exit (1 s), and its comparison with another
+// version of it (200 ms).
 #include "core/mapcheck.h"
+#include "core/mapcompare.h"
 #include "core/mapstore.h"
 
 #include <benchmark/benchmark.h>
@@ -14,15 +16,21 @@ constexpr int side = 181;
 
 /**
  * 32767 rooms on a square of corridors, each room leading east and north with a way back, some
- * one way, some rooms named alike: every check has work to do.
+ * one way, some rooms named alike: every check has work to do. Shifted, the same map with a room
+ * put first and the last one left out, so that every number and exit differs.
  */
-MapStore largestMap()
+MapStore largestMap(bool shifted = false)
 {
     MapTables tables;
-    const auto numberAt = [](int x, int y) {
-        return y * side + x + 1;
+    const int first = shifted ? 2 : 1;
+    const auto numberAt = [first](int x, int y) {
+        return y * side + x + first;
     };
-    for (int number = 1; number <= maxRoomCount; ++number) {
+    if (shifted) {
+        tables.rooms.append(Room::blank());
+        tables.coordinates.append({0, 0, 0});
+    }
+    for (int number = 1; number <= maxRoomCount - first + 1; ++number) {
         const int x = (number - 1) % side;
         const int y = (number - 1) / side;
         Room room = Room::blank();
@@ -65,6 +73,22 @@ void BM_ReviewLargestMap(benchmark::State &state)
     state.counters["problems"] = problems;
 }
 BENCHMARK(BM_ReviewLargestMap)->Unit(benchmark::kMillisecond);
+
+void BM_CompareLargestMaps(benchmark::State &state)
+{
+    const MapStore &map = largest();
+    static const MapStore shifted = largestMap(true);
+    const MapStore &other = state.range(0) != 0 ? shifted : map;
+    int differences = 0;
+    for (auto _ : state) {
+        differences = 0;
+        for (const ProblemGroup &group : compareMaps(map, other).groups)
+            differences += int(group.problems.size());
+    }
+    state.counters["differences"] = differences;
+}
+// 0: one map against itself; 1: against the shifted one.
+BENCHMARK(BM_CompareLargestMaps)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_WayAcrossLargestMap(benchmark::State &state)
 {

@@ -4,7 +4,7 @@
 // through every exit of every room it can reach, each arrival checked against the map.
 #include "core/exportmap.h"
 #include "core/gameexport.h"
-#include "core/mapcheck.h"
+#include "core/gamecheck.h"
 #include "core/mapstore.h"
 #include "core/planfile.h"
 #include "core/transcript.h"
@@ -117,9 +117,12 @@ QString compiledSource(const QTemporaryDir &dir, const QString &name)
 enum class Arrivals { Marked, AsPlayed };
 
 QString compiledGame(const MapStore &store, const QTemporaryDir &dir,
-                     Arrivals arrivals = Arrivals::Marked)
+                     Arrivals arrivals = Arrivals::Marked,
+                     const std::function<void(QByteArray &)> &edit = {})
 {
     QByteArray source = exportInform6(store, QStringLiteral("prueba"));
+    if (edit)
+        edit(source);
     const QByteArray spanish = "!% +language_name=Spanish\n";
     const QByteArray spanishGrammar = "Include \"SpanishG\";\n";
     if (!source.contains(spanish) || !source.contains(spanishGrammar))
@@ -335,6 +338,7 @@ private slots:
     void theMapperFoldsTheRealMapsMazes();
     void aGameInTheClassicStyleIsMappedFromItsTranscript();
     void theTestWalkOfTheRealMapArrivesWhereItSays();
+    void checkingTheGameFindsTheExitsChangedInItsSource();
 
 private:
     void walkEveryExit(const MapStore &store);
@@ -507,6 +511,119 @@ void TestInform6::theTestWalkOfTheRealMapArrivesWhereItSays()
     QVERIFY2(!game.isEmpty(), "the export does not compile");
     const QString wrong = firstWrongArrival(store, steps, play(game, steps));
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+}
+
+namespace {
+
+/** Where the object of a room is in an Inform 6 export: from "Object" to its "has light;". */
+QPair<qsizetype, qsizetype> objectOf(const QByteArray &source, qint16 room)
+{
+    qsizetype start = -1;
+    for (qint16 i = 0; i < room; ++i)
+        start = source.indexOf("\nObject ", start + 1);
+    return {start, source.indexOf("has light;", start)};
+}
+
+QByteArray identifierOf(const QByteArray &source, qint16 room)
+{
+    const qsizetype start = objectOf(source, room).first + 8;
+    return source.mid(start, source.indexOf(' ', start) - start);
+}
+
+/** Edits an exit of a room's object: replaced, removed (to 0), or added where it has none. */
+void editExit(QByteArray &source, qint16 room, int slot, qint16 target)
+{
+    static const char *const properties[exitCount] = {
+        "n_to", "ne_to", "e_to", "se_to", "s_to", "sw_to",
+        "w_to", "nw_to", "u_to", "d_to",  "in_to", "out_to"};
+    const auto [start, end] = objectOf(source, room);
+    QByteArray object = source.mid(start, end - start);
+    const QRegularExpression line(QStringLiteral(",\n +%1 \\w+").arg(QLatin1String(properties[slot])));
+    const QByteArray replacement =
+        target == 0 ? QByteArray()
+                    : ",\n       " + QByteArray(properties[slot]) + ' ' + identifierOf(source, target);
+    const QString text = QString::fromLatin1(object);
+    const auto found = line.match(text);
+    if (found.hasMatch())
+        object.replace(found.capturedStart(), found.capturedLength(), replacement);
+    else
+        object.insert(object.lastIndexOf(",\n  "), replacement);
+    source.replace(start, end - start, object);
+}
+
+} // namespace
+
+void TestInform6::checkingTheGameFindsTheExitsChangedInItsSource()
+{
+    // Three exits of the real map's export changed by hand: one redirected, one removed, one
+    // added. Each is chosen where the walk takes it once and the player is back where the walk
+    // expects right after, so that the rest of the walk checks what it means to.
+    const MapStore store = realMap();
+    const TestWalk walk = testWalk(store);
+    const auto &steps = walk.steps;
+    const auto takenOnce = [&](qsizetype i) { return steps.count(steps[i]) == 1; };
+    qsizetype redirected = -1, removed = -1;
+    qint16 otherRoom = 0;
+    for (qsizetype i = 1; i + 1 < steps.size() && redirected < 0; ++i) {
+        const auto [next, slot] = steps[i + 1];
+        for (qint16 room = 1; room <= store.roomCount() && takenOnce(i); ++room) {
+            if (room != next && room != steps[i].first &&
+                exitTarget(store, room, slot) == walk.arrivals[i + 1]) {
+                redirected = i;
+                otherRoom = room;
+                break;
+            }
+        }
+    }
+    for (qsizetype j = redirected + 3; j + 1 < steps.size() && removed < 0; ++j) {
+        if (takenOnce(j) && exitTarget(store, steps[j].first, steps[j + 1].second) == 0)
+            removed = j;
+    }
+    QVERIFY(redirected > 0 && removed > 0);
+    const auto [from, slot] = steps[redirected];
+    const auto [removedFrom, removedSlot] = steps[removed];
+    const int addedSlot = steps[removed + 1].second;
+    const qint16 addedTo = walk.arrivals[removed + 1];
+    QTemporaryDir dir;
+    const QString game = compiledGame(store, dir, Arrivals::AsPlayed, [&](QByteArray &source) {
+        editExit(source, from, slot, otherRoom);
+        editExit(source, removedFrom, removedSlot, 0);
+        editExit(source, removedFrom, addedSlot, addedTo);
+    });
+    QVERIFY(!game.isEmpty());
+    const QString commands = walkCommands(walk, CommandWords::English);
+    played(game, dir, "script\npartida.txt\nlook\n" + commands.toLatin1() + "unscript\n");
+    QFile transcript(dir.filePath(QStringLiteral("partida.txt")));
+    QVERIFY(transcript.open(QIODevice::ReadOnly));
+    const PlayedWalk played = readPlayedWalk(commands, walkArrivals(store, walk));
+    const auto exit = [&](qint16 room, int direction) {
+        return roomLabel(store, room) + u' ' + exitName(direction) + QStringLiteral(" → ");
+    };
+    const auto order = [](qsizetype step) { return QStringLiteral(" (orden %1)").arg(step + 1); };
+    const auto lost = [&](qsizetype step, qint16 at) {
+        return QStringLiteral("  orden %1: el jugador estaba en %2, no en %3")
+            .arg(step + 1)
+            .arg(roomLabel(store, at), roomLabel(store, walk.arrivals[step - 1]));
+    };
+    const QStringList expected{
+        QStringLiteral("Salidas del mapa que el juego no tiene (1):"),
+        QStringLiteral("  ") + exit(removedFrom, removedSlot) +
+            roomLabel(store, walk.arrivals[removed]) + order(removed),
+        QStringLiteral("Salidas que en el juego llevan a otra sala (1):"),
+        QStringLiteral("  ") + exit(from, slot) + roomLabel(store, walk.arrivals[redirected]) +
+            QStringLiteral(" en el mapa, ") + roomLabel(store, otherRoom) +
+            QStringLiteral(" en el juego") + order(redirected),
+        QStringLiteral("Salidas del juego que el mapa no tiene (1):"),
+        QStringLiteral("  ") + exit(removedFrom, addedSlot) + roomLabel(store, addedTo) +
+            order(removed + 1),
+        QStringLiteral("Órdenes que no comprobaron su salida: el jugador no estaba donde el "
+                       "recorrido lo esperaba (2):"),
+        lost(redirected + 1, otherRoom),
+        lost(removed + 1, removedFrom),
+    };
+    const QVector<ProblemGroup> groups =
+        checkGame(store, transcriptTurns(transcriptText(transcript.readAll())), played);
+    QCOMPARE(groupsText(groups, QString()).split(u'\n', Qt::SkipEmptyParts), expected);
 }
 
 QTEST_MAIN(TestInform6)

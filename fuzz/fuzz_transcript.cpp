@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the transcript reader and its drawing: any bytes, read as a game's transcript
 // and drawn into a fresh map, must leave a consistent map within 32767 rooms whose exits all lead
-// to rooms of the map, and undo must take every drawn turn back.
+// to rooms of the map, the game check of the same turns against that map must name only its
+// rooms, and undo must take every drawn turn back.
 #include "commands/transcriptturns.h"
+#include "core/gamecheck.h"
 #include "core/mapstore.h"
 
 #include <cstdint>
@@ -29,8 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     store.clearHistory();
     TranscriptMapping mapping;
     const QByteArrayView bytes(data, qsizetype(size));
-    drawTranscriptTurns(store, mapping, transcriptTurns(transcriptText(bytes)));
+    const QVector<TranscriptTurn> turns = transcriptTurns(transcriptText(bytes));
+    drawTranscriptTurns(store, mapping, turns);
     const qint16 rooms = store.roomCount();
+    for (const ProblemGroup &group : checkGame(store, turns, {})) {
+        for (const MapProblem &problem : group.problems)
+            require(problem.room >= 0 && problem.room <= rooms);
+    }
     require(rooms >= 1 && store.rooms().size() == rooms);
     require(store.coordinates().size() == rooms);
     for (const Room &room : store.rooms()) {

@@ -3,8 +3,8 @@
 // compiled with Debian's inform6 and the standard library, and the game is walked in dfrotz
 // through every exit of every room it can reach, each arrival checked against the map.
 #include "core/exportmap.h"
-#include "core/gameexport.h"
 #include "core/gamecheck.h"
+#include "core/gameexport.h"
 #include "core/mapstore.h"
 #include "core/planfile.h"
 #include "core/transcript.h"
@@ -533,15 +533,16 @@ QByteArray identifierOf(const QByteArray &source, qint16 room)
 /** Edits an exit of a room's object: replaced, removed (to 0), or added where it has none. */
 void editExit(QByteArray &source, qint16 room, int slot, qint16 target)
 {
-    static const char *const properties[exitCount] = {
-        "n_to", "ne_to", "e_to", "se_to", "s_to", "sw_to",
-        "w_to", "nw_to", "u_to", "d_to",  "in_to", "out_to"};
+    static const char *const properties[exitCount] = {"n_to", "ne_to", "e_to",  "se_to",
+                                                      "s_to", "sw_to", "w_to",  "nw_to",
+                                                      "u_to", "d_to",  "in_to", "out_to"};
     const auto [start, end] = objectOf(source, room);
     QByteArray object = source.mid(start, end - start);
-    const QRegularExpression line(QStringLiteral(",\n +%1 \\w+").arg(QLatin1String(properties[slot])));
-    const QByteArray replacement =
-        target == 0 ? QByteArray()
-                    : ",\n       " + QByteArray(properties[slot]) + ' ' + identifierOf(source, target);
+    const QRegularExpression line(
+        QStringLiteral(",\n +%1 \\w+").arg(QLatin1String(properties[slot])));
+    const QByteArray replacement = target == 0 ? QByteArray()
+                                               : ",\n       " + QByteArray(properties[slot]) + ' ' +
+                                                     identifierOf(source, target);
     const QString text = QString::fromLatin1(object);
     const auto found = line.match(text);
     if (found.hasMatch())
@@ -561,7 +562,9 @@ void TestInform6::checkingTheGameFindsTheExitsChangedInItsSource()
     const MapStore store = realMap();
     const TestWalk walk = testWalk(store);
     const auto &steps = walk.steps;
-    const auto takenOnce = [&](qsizetype i) { return steps.count(steps[i]) == 1; };
+    const auto takenOnce = [&](qsizetype i) {
+        return steps.count(steps[i]) == 1;
+    };
     qsizetype redirected = -1, removed = -1;
     qint16 otherRoom = 0;
     for (qsizetype i = 1; i + 1 < steps.size() && redirected < 0; ++i) {
@@ -599,7 +602,9 @@ void TestInform6::checkingTheGameFindsTheExitsChangedInItsSource()
     const auto exit = [&](qint16 room, int direction) {
         return roomLabel(store, room) + u' ' + exitName(direction) + QStringLiteral(" → ");
     };
-    const auto order = [](qsizetype step) { return QStringLiteral(" (orden %1)").arg(step + 1); };
+    const auto order = [](qsizetype step) {
+        return QStringLiteral(" (orden %1)").arg(step + 1);
+    };
     const auto lost = [&](qsizetype step, qint16 at) {
         return QStringLiteral("  orden %1: el jugador estaba en %2, no en %3")
             .arg(step + 1)

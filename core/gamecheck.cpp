@@ -117,16 +117,13 @@ public:
     }
 
 private:
-    /** The room a sighting shows; among rooms printed alike, the one given first. */
+    /** The room a sighting shows; among rooms printed alike, the one preferred, else the first. */
     qint16 roomSeen(const RoomSighting &sighting, qint16 preferred) const
     {
         const auto named = mRooms.constFind(nameKey(sighting.identity()));
         if (named == mRooms.constEnd())
             return 0;
-        if (named->contains(preferred))
-            return preferred;
-        const qint16 walked = walkArrival(mMoves);
-        return named->contains(walked) ? walked : named->first();
+        return named->contains(preferred) ? preferred : named->first();
     }
 
     qint16 walkArrival(int move) const

@@ -59,6 +59,7 @@ struct Editor
     FileDialogSettings pictureDialog;
     FileDialogSettings walkDialog;
     FileDialogSettings compareDialog;
+    FileDialogSettings importDialog;
     FileDialogSettings walkArrivalsDialog;
     /** The mode as the window last showed it: -1 before it showed any. */
     int shownMode = -1;

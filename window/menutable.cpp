@@ -5,6 +5,7 @@
 #include "comparison.h"
 #include "editor.h"
 #include "gameexportcommand.h"
+#include "gameimportcommand.h"
 #include "history.h"
 #include "keyhandler.h"
 #include "keylist.h"
@@ -42,6 +43,7 @@ std::vector<Menu> buildMenuTable()
              // P is no key of the map's.
              {"filePrint", caption("Im&primir..."), "Ctrl+P", A::Print, 0},
              {"fileRecover", caption("&Recuperar mapa..."), "", A::Recover, 0},
+             {"fileImportGame", caption("Importar &juego..."), "", A::ImportGame, 0},
              {"fileMapTranscript", caption("&Cartografiar partida..."), "", A::MapTranscript, 0},
              // Shown only while a game is followed.
              {stopFollowingItemName, caption("&Dejar de seguir la partida"), "", A::StopFollowing,
@@ -168,6 +170,9 @@ void runMenuItem(Editor &editor, const MenuItem &item)
             editor.joinLoops = !editor.joinLoops;
             editor.services.setMenuChecked(joinLoopsItemName, editor.joinLoops);
         });
+        break;
+    case MenuAction::ImportGame:
+        importGameSource(editor);
         break;
     case MenuAction::CompareMaps:
         compareWithOtherMap(editor);

@@ -29,6 +29,7 @@ enum class MenuAction {
     WayToRoom,
     TestWalk,
     CompareMaps,
+    ImportGame,
     CheckGame,
     ToggleJoinLoops,
     Recover,

@@ -19,6 +19,7 @@
 #include "support/scriptedservices.h"
 #include "window/comparison.h"
 #include "window/descriptionentry.h"
+#include "window/gameimportcommand.h"
 #include "window/menutable.h"
 #include "window/openandsave.h"
 #include "window/planmodel.h"
@@ -559,6 +560,8 @@ private:
             startEditor(mSession.editor);
         } else if (word == QLatin1String("budget")) {
             store.setHistoryBudget(size_t(mRest.toULongLong()));
+        } else if (word == QLatin1String("import")) {
+            guarded([&] { mEdited = openGameSource(mSession.editor, mRest); });
         } else if (word == QLatin1String("keep")) {
             if (!writePlanFile(store, mRest))
                 failure = QStringLiteral("could not keep the map in ") + mRest;

@@ -1,0 +1,229 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The map of a DAAD or ngPAWS source: the location texts of /LTX and the connections of /CON,
+// whose words are movements by their number in the vocabulary (/VOC, else the template's).
+#include "exportmap.h"
+#include "sourcemap.h"
+
+#include <map>
+
+namespace rumbario {
+
+namespace {
+
+/** Words are told apart by their first five letters, as the DAAD and PAWS parsers do. */
+QString wordKey(QStringView word)
+{
+    return word.left(5).toString().toUpper();
+}
+
+/** The movement numbers of the templates: 2 north to 11 down, 12 in and 13 out. */
+int slotOfWordNumber(int number)
+{
+    static const int slotOfWord[] = {North,     South,     East, West, NorthEast, NorthWest,
+                                     SouthEast, SouthWest, Up,   Down, In,        Out};
+    return number >= 2 && number <= 13 ? slotOfWord[number - 2] : -1;
+}
+
+/** The templates' own movement words, Spanish and English, by their first five letters. */
+QHash<QString, int> templateWords()
+{
+    QHash<QString, int> words;
+    const char *const byNumber[12][6] = {{"N", "NORTE", "NORTH"},
+                                         {"S", "SUR", "SOUTH"},
+                                         {"E", "ESTE", "EAST"},
+                                         {"O", "OESTE", "W", "WEST"},
+                                         {"NE", "NORESTE", "NORDESTE", "NORTHEAST"},
+                                         {"NO", "NOROESTE", "NW", "NORTHWEST"},
+                                         {"SE", "SURESTE", "SUDESTE", "SOUTHEAST"},
+                                         {"SO", "SUROESTE", "SUDOESTE", "SW", "SOUTHWEST"},
+                                         {"U", "SUBIR", "SUBE", "ARRIBA", "UP"},
+                                         {"D", "BAJAR", "BAJA", "ABAJO", "DOWN"},
+                                         {"ENTRAR", "ENTRA", "DENTRO", "ADENTRO", "IN"},
+                                         {"SALIR", "SAL", "FUERA", "AFUERA", "OUT"}};
+    for (int number = 0; number < 12; ++number) {
+        for (const char *word : byNumber[number]) {
+            if (word)
+                words.insert(wordKey(QString::fromLatin1(word)), slotOfWordNumber(number + 2));
+        }
+    }
+    return words;
+}
+
+/** One line of a source without its comment: what follows a ";" outside quotes. */
+QStringView withoutComment(QStringView line)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == u'"')
+            quoted = !quoted;
+        else if (line[i] == u';' && !quoted)
+            return line.left(i).trimmed();
+    }
+    return line.trimmed();
+}
+
+struct Location
+{
+    QString text;
+    int line = 0;
+    QVector<QPair<QString, int>> connections;
+    QVector<int> connectionLines;
+};
+
+class DaadReader
+{
+public:
+    DaadReader(QStringView text, bool ngPaws)
+        : mText(text)
+        , mNgPaws(ngPaws)
+        , mWords(templateWords())
+    {}
+
+    SourceMap read()
+    {
+        const QList<QStringView> lines = mText.split(u'\n');
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            readLine(lines, i);
+        return makeMap();
+    }
+
+private:
+    void readLine(const QList<QStringView> &lines, qsizetype &i)
+    {
+        const int line = int(i + 1);
+        const QStringView raw = lines[i].trimmed();
+        if (raw.startsWith(u'/') && raw.size() > 1 && raw[1].isLetter()) {
+            mSection = raw.mid(1).left(3).toString().toUpper();
+            return;
+        }
+        if (raw.startsWith(u'/') &&
+            (mSection == QLatin1String("LTX") || mSection == QLatin1String("CON"))) {
+            const QString entry = withoutComment(raw.mid(1)).toString();
+            bool number = false;
+            mCurrent = entry.section(u' ', 0, 0).toInt(&number);
+            if (!number) {
+                mCurrent = -1;
+                return;
+            }
+            Location &location = mLocations[mCurrent];
+            if (location.line == 0)
+                location.line = line;
+            if (mSection == QLatin1String("LTX"))
+                location.text = textOf(entry.section(u' ', 1).trimmed(), lines, i);
+            return;
+        }
+        const QStringView content = withoutComment(raw);
+        if (content.isEmpty())
+            return;
+        if (mSection == QLatin1String("VOC"))
+            vocabulary(content);
+        else if (mSection == QLatin1String("CON") && mCurrent >= 0)
+            connection(content, line);
+        else if (mSection == QLatin1String("LTX") && mCurrent >= 0 && mUnquotedText)
+            mLocations[mCurrent].text += u' ' + raw.toString();
+    }
+
+    /** A location's text: quoted after its number, perhaps over lines, or the lines after it. */
+    QString textOf(const QString &rest, const QList<QStringView> &lines, qsizetype &i)
+    {
+        mUnquotedText = !rest.startsWith(u'"');
+        if (mUnquotedText)
+            return QString();
+        QString text = rest.mid(1);
+        while (!text.endsWith(u'"') && i + 1 < lines.size())
+            text += u' ' + lines[++i].trimmed().toString();
+        if (text.endsWith(u'"'))
+            text.chop(1);
+        else
+            mNotRead << QStringLiteral("línea %1: un texto que no se cierra").arg(i + 1);
+        return text;
+    }
+
+    void vocabulary(QStringView content)
+    {
+        const QList<QStringView> fields = content.split(u' ', Qt::SkipEmptyParts);
+        bool number = false;
+        const int value = fields.size() >= 2 ? fields[1].toInt(&number) : 0;
+        const int slot = number ? slotOfWordNumber(value) : -1;
+        if (slot >= 0)
+            mWords.insert(wordKey(fields[0]), slot);
+    }
+
+    void connection(QStringView content, int line)
+    {
+        const QList<QStringView> fields = content.split(u' ', Qt::SkipEmptyParts);
+        for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
+            bool number = false;
+            const int target = fields[i + 1].toInt(&number);
+            Location &location = mLocations[mCurrent];
+            if (number) {
+                location.connections.append({wordKey(fields[i]), target});
+                location.connectionLines.append(line);
+            } else {
+                mNotRead << QStringLiteral("línea %1: %2").arg(line).arg(content);
+            }
+        }
+    }
+
+    QString locationKey(int number) const { return QString::number(number); }
+
+    /** Location 0 of a DAAD game is its title screen unless something leads in or out of it. */
+    bool isTitleScreen(int number) const
+    {
+        const auto zero = mLocations.find(0);
+        if (mNgPaws || number != 0 || zero == mLocations.end() ||
+            !zero->second.connections.isEmpty())
+            return false;
+        for (const auto &[other, location] : mLocations) {
+            for (const auto &connection : location.connections) {
+                if (connection.second == 0)
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    SourceMap makeMap()
+    {
+        SourceMap map;
+        map.notRead = mNotRead;
+        for (const auto &[number, location] : mLocations) {
+            if (isTitleScreen(number))
+                continue;
+            SourceRoom &room = map.room(locationKey(number), location.line);
+            room.text = plainText(location.text);
+            room.name = roomName(room.text, qint16(map.rooms.size()));
+            for (qsizetype i = 0; i < location.connections.size(); ++i) {
+                const auto &[word, target] = location.connections[i];
+                const int slot = mWords.value(word, -1);
+                if (slot < 0)
+                    map.skip(location.connectionLines[i],
+                             QStringLiteral("la conexión %1 de la localidad %2, que no es una "
+                                            "dirección")
+                                 .arg(word)
+                                 .arg(number));
+                else
+                    room.exits[slot] = locationKey(target);
+            }
+        }
+        return map;
+    }
+
+    QStringView mText;
+    bool mNgPaws;
+    QHash<QString, int> mWords;
+    QString mSection;
+    int mCurrent = -1;
+    bool mUnquotedText = false;
+    std::map<int, Location> mLocations;
+    QStringList mNotRead;
+};
+
+} // namespace
+
+SourceMap readDaad(QStringView text, bool ngPaws)
+{
+    return DaadReader(text, ngPaws).read();
+}
+
+} // namespace rumbario

@@ -120,7 +120,7 @@ private:
         else if (mSection == QLatin1String("CON") && mCurrent >= 0)
             connection(content, line);
         else if (mSection == QLatin1String("LTX") && mCurrent >= 0 && mUnquotedText)
-            mLocations[mCurrent].text += u' ' + raw.toString();
+            continueText(mLocations[mCurrent].text, raw, lines, i);
     }
 
     /** A location's text: quoted after its number, perhaps over lines, or the lines after it. */
@@ -137,6 +137,15 @@ private:
         else
             mNotRead << QStringLiteral("línea %1: un texto que no se cierra").arg(i + 1);
         return text;
+    }
+
+    /** A line of a text given after its number: quoted on its own line, or plain text. */
+    void continueText(QString &text, QStringView raw, const QList<QStringView> &lines, qsizetype &i)
+    {
+        if (text.isEmpty() && raw.startsWith(u'"'))
+            text = textOf(raw.toString(), lines, i);
+        else
+            text += u'\n' + raw.toString();
     }
 
     void vocabulary(QStringView content)
@@ -202,8 +211,10 @@ private:
                                             "dirección")
                                  .arg(word)
                                  .arg(number));
-                else
+                else {
                     room.exits[slot] = locationKey(target);
+                    room.exitLines[slot] = location.connectionLines[i];
+                }
             }
         }
         return map;

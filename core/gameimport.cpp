@@ -8,6 +8,9 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <limits>
+
 namespace rumbario {
 
 SourceRoom &SourceMap::room(const QString &key, int line)
@@ -117,7 +120,7 @@ ImportedGame toMap(SourceMap source, GameLanguage language)
                 continue;
             const qint16 number = numbers.value(target);
             if (number == 0) {
-                source.skip(room->line,
+                source.skip(room->exitLines[slot] > 0 ? room->exitLines[slot] : room->line,
                             QStringLiteral("la salida %1 de %2 lleva a %3, que no es "
                                            "una sala")
                                 .arg(QString(directions[slot].removalName).trimmed().toLower(),
@@ -130,6 +133,13 @@ ImportedGame toMap(SourceMap source, GameLanguage language)
         game.rooms.append(mapped);
     }
     game.notRead = std::move(source.notRead);
+    // In the order of the source's lines, what has no line last.
+    const auto lineOf = [](const QString &note) {
+        return note.startsWith(QLatin1String("línea ")) ? note.section(u' ', 1, 1).toInt()
+                                                        : std::numeric_limits<int>::max();
+    };
+    std::stable_sort(game.notRead.begin(), game.notRead.end(),
+                     [&](const QString &a, const QString &b) { return lineOf(a) < lineOf(b); });
     return game;
 }
 

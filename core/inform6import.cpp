@@ -447,9 +447,10 @@ private:
             if (exit.objects.isEmpty())
                 continue;
             const QString target = leadsTo(object.key, exit, rooms);
-            if (!target.isEmpty())
+            if (!target.isEmpty()) {
                 room.exits[slot] = target;
-            else if (!(exit.objects.size() == 1 && isNothing(exit.objects[0])))
+                room.exitLines[slot] = exit.line;
+            } else if (!(exit.objects.size() == 1 && isNothing(exit.objects[0])))
                 mMap.skip(exit.line, QStringLiteral("la salida %1 de %2, que no lleva a una sola "
                                                     "sala")
                                          .arg(exitProperties[slot], room.name));

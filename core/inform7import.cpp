@@ -121,7 +121,7 @@ int directionSlot(const QString &word)
 QString bareName(QString name)
 {
     static const QRegularExpression lead(
-        QStringLiteral("^((a|an)\\s+(dark\\s+)?room\\s+called\\s+|the\\s+|a\\s+|an\\s+)"),
+        QStringLiteral("^((a|an)\\s+(dark\\s+)?room\\s+called\\s+)?(the\\s+|a\\s+|an\\s+)?"),
         QRegularExpression::CaseInsensitiveOption);
     name = name.simplified();
     name.remove(lead);
@@ -147,6 +147,7 @@ public:
             QRegularExpression(QStringLiteral("^(.+?) is ((?:\\w+ (?:of|from) .+?)(?: and \\w+ "
                                               "(?:of|from) .+?)*)$")),
             QRegularExpression(QStringLiteral("^(.+?) is (above|below|inside|outside) (.+)$")),
+            QRegularExpression(QStringLiteral("^the player is in (.+)$")),
         };
         QString words = sentence.words.simplified();
         Sentence rest = sentence;
@@ -214,6 +215,9 @@ private:
             const int slot = directionSlot(part(2));
             return said(part(3), slot, part(1), line);
         }
+        case 8:
+            mMap.start = key(part(1));
+            return true;
         }
         return false;
     }

@@ -20,6 +20,8 @@ struct SourceRoom
     QString text;
     int line = 0;
     std::array<QString, exitCount> exits;
+    /** The line each exit is given on, where it is not the room's. */
+    std::array<int, exitCount> exitLines{};
 };
 
 /** What a reader of one language finds in a source, before it becomes a map. */

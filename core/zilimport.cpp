@@ -196,6 +196,7 @@ private:
         if (isAtom(property, 1, "TO") && property.children.size() >= 3 &&
             child(property, 2).kind == Datum::Atom) {
             room.exits[slot] = child(property, 2).text;
+            room.exitLines[slot] = property.line;
             return;
         }
         // "(IN ROOMS)": where the room is, not an exit.

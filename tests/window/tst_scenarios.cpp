@@ -982,6 +982,15 @@ private:
             return compareWithFollowingLines(planText(mSession.editor, updatedIndex(), mViewport));
         if (what == QLatin1String("review"))
             return groupLines(reviewMap(mSession.store), "El mapa no tiene problemas.");
+        if (what == QLatin1String("rooms")) {
+            QStringList rooms;
+            const MapStore &store = mSession.store;
+            for (int room = 1; room <= store.roomCount(); ++room)
+                rooms << QStringLiteral("%1 %2 |%3")
+                             .arg(room)
+                             .arg(roomText(store, qint16(room)), exitsText(store.room(qint16(room))));
+            return compareWithFollowingLines(rooms);
+        }
         if (what == QLatin1String("followed")) {
             QStringList lines;
             for (const ReportLine &line : followedReportLines(mSession.editor))

@@ -1,0 +1,25 @@
+"El bosque" by Rumbario
+
+[Un juego de prueba al estilo de los de Inform 7: [comentarios [anidados]], puertas, regiones.]
+
+Part 1 - El mapa
+
+The Clearing is a room. "Un claro soleado en el bosque. Los pájaros cantan."
+The printed name of the Clearing is "Claro del bosque".
+
+North of the Clearing is the Forest Path. The description of the Forest Path is "Un sendero estrecho entre robles."
+
+The Hut is east of the Clearing. "Una cabaña de troncos, con la puerta abierta al oeste."
+The Cellar is below the Hut.
+The Loft is above the Hut. Down from the Loft is nowhere.
+
+The Old Well is a room.
+The oak door is a door. The oak door is west of the Clearing and east of the Old Well.
+
+The Garden is inside from the Hut.
+
+The Woods is a region. The Clearing and the Forest Path are in the Woods.
+
+Southwest of the Forest Path is a room called the Bramble Patch.
+
+The player is in the Hut.

@@ -1,0 +1,43 @@
+"CASA: un juego de prueba al estilo de los juegos comerciales clásicos, en ZIL"
+
+<ROUTINE GO ()
+	 <SETG LIT T>
+	 <SETG HERE ,FRENTE-CASA>
+	 <MOVE ,WINNER ,HERE>
+	 <V-LOOK>>
+
+<ROOM JARDIN
+      (IN ROOMS)
+      (DESC "Jardín")
+      (LDESC "Un jardín descuidado. La casa queda al norte.")
+      (NORTH TO FRENTE-CASA)
+      (FLAGS RLANDBIT ONBIT)>
+
+<ROOM FRENTE-CASA
+      (IN ROOMS)
+      (DESC "Frente a la casa")
+      (LDESC "Estás ante una casa blanca con la puerta tapiada.")
+      (SOUTH TO JARDIN)
+      (EAST "La puerta está tapiada y no puedes quitar las tablas.")
+      (IN TO SALON IF PUERTA-ABIERTA ELSE "La puerta está cerrada.")
+      (DOWN PER TRAMPILLA-F)
+      (WEST TO BOSQUE)
+      (ACTION FRENTE-F)>
+
+;"El sótano aún no se usa"
+;<ROOM SOTANO (IN ROOMS) (DESC "Sótano") (UP TO SALON)>
+
+<ROOM SALON
+      (IN ROOMS)
+      (DESC "Salón")
+      (OUT TO FRENTE-CASA)
+      (UP TO DESVAN IF ESCALERA-PUESTA)
+      (ACTION SALON-F)>
+
+<ROOM DESVAN
+      (IN ROOMS)
+      (DESC "Desván")
+      (LDESC "Un desván oscuro, con \"cosas\" viejas|y polvo.")
+      (DOWN TO SALON)>
+
+<OBJECT LAMPARA (IN SALON) (DESC "lámpara")>

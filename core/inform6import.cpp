@@ -205,6 +205,11 @@ private:
             if (!atEnd())
                 mClasses.insert(peek().text);
             skipStatement();
+        } else if (first.kind == Token::Word && first.text == QLatin1String("constant")) {
+            // PunyInform says where the game starts in a constant.
+            if (word(mNext + 1) == QLatin1String("initial_location_value") && start.isEmpty())
+                start = word(mNext + 3);
+            skipStatement();
         } else if (first.kind == Token::Word && first.text == QLatin1String("include")) {
             ++mNext;
             if (!atEnd() && peek().kind == Token::String && !isLibrary(peek().text))
@@ -256,12 +261,14 @@ private:
         skipStatement();
     }
 
+    QString word(qsizetype at) const
+    {
+        return at < mTokens.size() ? mTokens[at].text : QString();
+    }
+
     void noteStart(const Token &token)
     {
         const qsizetype at = &token - mTokens.constData();
-        const auto word = [&](qsizetype i) {
-            return i < mTokens.size() ? mTokens[i].text : QString();
-        };
         if (token.text == QLatin1String("location") && word(at + 1) == u'=')
             start = word(at + 2);
         else if (token.text == QLatin1String("playerto") && word(at + 1) == u'(')

@@ -261,10 +261,7 @@ private:
         skipStatement();
     }
 
-    QString word(qsizetype at) const
-    {
-        return at < mTokens.size() ? mTokens[at].text : QString();
-    }
+    QString word(qsizetype at) const { return at < mTokens.size() ? mTokens[at].text : QString(); }
 
     void noteStart(const Token &token)
     {

@@ -60,6 +60,13 @@ public:
                 continue;
             }
             int added = -1;
+            // A form at the start of a line is one of the source's own: whatever is still open
+            // before it was never closed.
+            if (c == u'<' && (i == 0 || mText[i - 1] == u'\n') && !open.isEmpty()) {
+                unclosed(open.first());
+                open.clear();
+                commentDepth = -1;
+            }
             if (c == u'<' || c == u'(' || c == u'[') {
                 added = add({c == u'<' ? Datum::Form : Datum::List, QString(), mLine}, open);
                 open.append(added);
@@ -78,10 +85,15 @@ public:
                 drop(added, open, commentDepth);
         }
         if (!open.isEmpty())
-            mMap.skip(data[open.first()].line, QStringLiteral("una forma que no se cierra"));
+            unclosed(open.first());
     }
 
 private:
+    void unclosed(int datum)
+    {
+        mMap.skip(data[datum].line, QStringLiteral("una forma que no se cierra"));
+    }
+
     int add(Datum datum, const QVector<int> &open)
     {
         data.append(std::move(datum));

@@ -36,6 +36,8 @@ void SourceMap::skip(int line, const QString &what)
 
 QString plainText(QStringView text)
 {
+    if (!text.contains(u'\n'))
+        return text.trimmed().toString();
     QString plain;
     plain.reserve(text.size());
     for (const QStringView line : text.split(u'\n')) {
@@ -73,9 +75,12 @@ QString descriptionOf(const SourceRoom &room, qint16 number)
         return QString();
     if (text.isEmpty())
         return name;
-    static const QRegularExpression numbered(QStringLiteral(" \\d+$"));
-    QString bareName = name;
-    bareName.remove(numbered);
+    // Without the number that tells rooms named alike apart: "Cueva 2".
+    qsizetype digits = name.size();
+    while (digits > 0 && name[digits - 1].isDigit())
+        --digits;
+    const bool numbered = digits < name.size() && digits > 1 && name[digits - 1] == u' ';
+    const QStringView bareName = numbered ? QStringView(name).left(digits - 1) : QStringView(name);
     const QString textName = roomName(text, number);
     if (textName.compare(name, Qt::CaseInsensitive) == 0 ||
         textName.compare(bareName, Qt::CaseInsensitive) == 0)

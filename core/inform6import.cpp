@@ -5,18 +5,28 @@
 
 #include <QSet>
 
+#include <deque>
+
 namespace rumbario {
 
 namespace {
 
+/** A token of the source, a view into it: no token costs an allocation. */
 struct Token
 {
-    enum Kind { Word, String, Symbol } kind;
-    /** Words in lower case, as Inform compares them; strings as the game prints them. */
-    QString text;
+    enum Kind : char { Word, String, Symbol } kind;
     int line;
-    /** A word as written. */
-    QString original = QString();
+    /** Words and symbols in lower case, as Inform compares them; a string as written. */
+    QStringView text;
+
+    bool is(const char *what) const
+    {
+        const QLatin1String word(what);
+        return kind != String && text.size() == word.size() &&
+               text.compare(word, Qt::CaseInsensitive) == 0;
+    }
+    /** A word as Inform tells words apart: in lower case. */
+    QString key() const { return text.toString().toLower(); }
 };
 
 /** Inform's accents: "@'a" is "á", "@~n" is "ñ", "@:u" is "ü"… */
@@ -43,6 +53,10 @@ QChar accented(QChar mark, QChar letter)
 /** A string of the source as the game prints it: "~" a quote, "^" a new line, "@" escapes. */
 QString stringValue(QStringView raw)
 {
+    // Most strings have nothing to turn: they are as the game prints them.
+    static const QString marks = QStringLiteral("~^@\n");
+    if (std::none_of(raw.begin(), raw.end(), [](QChar c) { return marks.contains(c); }))
+        return raw.trimmed().toString();
     QString value;
     value.reserve(raw.size());
     for (qsizetype i = 0; i < raw.size(); ++i) {
@@ -77,47 +91,103 @@ QString stringValue(QStringView raw)
     return plainText(value);
 }
 
-/** The tokens of a source, comments left out; a string that never ends is noted. */
-QVector<Token> tokensOf(QStringView text, SourceMap &map)
+/**
+ * The tokens of a source, read as the reader asks for them (a source is read once, and a table
+ * of all its tokens would cost more than the reading): comments left out, a string that never
+ * ends noted. Tokens are views into the source.
+ */
+class TokenStream
 {
-    QVector<Token> tokens;
-    int line = 1;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c == u'\n') {
-            ++line;
-        } else if (c == u'!') {
-            while (i + 1 < text.size() && text[i + 1] != u'\n')
-                ++i;
-        } else if (c == u'"') {
-            const qsizetype end = text.indexOf(u'"', i + 1);
-            const qsizetype stop = end < 0 ? text.size() : end;
-            tokens.append({Token::String, stringValue(text.mid(i + 1, stop - i - 1)), line});
-            if (end < 0)
-                map.skip(line, QStringLiteral("un texto que no se cierra"));
-            line += int(text.mid(i, stop - i).count(u'\n'));
-            i = stop;
-        } else if (c == u'\'') {
-            // A dictionary word or a character: nothing of the map.
-            const qsizetype end = text.indexOf(u'\'', i + 1);
-            i = end < 0 ? text.size() : end;
-        } else if (c.isLetterOrNumber() || c == u'_' || c == u'$' || c == u'#') {
-            qsizetype end = i;
-            while (end < text.size() && (text[end].isLetterOrNumber() || text[end] == u'_' ||
-                                         text[end] == u'$' || text[end] == u'#'))
-                ++end;
-            const QString word = text.mid(i, end - i).toString();
-            tokens.append({Token::Word, word.toLower(), line, word});
-            i = end - 1;
-        } else if (c == u'-' && i + 1 < text.size() && text[i + 1] == u'>') {
-            tokens.append({Token::Symbol, QStringLiteral("->"), line});
-            ++i;
-        } else if (!c.isSpace()) {
-            tokens.append({Token::Symbol, QString(c), line});
+public:
+    TokenStream(QStringView text, SourceMap &map)
+        : mText(text)
+        , mMap(map)
+    {}
+
+    bool atEnd()
+    {
+        fill(1);
+        return mAhead.empty();
+    }
+    /** The token ahead of the current one by so many; an empty word past the end. */
+    const Token &peek(size_t ahead = 0)
+    {
+        static const Token none{Token::Word, 0, QStringView()};
+        fill(ahead + 1);
+        return ahead < mAhead.size() ? mAhead[ahead] : none;
+    }
+    void advance()
+    {
+        fill(1);
+        if (mAhead.empty())
+            return;
+        mPrevious = mAhead.front();
+        mAhead.pop_front();
+    }
+    /** The token before the current one. */
+    const Token &previous() const { return mPrevious; }
+
+private:
+    void fill(size_t count)
+    {
+        while (mAhead.size() < count && lex()) {
         }
     }
-    return tokens;
-}
+
+    /** Reads the next token into the queue; false at the end of the source. */
+    bool lex()
+    {
+        const QStringView text = mText;
+        for (; mAt < text.size(); ++mAt) {
+            const QChar c = text[mAt];
+            if (c == u'\n') {
+                ++mLine;
+            } else if (c == u'!') {
+                while (mAt + 1 < text.size() && text[mAt + 1] != u'\n')
+                    ++mAt;
+            } else if (c == u'"') {
+                const qsizetype end = text.indexOf(u'"', mAt + 1);
+                const qsizetype stop = end < 0 ? text.size() : end;
+                mAhead.push_back({Token::String, mLine, text.mid(mAt + 1, stop - mAt - 1)});
+                if (end < 0)
+                    mMap.skip(mLine, QStringLiteral("un texto que no se cierra"));
+                mLine += int(text.mid(mAt, stop - mAt).count(u'\n'));
+                mAt = stop + 1;
+                return true;
+            } else if (c == u'\'') {
+                // A dictionary word or a character: nothing of the map.
+                const qsizetype end = text.indexOf(u'\'', mAt + 1);
+                mAt = end < 0 ? text.size() : end;
+            } else if (isWordCharacter(c)) {
+                qsizetype end = mAt;
+                while (end < text.size() && isWordCharacter(text[end]))
+                    ++end;
+                mAhead.push_back({Token::Word, mLine, text.mid(mAt, end - mAt)});
+                mAt = end;
+                return true;
+            } else if (!c.isSpace()) {
+                const qsizetype length =
+                    c == u'-' && mAt + 1 < text.size() && text[mAt + 1] == u'>' ? 2 : 1;
+                mAhead.push_back({Token::Symbol, mLine, text.mid(mAt, length)});
+                mAt += length;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    static bool isWordCharacter(QChar c)
+    {
+        return c.isLetterOrNumber() || c == u'_' || c == u'$' || c == u'#';
+    }
+
+    QStringView mText;
+    SourceMap &mMap;
+    qsizetype mAt = 0;
+    int mLine = 1;
+    std::deque<Token> mAhead;
+    Token mPrevious{Token::Symbol, 0, QStringView()};
+};
 
 const QString exitProperties[exitCount] = {
     QStringLiteral("n_to"),  QStringLiteral("ne_to"), QStringLiteral("e_to"),
@@ -142,7 +212,8 @@ struct Object
     QString description;
     bool hasParent = false;
     bool roomClass = false;
-    std::array<Value, exitCount> exits;
+    /** The exits the object has, by slot. */
+    QVector<QPair<int, Value>> exits;
     bool isDoor = false;
     /** Lit, as rooms mostly are and things without a parent seldom. */
     bool lit = false;
@@ -156,12 +227,15 @@ class Inform6Reader
 public:
     Inform6Reader(QStringView text, SourceMap &map)
         : mMap(map)
-        , mTokens(tokensOf(text, map))
+        , mTokens(text, map)
+        , mSourceSize(text.size())
     {}
 
     void read()
     {
-        while (mNext < mTokens.size())
+        // A room takes some two hundred characters of source, the least a room can.
+        objects.reserve(mSourceSize / 200);
+        while (!atEnd())
             statement();
     }
 
@@ -169,27 +243,25 @@ public:
     QString start;
 
 private:
-    bool atEnd() const { return mNext >= mTokens.size(); }
-    const Token &peek() const { return mTokens[mNext]; }
-    bool peekIs(const char *text) const
-    {
-        return !atEnd() && peek().kind != Token::String && peek().text == QLatin1String(text);
-    }
+    bool atEnd() { return mTokens.atEnd(); }
+    const Token &peek() { return mTokens.peek(); }
+    void advance() { mTokens.advance(); }
+    bool peekIs(const char *text) { return !atEnd() && peek().is(text); }
 
     /** Moves past a statement's end, a ";" outside brackets. */
     void skipStatement()
     {
         int depth = 0;
-        for (; !atEnd(); ++mNext) {
-            const QString &text = peek().text;
-            if (peek().kind != Token::Symbol)
+        for (; !atEnd(); advance()) {
+            const Token &token = peek();
+            if (token.kind != Token::Symbol)
                 continue;
-            if (text == u'[' || text == u'(')
+            if (token.is("[") || token.is("("))
                 ++depth;
-            else if ((text == u']' || text == u')') && depth > 0)
+            else if ((token.is("]") || token.is(")")) && depth > 0)
                 --depth;
-            else if (text == u';' && depth == 0) {
-                ++mNext;
+            else if (token.is(";") && depth == 0) {
+                advance();
                 return;
             }
         }
@@ -198,26 +270,27 @@ private:
     void statement()
     {
         const Token &first = peek();
-        if (first.kind == Token::Symbol && first.text == u'[') {
+        if (first.is("[")) {
             routine();
-        } else if (first.kind == Token::Word && first.text == QLatin1String("class")) {
-            ++mNext;
+        } else if (first.kind == Token::Word && first.is("class")) {
+            advance();
             if (!atEnd())
-                mClasses.insert(peek().text);
+                mClasses.insert(peek().key());
             skipStatement();
-        } else if (first.kind == Token::Word && first.text == QLatin1String("constant")) {
+        } else if (first.kind == Token::Word && first.is("constant")) {
             // PunyInform says where the game starts in a constant.
-            if (word(mNext + 1) == QLatin1String("initial_location_value") && start.isEmpty())
-                start = word(mNext + 3);
+            if (mTokens.peek(1).is("initial_location_value") && start.isEmpty())
+                start = mTokens.peek(3).key();
             skipStatement();
-        } else if (first.kind == Token::Word && first.text == QLatin1String("include")) {
-            ++mNext;
-            if (!atEnd() && peek().kind == Token::String && !isLibrary(peek().text))
-                mMap.skip(peek().line, QStringLiteral("el archivo incluido «%1»").arg(peek().text));
+        } else if (first.kind == Token::Word && first.is("include")) {
+            advance();
+            const QString file = atEnd() ? QString() : stringValue(peek().text);
+            if (!atEnd() && peek().kind == Token::String && !isLibrary(file))
+                mMap.skip(peek().line, QStringLiteral("el archivo incluido «%1»").arg(file));
             skipStatement();
         } else if (first.kind == Token::Word &&
-                   (first.text == QLatin1String("object") || mClasses.contains(first.text) ||
-                    roomClasses().contains(first.text))) {
+                   (first.is("object") || mClasses.contains(first.key()) ||
+                    roomClasses().contains(first.key()))) {
             object();
         } else {
             skipStatement();
@@ -246,14 +319,14 @@ private:
     /** A routine: the start is where Initialise puts the player. */
     void routine()
     {
-        ++mNext;
+        advance();
         const bool initialise = peekIs("initialise");
         int depth = 1;
-        for (; !atEnd() && depth > 0; ++mNext) {
+        for (; !atEnd() && depth > 0; advance()) {
             const Token &token = peek();
-            if (token.kind == Token::Symbol && token.text == u'[')
+            if (token.is("["))
                 ++depth;
-            else if (token.kind == Token::Symbol && token.text == u']')
+            else if (token.is("]"))
                 --depth;
             else if (initialise && start.isEmpty() && token.kind == Token::Word)
                 noteStart(token);
@@ -261,46 +334,44 @@ private:
         skipStatement();
     }
 
-    QString word(qsizetype at) const { return at < mTokens.size() ? mTokens[at].text : QString(); }
-
+    /** A word as the source writes it, from its lower-case view. */
+    /** "location = Hall" or "PlayerTo(Hall", the current token first. */
     void noteStart(const Token &token)
     {
-        const qsizetype at = &token - mTokens.constData();
-        if (token.text == QLatin1String("location") && word(at + 1) == u'=')
-            start = word(at + 2);
-        else if (token.text == QLatin1String("playerto") && word(at + 1) == u'(')
-            start = word(at + 2);
+        if ((token.is("location") && mTokens.peek(1).is("=")) ||
+            (token.is("playerto") && mTokens.peek(1).is("(")))
+            start = mTokens.peek(2).key();
     }
 
     void object()
     {
         Object object;
-        object.roomClass = roomClasses().contains(peek().text);
+        object.roomClass = roomClasses().contains(peek().key());
         object.line = peek().line;
-        ++mNext;
+        advance();
         while (peekIs("->")) {
             object.hasParent = true;
-            ++mNext;
+            advance();
         }
         if (!atEnd() && peek().kind == Token::Word && !isSegment()) {
-            object.key = peek().text;
-            object.identifier = peek().original;
-            ++mNext;
+            object.key = peek().key();
+            object.identifier = peek().text.toString();
+            advance();
         }
         if (!atEnd() && peek().kind == Token::String) {
-            object.name = peek().text;
-            ++mNext;
+            object.name = stringValue(peek().text);
+            advance();
         }
         if (!atEnd() && peek().kind == Token::Word && !isSegment()) {
             object.hasParent = true;
-            ++mNext;
+            advance();
         }
         segments(object);
         if (!object.key.isEmpty())
-            objects.append(object);
+            objects.append(std::move(object));
     }
 
-    bool isSegment() const
+    bool isSegment()
     {
         return peekIs("with") || peekIs("has") || peekIs("class") || peekIs("private");
     }
@@ -312,7 +383,7 @@ private:
         bool attributes = false;
         while (!atEnd()) {
             if (peekIs(";")) {
-                ++mNext;
+                advance();
                 return;
             }
             if (isSegment()) {
@@ -321,7 +392,7 @@ private:
                 if (peekIs("class"))
                     classList(object);
                 else
-                    ++mNext;
+                    advance();
                 continue;
             }
             if (properties && peek().kind == Token::Word) {
@@ -330,27 +401,27 @@ private:
             }
             if (attributes && peekIs("light"))
                 object.lit = true;
-            ++mNext;
+            advance();
         }
     }
 
     void classList(Object &object)
     {
-        for (++mNext; !atEnd() && peek().kind == Token::Word && !isSegment(); ++mNext)
-            object.roomClass = object.roomClass || roomClasses().contains(peek().text);
+        for (advance(); !atEnd() && peek().kind == Token::Word && !isSegment(); advance())
+            object.roomClass = object.roomClass || roomClasses().contains(peek().key());
     }
 
     /** One property: its name, then its value up to a "," or the next part. */
     void property(Object &object)
     {
-        const QString name = peek().text;
+        const QStringView name = peek().text;
         const int line = peek().line;
-        ++mNext;
+        advance();
         Value value = valueUntilEnd();
         value.line = line;
         const auto slot = std::find(std::begin(exitProperties), std::end(exitProperties), name);
         if (slot != std::end(exitProperties))
-            object.exits[size_t(slot - std::begin(exitProperties))] = value;
+            object.exits.append({int(slot - std::begin(exitProperties)), std::move(value)});
         else if (name == QLatin1String("short_name") && !value.string.isEmpty())
             object.name = value.string;
         else if (name == QLatin1String("description") && !value.string.isEmpty())
@@ -365,37 +436,34 @@ private:
     {
         Value value;
         int depth = 0;
-        for (; !atEnd(); ++mNext) {
+        for (; !atEnd(); advance()) {
             const Token &token = peek();
             if (depth == 0 && (peekIs(",") || peekIs(";") || isSegment()))
                 break;
-            if (token.kind == Token::Symbol && token.text == u'[') {
+            if (token.is("[")) {
                 value.routine = true;
                 ++depth;
-            } else if (token.kind == Token::Symbol && token.text == u']') {
+            } else if (token.is("]")) {
                 --depth;
             } else if (token.kind == Token::String && value.string.isEmpty()) {
-                value.string = token.text;
-            } else if (token.kind == Token::Word && (depth == 0 || returned(token))) {
-                if (!value.objects.contains(token.text))
-                    value.objects.append(token.text);
+                value.string = stringValue(token.text);
+            } else if (token.kind == Token::Word && (depth == 0 || returned())) {
+                const QString object = token.key();
+                if (!value.objects.contains(object))
+                    value.objects.append(object);
             }
         }
         if (peekIs(","))
-            ++mNext;
+            advance();
         return value;
     }
 
     /** Whether a word of a routine is what it returns: "return Hall;". */
-    bool returned(const Token &token) const
-    {
-        const qsizetype at = &token - mTokens.constData();
-        return at > 0 && mTokens[at - 1].text == QLatin1String("return");
-    }
+    bool returned() const { return mTokens.previous().is("return"); }
 
     SourceMap &mMap;
-    const QVector<Token> mTokens;
-    qsizetype mNext = 0;
+    TokenStream mTokens;
+    qsizetype mSourceSize;
     QSet<QString> mClasses;
 };
 
@@ -406,58 +474,75 @@ public:
     RoomMaker(const QVector<Object> &objects, SourceMap &map)
         : mObjects(objects)
         , mMap(map)
+        , mIsRoom(objects.size(), false)
     {
-        for (const Object &object : objects)
-            mByKey.insert(object.key, &object);
+        mIndex.reserve(objects.size());
+        for (qsizetype i = 0; i < objects.size(); ++i)
+            mIndex.insert(objects[i].key, i);
     }
 
     void make(const QString &start)
     {
-        QSet<QString> rooms;
-        for (const Object &object : mObjects) {
+        for (qsizetype i = 0; i < mObjects.size(); ++i) {
+            const Object &object = mObjects[i];
             if (isRoomShaped(object) || object.key == start)
-                rooms.insert(object.key);
-            for (const Value &exit : object.exits) {
-                if (!exit.routine && exit.objects.size() == 1 && mByKey.contains(exit.objects[0]) &&
-                    !mByKey[exit.objects[0]]->isDoor)
-                    rooms.insert(exit.objects[0]);
+                mIsRoom[i] = true;
+            for (const auto &[slot, exit] : object.exits) {
+                const Object *target = exit.routine || exit.objects.size() != 1
+                                           ? nullptr
+                                           : objectNamed(exit.objects.first());
+                if (target && !target->isDoor)
+                    mIsRoom[target - mObjects.constData()] = true;
             }
         }
-        for (const Object &object : mObjects) {
-            if (rooms.contains(object.key))
-                addRoom(object, rooms);
+        mMap.rooms.reserve(mIsRoom.count(true));
+        for (qsizetype i = 0; i < mObjects.size(); ++i) {
+            if (mIsRoom[i])
+                addRoom(mObjects[i]);
         }
-        if (rooms.contains(start))
+        if (isRoom(start))
             mMap.start = start;
     }
 
 private:
+    const Object *objectNamed(const QString &key) const
+    {
+        const qsizetype i = mIndex.value(key, -1);
+        return i < 0 ? nullptr : &mObjects[i];
+    }
+
+    bool isRoom(const QString &key) const
+    {
+        const qsizetype i = mIndex.value(key, -1);
+        return i >= 0 && mIsRoom[i];
+    }
+
     static bool isRoomShaped(const Object &object)
     {
         if (object.hasParent || object.isDoor)
             return false;
         return object.roomClass || object.lit ||
                std::any_of(object.exits.begin(), object.exits.end(),
-                           [](const Value &exit) { return !exit.objects.isEmpty(); });
+                           [](const auto &exit) { return !exit.second.objects.isEmpty(); });
     }
 
-    void addRoom(const Object &object, const QSet<QString> &rooms)
+    void addRoom(const Object &object)
     {
         SourceRoom &room = mMap.room(object.key, object.line);
         room.name = object.name.isEmpty() ? object.identifier : object.name;
         room.text = object.description;
-        for (int slot = 0; slot < exitCount; ++slot) {
-            const Value &exit = object.exits[slot];
+        for (const auto &[slot, exit] : object.exits) {
             if (exit.objects.isEmpty())
                 continue;
-            const QString target = leadsTo(object.key, exit, rooms);
+            const QString target = leadsTo(object.key, exit);
             if (!target.isEmpty()) {
                 room.exits[slot] = target;
                 room.exitLines[slot] = exit.line;
-            } else if (!(exit.objects.size() == 1 && isNothing(exit.objects[0])))
+            } else if (!(exit.objects.size() == 1 && isNothing(exit.objects[0]))) {
                 mMap.skip(exit.line, QStringLiteral("la salida %1 de %2, que no lleva a una sola "
                                                     "sala")
                                          .arg(exitProperties[slot], room.name));
+            }
         }
     }
 
@@ -468,16 +553,19 @@ private:
     }
 
     /** The one room an exit's value gives from a room, through a door if it is one. */
-    QString leadsTo(const QString &from, const Value &exit, const QSet<QString> &rooms) const
+    QString leadsTo(const QString &from, const Value &exit) const
     {
         QStringList targets;
         for (const QString &object : exit.objects) {
-            const Object *door = mByKey.value(object);
+            const Object *door = objectNamed(object);
             if (door && door->isDoor) {
-                const QString beyond = oneRoom(from, door->doorTo, rooms);
+                const QString beyond = oneRoom(from, door->doorTo);
                 if (!beyond.isEmpty())
                     targets << beyond;
-            } else if (rooms.contains(object)) {
+            } else if (isRoom(object)) {
+                // Most exits name one room: that needs no list.
+                if (exit.objects.size() == 1)
+                    return object;
                 targets << object;
             }
         }
@@ -485,13 +573,12 @@ private:
         return targets.size() == 1 ? targets.first() : QString();
     }
 
-    /** The room a value gives from a room: the only one, or the other of two (a door's two sides).
-     */
-    static QString oneRoom(const QString &from, const Value &value, const QSet<QString> &rooms)
+    /** The room a value gives from a room: the only one, or the other of two (a door's sides). */
+    QString oneRoom(const QString &from, const Value &value) const
     {
         QStringList found;
         for (const QString &object : value.objects) {
-            if (rooms.contains(object) && !found.contains(object))
+            if (isRoom(object) && !found.contains(object))
                 found << object;
         }
         if (found.size() == 2 && found.contains(from))
@@ -501,7 +588,8 @@ private:
 
     const QVector<Object> &mObjects;
     SourceMap &mMap;
-    QHash<QString, const Object *> mByKey;
+    QHash<QString, qsizetype> mIndex;
+    QVector<bool> mIsRoom;
 };
 
 } // namespace

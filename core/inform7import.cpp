@@ -88,15 +88,17 @@ QVector<Sentence> sentencesOf(QStringView text, SourceMap &map)
             line += int(quoted.count(u'\n'));
             i = close;
             const QChar last = quoted.isEmpty() ? QChar() : quoted.back();
-            const qsizetype lineEnd = text.indexOf(u'\n', i);
-            const bool restOfLineBlank =
-                text.mid(i + 1, (lineEnd < 0 ? text.size() : lineEnd) - i - 1).trimmed().isEmpty();
+            qsizetype after = i + 1;
+            while (after < text.size() && text[after] != u'\n' && text[after].isSpace())
+                ++after;
+            const bool restOfLineBlank = after >= text.size() || text[after] == u'\n';
             if (QStringLiteral(".!?").contains(last) || restOfLineBlank)
                 end();
         } else if (c == u'.' && (i + 1 >= text.size() || text[i + 1].isSpace())) {
             end();
         } else {
-            current.words += c;
+            // The mark of a quoted text never comes from the source itself.
+            current.words += c == QChar(1) ? QChar(u' ') : c;
         }
     }
     end();
@@ -117,16 +119,29 @@ int directionSlot(const QString &word)
     return slotOfWord.value(word.toLower(), -1);
 }
 
-/** A name as written without its article or "a room called": the key is it in lower case. */
-QString bareName(QString name)
+/** A name without "a room called" and its article: the key is it in lower case. */
+QString bareName(const QString &name)
 {
-    static const QRegularExpression lead(
-        QStringLiteral("^((a|an)\\s+(dark\\s+)?room\\s+called\\s+)?(the\\s+|a\\s+|an\\s+)?"),
-        QRegularExpression::CaseInsensitiveOption);
-    name = name.simplified();
-    name.remove(lead);
-    return name;
+    QStringView bare = QStringView(name).trimmed();
+    const auto drop = [&bare](const char *lead) {
+        const QLatin1String word(lead);
+        if (!bare.startsWith(word, Qt::CaseInsensitive))
+            return false;
+        bare = bare.mid(word.size()).trimmed();
+        return true;
+    };
+    for (const char *called : {"a room called ", "a dark room called "}) {
+        if (drop(called))
+            break;
+    }
+    for (const char *article : {"the ", "an ", "a "}) {
+        if (drop(article))
+            break;
+    }
+    return bare.toString();
 }
+
+constexpr qsizetype maxSentenceLength = 2000;
 
 class Inform7Reader
 {
@@ -149,6 +164,9 @@ public:
             QRegularExpression(QStringLiteral("^(.+?) is (above|below|inside|outside) (.+)$")),
             QRegularExpression(QStringLiteral("^the player is in (.+)$")),
         };
+        // No sentence about the map is this long; the patterns are not tried on text that is.
+        if (sentence.words.size() > maxSentenceLength)
+            return;
         QString words = sentence.words.simplified();
         Sentence rest = sentence;
         // A quoted text first is the description of the room named last; a sentence may follow.
@@ -159,6 +177,8 @@ public:
         }
         const QString lower = words.toLower();
         for (int form = 0; form < int(std::size(forms)); ++form) {
+            if (!mayBe(form, lower))
+                continue;
             const QRegularExpressionMatch found = forms[form].match(lower);
             if (!found.hasMatch())
                 continue;
@@ -167,6 +187,27 @@ public:
             };
             if (apply(form, part, rest))
                 return;
+        }
+    }
+
+    /** Whether a sentence may be of a form, told without a pattern: most sentences are not. */
+    static bool mayBe(int form, const QString &lower)
+    {
+        switch (form) {
+        case 0:
+            return lower.startsWith(QLatin1String("there is "));
+        case 1:
+            return lower.endsWith(QLatin1String("room"));
+        case 2:
+            return lower.startsWith(QLatin1String("the printed name of "));
+        case 3:
+            return lower.startsWith(QLatin1String("the description of "));
+        case 4:
+            return lower.endsWith(QLatin1String("door"));
+        case 8:
+            return lower.startsWith(QLatin1String("the player is in "));
+        default:
+            return lower.contains(QLatin1String(" is "));
         }
     }
 

@@ -139,9 +139,10 @@ ImportedGame toMap(SourceMap source, GameLanguage language)
     }
     game.notRead = std::move(source.notRead);
     // In the order of the source's lines, what has no line last.
-    const auto lineOf = [](const QString &note) {
-        return note.startsWith(QLatin1String("línea ")) ? note.section(u' ', 1, 1).toInt()
-                                                        : std::numeric_limits<int>::max();
+    const QString lineMark = QStringLiteral("línea ");
+    const auto lineOf = [&lineMark](const QString &note) {
+        return note.startsWith(lineMark) ? note.mid(lineMark.size()).section(u':', 0, 0).toInt()
+                                         : std::numeric_limits<int>::max();
     };
     std::stable_sort(game.notRead.begin(), game.notRead.end(),
                      [&](const QString &a, const QString &b) { return lineOf(a) < lineOf(b); });

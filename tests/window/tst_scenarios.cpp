@@ -904,10 +904,17 @@ private:
                 .arg(page.rooms);
         }
         if (what == QLatin1String("moves")) {
-            const QString command = mRest.section(QStringLiteral(" = "), 0, 0);
-            const int slot = movementSlot(command);
-            return command + QStringLiteral(" = ") +
-                   (slot < 0 ? QStringLiteral("-") : QString(directions[slot].promptLabel));
+            // Several commands, parted by commas, each moving the same way.
+            const QString commands = mRest.section(QStringLiteral(" = "), 0, 0);
+            QStringList ways;
+            for (const QString &command : commands.split(QStringLiteral(", "))) {
+                const int slot = movementSlot(command);
+                const QString way =
+                    slot < 0 ? QStringLiteral("-") : QString(directions[slot].promptLabel);
+                if (!ways.contains(way))
+                    ways << way;
+            }
+            return commands + QStringLiteral(" = ") + ways.join(QStringLiteral(" and "));
         }
         if (what == QLatin1String("layout"))
             return layoutText();

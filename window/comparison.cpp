@@ -4,11 +4,11 @@
 #include "core/gamecheck.h"
 #include "core/planfile.h"
 #include "editor.h"
+#include "filetypes.h"
 #include "mapreview.h"
 #include "useraction.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace rumbario {
@@ -33,26 +33,11 @@ QVector<ReportLine> comparisonLines(Editor &editor)
     return lines;
 }
 
-/** Reads a whole text file; empty and a message shown when it cannot be read. */
+/** Reads a whole text file; nothing, and a message shown, when it cannot be read. */
 std::optional<QByteArray> readChecked(Editor &editor, const QString &path)
 {
-    QFile file(path);
-    QString failure;
-    if (!QFileInfo(path).isFile())
-        failure = QStringLiteral("no es un archivo de datos");
-    else if (file.size() > maxCheckedTranscript)
-        failure = QStringLiteral("es demasiado grande");
-    else if (!file.open(QIODevice::ReadOnly))
-        failure = file.errorString();
-    if (failure.isEmpty()) {
-        QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return bytes;
-        failure = file.errorString();
-    }
-    editor.services.messageBox(QStringLiteral("No se pudo leer %1: %2.").arg(path, failure),
-                               Buttons::Ok, checkTitle);
-    return std::nullopt;
+    return readChosenFile(editor, path, maxCheckedTranscript, QStringLiteral("es demasiado grande"),
+                          QStringLiteral("No se pudo leer"), checkTitle);
 }
 
 /**

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QVector>
+
+#include <optional>
 
 namespace rumbario {
 
@@ -25,5 +28,15 @@ int chosenFileType(const QVector<FileType> &types, const QString &path,
 
 /** The name with the type's extension added when it has none. */
 QString withExtension(const QString &path, const FileType &type);
+
+struct Editor;
+
+/**
+ * A whole file the user chose, up to a size; nothing, and a message "<failure> <path>: <why>."
+ * under the title, when it is no file, is larger (tooLarge says why) or cannot be read.
+ */
+std::optional<QByteArray> readChosenFile(Editor &editor, const QString &path, qint64 maxSize,
+                                         const QString &tooLarge, const QString &failure,
+                                         const QString &title);
 
 } // namespace rumbario

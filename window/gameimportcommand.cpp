@@ -4,12 +4,11 @@
 #include "core/gameimport.h"
 #include "core/planfile.h"
 #include "editor.h"
-#include "recovery.h"
+#include "filetypes.h"
+#include "openandsave.h"
 #include "roomview.h"
-#include "transcriptmapping.h"
 #include "useraction.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace rumbario {
@@ -18,38 +17,10 @@ namespace {
 
 const QString importTitle = QStringLiteral("Importar juego");
 
-/** The source's bytes; a message and nothing when it cannot be read or is too large. */
-std::optional<QByteArray> sourceBytes(Editor &editor, const QString &path)
-{
-    QFile file(path);
-    QString failure;
-    if (!QFileInfo(path).isFile())
-        failure = QStringLiteral("no es un archivo de datos");
-    else if (file.size() > maxGameSourceSize)
-        failure = QStringLiteral("es demasiado grande para ser el código de un juego");
-    else if (!file.open(QIODevice::ReadOnly))
-        failure = file.errorString();
-    if (failure.isEmpty()) {
-        QByteArray bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return bytes;
-        failure = file.errorString();
-    }
-    editor.services.messageBox(QStringLiteral("No se pudo importar %1: %2.").arg(path, failure),
-                               Buttons::Ok, importTitle);
-    return std::nullopt;
-}
-
 /** The rooms read become the map as a plan file of them would: coordinates from the exits. */
 void replaceMap(Editor &editor, const ImportedGame &game, const QString &path)
 {
-    keepReplacedMap(editor);
-    stopFollowingTranscript(editor);
-    editor.unreadPlan.clear();
-    editor.doubtfulPlan.clear();
-    editor.typingDescription = false;
-    editor.services.setColours(BoxColours::Normal);
-    editor.services.giveFocus(Control::KeySurface);
+    leaveReplacedMap(editor);
     QByteArray records;
     for (const Room &room : game.rooms)
         records += planRecord(room);
@@ -81,7 +52,10 @@ void report(Editor &editor, const ImportedGame &game, const QString &path)
 
 bool openGameSource(Editor &editor, const QString &path)
 {
-    const auto bytes = sourceBytes(editor, path);
+    const auto bytes =
+        readChosenFile(editor, path, maxGameSourceSize,
+                       QStringLiteral("es demasiado grande para ser el código de un juego"),
+                       QStringLiteral("No se pudo importar"), importTitle);
     if (!bytes)
         return false;
     const ImportedGame game = importGame(*bytes, path);

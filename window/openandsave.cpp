@@ -209,6 +209,18 @@ void savePlanAs(Editor &editor)
     runUserAction(editor, [&editor] { saveThroughDialog(editor); });
 }
 
+void leaveReplacedMap(Editor &editor)
+{
+    keepReplacedMap(editor);
+    stopFollowingTranscript(editor);
+    editor.unreadPlan.clear();
+    editor.doubtfulPlan.clear();
+    // A description being typed belonged to the old map.
+    editor.typingDescription = false;
+    editor.services.setColours(BoxColours::Normal);
+    editor.services.giveFocus(Control::KeySurface);
+}
+
 void newMap(Editor &editor)
 {
     bool replace = false;
@@ -216,14 +228,7 @@ void newMap(Editor &editor)
     if (!replace)
         return;
     runUserAction(editor, [&editor] {
-        keepReplacedMap(editor);
-        stopFollowingTranscript(editor);
-        editor.unreadPlan.clear();
-        editor.doubtfulPlan.clear();
-        // A description being typed belonged to the old map.
-        editor.typingDescription = false;
-        editor.services.setColours(BoxColours::Normal);
-        editor.services.giveFocus(Control::KeySurface);
+        leaveReplacedMap(editor);
         startFreshMap(editor);
         editor.store.noteAction(QStringLiteral("mapa nuevo"), ModifiedEffect::Saved);
     });

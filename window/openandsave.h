@@ -15,6 +15,12 @@ bool chooseDiskAction(Editor &editor);
  * at start-up; the old one can be had back by undo, and its recovery copy stays.
  */
 void newMap(Editor &editor);
+
+/**
+ * What replacing the map with a new one leaves behind: its recovery copy is kept, a followed game
+ * stops, a description being typed is dropped, the keys go back to the map.
+ */
+void leaveReplacedMap(Editor &editor);
 /** Opens a plan file chosen in the file dialog in place of the current map. */
 void openPlan(Editor &editor);
 

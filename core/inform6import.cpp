@@ -11,6 +11,20 @@ namespace rumbario {
 
 namespace {
 
+/** Whether a word is a lower-case keyword, whatever its case: Inform ignores case in words. */
+bool sameWord(QStringView text, QLatin1String keyword)
+{
+    if (text.size() != keyword.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        const char16_t k = char16_t(keyword[i].unicode());
+        if (c != k && !(c >= u'A' && c <= u'Z' && c + (u'a' - u'A') == k))
+            return false;
+    }
+    return true;
+}
+
 /** A token of the source, a view into it: no token costs an allocation. */
 struct Token
 {
@@ -21,9 +35,7 @@ struct Token
 
     bool is(const char *what) const
     {
-        const QLatin1String word(what);
-        return kind != String && text.size() == word.size() &&
-               text.compare(word, Qt::CaseInsensitive) == 0;
+        return kind != String && sameWord(text, QLatin1String(what));
     }
     /** A word as Inform tells words apart: in lower case. */
     QString key() const { return text.toString().toLower(); }
@@ -54,8 +66,10 @@ QChar accented(QChar mark, QChar letter)
 QString stringValue(QStringView raw)
 {
     // Most strings have nothing to turn: they are as the game prints them.
-    static const QString marks = QStringLiteral("~^@\n");
-    if (std::none_of(raw.begin(), raw.end(), [](QChar c) { return marks.contains(c); }))
+    const auto turned = [](QChar c) {
+        return c == u'~' || c == u'^' || c == u'@' || c == u'\n';
+    };
+    if (std::none_of(raw.begin(), raw.end(), turned))
         return raw.trimmed().toString();
     QString value;
     value.reserve(raw.size());
@@ -189,11 +203,20 @@ private:
     Token mPrevious{Token::Symbol, 0, QStringView()};
 };
 
-const QString exitProperties[exitCount] = {
-    QStringLiteral("n_to"),  QStringLiteral("ne_to"), QStringLiteral("e_to"),
-    QStringLiteral("se_to"), QStringLiteral("s_to"),  QStringLiteral("sw_to"),
-    QStringLiteral("w_to"),  QStringLiteral("nw_to"), QStringLiteral("u_to"),
-    QStringLiteral("d_to"),  QStringLiteral("in_to"), QStringLiteral("out_to")};
+const char *const exitProperties[exitCount] = {"n_to", "ne_to", "e_to", "se_to", "s_to",  "sw_to",
+                                               "w_to", "nw_to", "u_to", "d_to",  "in_to", "out_to"};
+
+/** The exit slot of a property's name, or -1. */
+int exitSlotOf(QStringView name)
+{
+    if (!name.endsWith(QLatin1String("_to"), Qt::CaseInsensitive))
+        return -1;
+    for (int slot = 0; slot < exitCount; ++slot) {
+        if (sameWord(name, QLatin1String(exitProperties[slot])))
+            return slot;
+    }
+    return -1;
+}
 
 /** A property's value as read: an object, a routine's returned objects, or a string. */
 struct Value
@@ -419,14 +442,14 @@ private:
         advance();
         Value value = valueUntilEnd();
         value.line = line;
-        const auto slot = std::find(std::begin(exitProperties), std::end(exitProperties), name);
-        if (slot != std::end(exitProperties))
-            object.exits.append({int(slot - std::begin(exitProperties)), std::move(value)});
-        else if (name == QLatin1String("short_name") && !value.string.isEmpty())
+        const int slot = exitSlotOf(name);
+        if (slot >= 0)
+            object.exits.append({slot, std::move(value)});
+        else if (sameWord(name, QLatin1String("short_name")) && !value.string.isEmpty())
             object.name = value.string;
-        else if (name == QLatin1String("description") && !value.string.isEmpty())
+        else if (sameWord(name, QLatin1String("description")) && !value.string.isEmpty())
             object.description = value.string;
-        else if (name == QLatin1String("door_to")) {
+        else if (sameWord(name, QLatin1String("door_to"))) {
             object.isDoor = true;
             object.doorTo = value;
         }
@@ -541,7 +564,7 @@ private:
             } else if (!(exit.objects.size() == 1 && isNothing(exit.objects[0]))) {
                 mMap.skip(exit.line, QStringLiteral("la salida %1 de %2, que no lleva a una sola "
                                                     "sala")
-                                         .arg(exitProperties[slot], room.name));
+                                         .arg(QLatin1String(exitProperties[slot]), room.name));
             }
         }
     }

@@ -9,6 +9,7 @@
 #include "commands/roomcreation.h"
 #include "core/codepage.h"
 #include "core/gamecheck.h"
+#include "core/gameimport.h"
 #include "core/gameexport.h"
 #include "core/mapcompare.h"
 #include "core/numbers.h"
@@ -903,6 +904,8 @@ private:
                 .arg(pointText(page.viewport.center))
                 .arg(page.rooms);
         }
+        if (what == QLatin1String("language"))
+            return first + languageName(gameLanguage(mArgs.value(0), fileText(mArgs.value(0))));
         if (what == QLatin1String("moves")) {
             // Several commands, parted by commas, each moving the same way.
             const QString commands = mRest.section(QStringLiteral(" = "), 0, 0);

@@ -143,6 +143,35 @@ QString bareName(const QString &name)
 
 constexpr qsizetype maxSentenceLength = 2000;
 
+/** The sentence forms about the map, tried in this order. */
+enum Form {
+    RoomCalled,
+    IsRoom,
+    PrintedName,
+    Description,
+    IsDoor,
+    BothWays,
+    DirectionOfIs,
+    IsDirectionOf,
+    IsAbove,
+    PlayerIn,
+    FormCount
+};
+
+/** "North of X is Y": a way from X to Y, said or only implied by the way back. */
+struct Connection
+{
+    QString from;
+    int slot;
+    QString to;
+    /** Whether the way back is implied, unless said otherwise. */
+    bool wayBack = true;
+};
+
+/**
+ * Reads the sentences in order and resolves them once all are read: a door may be declared after
+ * the sentence that places it, and a room after the sentence that leads to it.
+ */
 class Inform7Reader
 {
 public:
@@ -152,149 +181,195 @@ public:
 
     void read(const Sentence &sentence)
     {
-        static const QRegularExpression forms[] = {
-            QRegularExpression(QStringLiteral("^there is an? (?:dark )?room called (.+)$")),
-            QRegularExpression(QStringLiteral("^(.+?) is an? (?:dark )?room$")),
-            QRegularExpression(QStringLiteral("^the printed name of (.+?) is \\x01$")),
-            QRegularExpression(QStringLiteral("^the description of (.+?) is \\x01$")),
-            QRegularExpression(QStringLiteral("^(.+?) is an? (?:open |closed |locked )*door$")),
-            QRegularExpression(QStringLiteral("^(\\w+) (?:of|from) (.+?) is (.+)$")),
-            QRegularExpression(QStringLiteral("^(.+?) is ((?:\\w+ (?:of|from) .+?)(?: and \\w+ "
-                                              "(?:of|from) .+?)*)$")),
-            QRegularExpression(QStringLiteral("^(.+?) is (above|below|inside|outside) (.+)$")),
-            QRegularExpression(QStringLiteral("^the player is in (.+)$")),
-        };
         // No sentence about the map is this long; the patterns are not tried on text that is.
         if (sentence.words.size() > maxSentenceLength)
             return;
         QString words = sentence.words.simplified();
         Sentence rest = sentence;
-        // A quoted text first is the description of the room named last; a sentence may follow.
+        // A quoted text first describes what the sentence before was about; another may follow.
         if (words.startsWith(QChar(1))) {
-            if (SourceRoom *room = mMap.find(mLastRoom))
-                room->text = rest.quotes.takeFirst();
+            if (!mSubject.isEmpty() && !rest.quotes.isEmpty())
+                mTexts.insert(key(mSubject), rest.quotes.takeFirst());
             words = words.mid(1).trimmed();
         }
+        // "It" is what the sentence before was about.
+        if (words.startsWith(QLatin1String("It "), Qt::CaseInsensitive) && !mSubject.isEmpty())
+            words = mSubject + words.mid(2);
         const QString lower = words.toLower();
-        for (int form = 0; form < int(std::size(forms)); ++form) {
-            if (!mayBe(form, lower))
+        // Kinds ("A forest room is a kind of room") are no rooms of the map.
+        if (lower.contains(QLatin1String(" is a kind of ")))
+            return;
+        for (int form = 0; form < FormCount; ++form) {
+            if (!mayBe(Form(form), lower))
                 continue;
-            const QRegularExpressionMatch found = forms[form].match(lower);
+            const QRegularExpressionMatch found = pattern(Form(form)).match(lower);
             if (!found.hasMatch())
                 continue;
             const auto part = [&](int n) {
                 return words.mid(found.capturedStart(n), found.capturedLength(n)).simplified();
             };
-            if (apply(form, part, rest))
-                return;
+            apply(Form(form), part, rest);
+            return;
+        }
+        // Any other "X is…" is about X: a quoted text after it is X's, not a room's.
+        static const QRegularExpression about(QStringLiteral("^(.+?) (?:is|are) "));
+        const QRegularExpressionMatch subject = about.match(words);
+        if (subject.hasMatch())
+            mSubject = subject.captured(1);
+    }
+
+    /** The rooms in the order they were first named, and their connections. */
+    void finish()
+    {
+        joinDoorNames();
+        // What is placed somewhere is a room, unless it is a door.
+        for (const auto &[what, sides] : mDoorSides) {
+            if (!mDoors.contains(what))
+                mRooms.insert(what);
+        }
+        for (const QString &name : std::as_const(mNamed)) {
+            if (mDoors.contains(key(name)) || !mRooms.contains(key(name)))
+                continue;
+            SourceRoom &room = mMap.room(key(name), mLines.value(key(name)));
+            room.name = mDisplay.value(key(name));
+            room.text = mTexts.value(key(name));
+        }
+        for (const auto &[door, sides] : mDoorSides)
+            throughDoor(door, sides);
+        for (const Connection &connection : std::as_const(mPlaced))
+            connect(connection);
+        for (const auto &[exit, target] : mImplied) {
+            if (!mSaid.count(exit))
+                mSaid[exit] = target;
+        }
+        for (const auto &[exit, target] : mSaid) {
+            SourceRoom *room = mMap.find(exit.first);
+            if (room && !target.isEmpty() && mMap.find(target))
+                room->exits[exit.second] = target;
         }
     }
 
+private:
+    static const QRegularExpression &pattern(Form form)
+    {
+        static const QRegularExpression patterns[FormCount] = {
+            QRegularExpression(QStringLiteral(
+                "^(?:there is )?an? (?:[\\w-]+ )*?room called (.+?)(?: is (?:in|part of) .+)?$")),
+            QRegularExpression(QStringLiteral("^(.+?) is an? (?:[\\w-]+ )*?room(?: in .+)?$")),
+            QRegularExpression(QStringLiteral("^the printed name of (.+?) is \\x01$")),
+            QRegularExpression(QStringLiteral("^the description of (.+?) is \\x01$")),
+            QRegularExpression(QStringLiteral("^(.+?) is an? (?:[\\w-]+ )*?door\\b.*$")),
+            QRegularExpression(
+                QStringLiteral("^(\\w+) (?:of|from) (.+?) is (\\w+) (?:of|from) (.+)$")),
+            QRegularExpression(QStringLiteral("^(\\w+) (?:of|from) (.+?) is (.+)$")),
+            QRegularExpression(QStringLiteral(
+                "^(.+?) is ((?:\\w+ (?:of|from) .+?)(?: and \\w+ (?:of|from) .+?)*)$")),
+            QRegularExpression(QStringLiteral("^(.+?) is (above|below|inside|outside) (.+)$")),
+            QRegularExpression(QStringLiteral("^the player is in (.+)$")),
+        };
+        return patterns[form];
+    }
+
     /** Whether a sentence may be of a form, told without a pattern: most sentences are not. */
-    static bool mayBe(int form, const QString &lower)
+    static bool mayBe(Form form, const QString &lower)
     {
         switch (form) {
-        case 0:
-            return lower.startsWith(QLatin1String("there is "));
-        case 1:
-            return lower.endsWith(QLatin1String("room"));
-        case 2:
+        case RoomCalled:
+            return lower.contains(QLatin1String("room called "));
+        case IsRoom:
+            return lower.contains(QLatin1String(" room"));
+        case PrintedName:
             return lower.startsWith(QLatin1String("the printed name of "));
-        case 3:
+        case Description:
             return lower.startsWith(QLatin1String("the description of "));
-        case 4:
-            return lower.endsWith(QLatin1String("door"));
-        case 8:
+        case IsDoor:
+            return lower.contains(QLatin1String("door"));
+        case PlayerIn:
             return lower.startsWith(QLatin1String("the player is in "));
         default:
             return lower.contains(QLatin1String(" is "));
         }
     }
 
-    /** The connections once every sentence is read: said ones first, the implied ways back after.
-     */
-    void connect()
-    {
-        for (const auto &[exit, target] : mImplied) {
-            if (!mSaid.count(exit))
-                mSaid[exit] = target;
-        }
-        for (const auto &[exit, target] : mSaid) {
-            if (target.isEmpty())
-                continue;
-            mMap.room(exit.first, 0).exits[exit.second] = target;
-        }
-    }
-
-private:
     template<typename Part>
-    bool apply(int form, const Part &part, const Sentence &sentence)
+    void apply(Form form, const Part &part, const Sentence &sentence)
     {
         const int line = sentence.line;
         switch (form) {
-        case 0:
-        case 1:
+        case RoomCalled:
+        case IsRoom:
             // "A room called X" names it as written; "The X is a room", without its article.
-            declare(part(1), line, form == 0);
+            name(part(1), line, form == RoomCalled, true);
             if (sentence.quotes.size() == 1)
-                mMap.room(key(part(1)), line).text = sentence.quotes.first();
-            return true;
-        case 2:
-        case 3: {
-            SourceRoom &room = mMap.room(key(part(1)), line);
-            (form == 2 ? room.name : room.text) = sentence.quotes.value(0);
-            return true;
-        }
-        case 4:
+                mTexts.insert(key(part(1)), sentence.quotes.first());
+            break;
+        case PrintedName:
+            mDisplay.insert(key(part(1)), sentence.quotes.value(0));
+            mSubject = part(1);
+            break;
+        case Description:
+            mTexts.insert(key(part(1)), sentence.quotes.value(0));
+            mSubject = part(1);
+            break;
+        case IsDoor:
             mDoors.insert(key(part(1)));
-            return true;
-        case 5:
-            return said(part(2), directionSlot(part(1)), part(3), line);
-        case 6:
-            return placed(part(1), part(2), line);
-        case 7: {
-            const int slot = directionSlot(part(2));
-            return said(part(3), slot, part(1), line);
-        }
-        case 8:
+            mSubject = part(1);
+            break;
+        case BothWays:
+            // "West from A is north from B": both ways said, neither implied.
+            said(part(2), directionSlot(part(1)), part(4), line, false);
+            said(part(4), directionSlot(part(3)), part(2), line, false);
+            break;
+        case DirectionOfIs:
+            said(part(2), directionSlot(part(1)), part(3), line);
+            mSubject = part(3);
+            break;
+        case IsDirectionOf:
+            placed(part(1), part(2), line);
+            break;
+        case IsAbove:
+            placed(part(1), part(2) + QStringLiteral(" of ") + part(3), line);
+            break;
+        case PlayerIn:
             mMap.start = key(part(1));
-            return true;
+            break;
+        case FormCount:
+            break;
         }
-        return false;
     }
 
     static QString key(const QString &name) { return bareName(name).toLower(); }
 
-    /** A room named in a sentence; "a room called X" names it as written, others without article.
-     */
-    void declare(const QString &name, int line, bool asWritten = false)
+    /** A name the map mentions, in the order first mentioned; a room when said to be one. */
+    void name(const QString &text, int line, bool asWritten = false, bool room = false)
     {
-        if (mDoors.contains(key(name)))
+        const QString named = key(text);
+        if (named == QLatin1String("nowhere") || named.isEmpty())
             return;
-        SourceRoom &room = mMap.room(key(name), line);
-        if (asWritten || room.name == room.key)
-            room.name = asWritten ? name : bareName(name);
-        mLastRoom = room.key;
+        if (!mLines.contains(named)) {
+            mNamed.append(text);
+            mLines.insert(named, line);
+        }
+        if (asWritten || !mDisplay.contains(named))
+            mDisplay.insert(named, asWritten ? text : bareName(text));
+        if (room)
+            mRooms.insert(named);
+        mSubject = text;
     }
 
     /** "North of X is Y": X leads north to Y, and Y south to X unless said otherwise. */
-    bool said(const QString &from, int slot, const QString &to, int line)
+    void said(const QString &from, int slot, const QString &to, int line, bool wayBack = true)
     {
         if (slot < 0)
-            return false;
-        declare(from, line);
-        if (key(to) == QLatin1String("nowhere")) {
-            mSaid[{key(from), slot}] = QString();
-            return true;
-        }
-        declare(to, line);
-        mSaid[{key(from), slot}] = key(to);
-        mImplied.insert({{key(to), directions[slot].opposite}, key(from)});
-        return true;
+            return;
+        name(from, line, false, true);
+        mPlaced.append({key(from), slot, key(to), wayBack});
+        if (key(to) != QLatin1String("nowhere"))
+            name(to, line, false, true);
     }
 
-    /** "X is east of Y and west of Z": a room east of Y, or a door between Y and Z. */
-    bool placed(const QString &what, const QString &places, int line)
+    /** "X is east of Y and west of Z": X lies east of Y (and west of Z). */
+    void placed(const QString &what, const QString &places, int line)
     {
         static const QRegularExpression place(
             QStringLiteral("(\\w+) (?:of|from) (.+?)(?: and |$)"));
@@ -303,29 +378,95 @@ private:
             const QRegularExpressionMatch match = found.next();
             const int slot = directionSlot(match.captured(1));
             if (slot < 0)
-                return false;
+                return;
             sides.append({slot, match.captured(2)});
         }
-        if (!mDoors.contains(key(what))) {
+        name(what, line);
+        for (const auto &[slot, room] : sides) {
+            name(room, line, false, true);
+            mDoorSides[key(what)].append({slot, key(room)});
+        }
+        mSubject = what;
+    }
+
+    /**
+     * A door may be named by the last words of its name ("the window" for "a kitchen window"):
+     * what is placed under such a name, and is no room of its own, is placed for the door.
+     */
+    void joinDoorNames()
+    {
+        std::map<QString, QVector<QPair<int, QString>>> joined;
+        for (auto &[what, sides] : mDoorSides) {
+            QString door = what;
+            if (!mDoors.contains(what) && !mRooms.contains(what)) {
+                QStringList named;
+                for (const QString &candidate : std::as_const(mDoors)) {
+                    if (candidate.endsWith(u' ' + what))
+                        named << candidate;
+                }
+                if (named.size() == 1)
+                    door = named.first();
+            }
+            joined[door] += sides;
+        }
+        mDoorSides = std::move(joined);
+    }
+
+    /**
+     * What lies in a direction from a room: a room, or a door, through which one goes to the room
+     * on its other side. A door placed on one side only leads nowhere.
+     */
+    void throughDoor(const QString &what, const QVector<QPair<int, QString>> &sides)
+    {
+        if (!mDoors.contains(what)) {
             for (const auto &[slot, room] : sides)
-                said(room, slot, what, line);
-            return true;
+                mPlaced.append({room, slot, what});
+            return;
         }
-        if (sides.size() != 2) {
-            mMap.skip(line, QStringLiteral("la puerta %1, que no está entre dos salas").arg(what));
-            return true;
+        if (sides.size() == 2) {
+            mSaid[{sides[0].second, sides[0].first}] = sides[1].second;
+            mSaid[{sides[1].second, sides[1].first}] = sides[0].second;
+        } else {
+            mMap.skip(mLines.value(what), QStringLiteral("la puerta %1, que no está entre dos "
+                                                         "salas")
+                                              .arg(mDisplay.value(what)));
         }
-        // Through the door from one side to the other, each way as said.
-        declare(sides[0].second, line);
-        declare(sides[1].second, line);
-        mSaid[{key(sides[0].second), sides[0].first}] = key(sides[1].second);
-        mSaid[{key(sides[1].second), sides[1].first}] = key(sides[0].second);
-        return true;
+    }
+
+    void connect(const Connection &connection)
+    {
+        if (connection.to == QLatin1String("nowhere")) {
+            mSaid[{connection.from, connection.slot}] = QString();
+            return;
+        }
+        if (mDoors.contains(connection.to)) {
+            // "North of X is the door": through it to the room on its other side.
+            const auto sides = mDoorSides.find(connection.to);
+            if (sides == mDoorSides.end() || sides->second.size() != 2)
+                return;
+            const QString &beyond = sides->second[0].second == connection.from
+                                        ? sides->second[1].second
+                                        : sides->second[0].second;
+            mSaid[{connection.from, connection.slot}] = beyond;
+            return;
+        }
+        mSaid[{connection.from, connection.slot}] = connection.to;
+        if (connection.wayBack)
+            mImplied.insert(
+                {{connection.to, directions[connection.slot].opposite}, connection.from});
     }
 
     SourceMap &mMap;
-    QString mLastRoom;
+    /** What the last sentence was about: "it" in the next one, and a quoted text after it. */
+    QString mSubject;
+    QStringList mNamed;
+    QHash<QString, int> mLines;
+    QHash<QString, QString> mDisplay;
+    QHash<QString, QString> mTexts;
+    QSet<QString> mRooms;
     QSet<QString> mDoors;
+    std::map<QString, QVector<QPair<int, QString>>> mDoorSides;
+    QVector<Connection> mPlaced;
     std::map<QPair<QString, int>, QString> mSaid;
     std::map<QPair<QString, int>, QString> mImplied;
 };
@@ -338,7 +479,7 @@ SourceMap readInform7(QStringView text)
     Inform7Reader reader(map);
     for (const Sentence &sentence : sentencesOf(text, map))
         reader.read(sentence);
-    reader.connect();
+    reader.finish();
     return map;
 }
 

@@ -9,8 +9,8 @@
 #include "commands/roomcreation.h"
 #include "core/codepage.h"
 #include "core/gamecheck.h"
-#include "core/gameimport.h"
 #include "core/gameexport.h"
+#include "core/gameimport.h"
 #include "core/mapcompare.h"
 #include "core/numbers.h"
 #include "core/planfile.h"
@@ -998,7 +998,8 @@ private:
             for (int room = 1; room <= store.roomCount(); ++room)
                 rooms << QStringLiteral("%1 %2 |%3")
                              .arg(room)
-                             .arg(roomText(store, qint16(room)), exitsText(store.room(qint16(room))));
+                             .arg(roomText(store, qint16(room)),
+                                  exitsText(store.room(qint16(room))));
             return compareWithFollowingLines(rooms);
         }
         if (what == QLatin1String("followed")) {

@@ -4,21 +4,11 @@
 // as many exits as it says.
 #include "core/gameimport.h"
 #include "core/mapstore.h"
+#include "require.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 using namespace rumbario;
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -3,23 +3,13 @@
 // failures are counted as reported, and survive a write and a second read unchanged.
 #include "core/mapstore.h"
 #include "core/planfile.h"
+#include "require.h"
 
 #include <QBuffer>
 
 #include <cstdint>
-#include <cstdlib>
 
 using namespace rumbario;
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -6,21 +6,11 @@
 #include "commands/transcriptturns.h"
 #include "core/gamecheck.h"
 #include "core/mapstore.h"
+#include "require.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 using namespace rumbario;
-
-namespace {
-
-void require(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -13,7 +13,6 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QQueue>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
@@ -44,26 +43,14 @@ struct WalkStep
 /** The shortest way from one room to another through the map's exits, or nothing. */
 std::optional<QVector<WalkStep>> wayBetween(const MapStore &store, qint16 from, qint16 to)
 {
-    // For each room reached: the direction taken and the room it was taken from.
-    QVector<std::pair<int, qint16>> cameBy(store.roomCount() + 1, {-1, 0});
-    QQueue<qint16> waiting;
-    waiting.enqueue(from);
-    cameBy[from] = {exitCount, from};
-    while (!waiting.isEmpty() && cameBy[to].first < 0) {
-        const qint16 room = waiting.dequeue();
-        for (int slot = 0; slot < exitCount; ++slot) {
-            const qint16 next = exitTarget(store, room, slot);
-            if (next > 0 && cameBy[next].first < 0) {
-                cameBy[next] = {slot, room};
-                waiting.enqueue(next);
-            }
-        }
-    }
-    if (cameBy[to].first < 0)
+    const auto exits = shortestWay(store, from, to);
+    if (!exits)
         return std::nullopt;
     QVector<WalkStep> way;
-    for (qint16 room = to; room != from; room = cameBy[room].second)
-        way.prepend({goWords[cameBy[room].first], room});
+    for (const int slot : *exits) {
+        from = exitTarget(store, from, slot);
+        way.append({goWords[slot], from});
+    }
     return way;
 }
 

@@ -807,7 +807,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (mEnding || !Form_QueryUnload(mEditor)) {
+    if (mEnding || !confirmClosing(mEditor)) {
         saveWindowState();
         event->accept();
     } else {

@@ -294,7 +294,7 @@ bool askBeforeClosing(Editor &editor)
 
 } // namespace
 
-bool Form_QueryUnload(Editor &editor)
+bool confirmClosing(Editor &editor)
 {
     // A failure before the user has answered keeps the map open rather than closing it unsaved.
     bool staysOpen = true;

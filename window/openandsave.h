@@ -44,6 +44,6 @@ void openGivenPlan(Editor &editor, const QString &path);
 void savePlanAs(Editor &editor);
 
 /** The closing question; returns true when the window is to stay open. */
-bool Form_QueryUnload(Editor &editor);
+bool confirmClosing(Editor &editor);
 
 } // namespace rumbario

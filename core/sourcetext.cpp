@@ -59,8 +59,7 @@ void SourceText::appendUtf8(QChar c)
     if (code < 0x80) {
         put(char(code));
     } else if (code < 0x800) {
-        put(char(0xC0 | (code >> 6)));
-        put(char(0x80 | (code & 0x3F)));
+        putTwoByteUtf8(code);
     } else if (c.isSurrogate()) {
         // A lone half: the replacement character.
         put(char(0xEF));

@@ -28,8 +28,7 @@ public:
         if (c.unicode() < 0x80) {
             put(char(c.unicode()));
         } else if (mEncoding == Encoding::Utf8) {
-            put(char(0xC0 | (c.unicode() >> 6)));
-            put(char(0x80 | (c.unicode() & 0x3F)));
+            putTwoByteUtf8(c.unicode());
         } else if (c.unicode() >= 0xA0 && c.unicode() <= 0xFF) {
             // Latin-1 and Windows-1252 agree from here on.
             put(char(c.unicode()));
@@ -70,6 +69,12 @@ private:
             grow(bytes);
     }
     void put(char byte) { *mEnd++ = byte; }
+    /** U+0080 to U+07FF as UTF-8: one writer, so that the quick path and the slow one agree. */
+    void putTwoByteUtf8(char16_t code)
+    {
+        put(char(0xC0 | (code >> 6)));
+        put(char(0x80 | (code & 0x3F)));
+    }
     void grow(qsizetype bytes);
     SourceText &appendCharacter(QChar c);
     SourceText &appendWithLineEnds(QLatin1String ascii);

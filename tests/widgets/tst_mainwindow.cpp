@@ -823,6 +823,11 @@ void TestMainWindow::picturesAndPrintsTheRealMap()
     const QImage png(dir.filePath(QStringLiteral("plano.png")));
     QCOMPARE(png.size(), QSize(17 * 130, int(19.5 * 130)));
     QCOMPARE(png.pixel(1, 1), qRgb(255, 255, 255));
+    // The title is drawn in the band above the level.
+    const QImage band = png.copy(0, 0, png.width(), 40);
+    QImage blank(band.size(), band.format());
+    blank.fill(Qt::white);
+    QVERIFY2(band != blank, "no title above the level");
 
     exportAs(QStringLiteral("plano.svg"));
     QFile svg(dir.filePath(QStringLiteral("plano.svg")));

@@ -180,7 +180,7 @@ private slots:
     void showsWhenTheMapIsNotOnDisk();
     void pasteNeverKillsTheEditor_data();
     void pasteNeverKillsTheEditor();
-    void keepsItsSizePlaceAndZoomFromOneRunToTheNext();
+    void keepsItsSizePlaceZoomAndOptionsFromOneRunToTheNext();
     void keepsACopyThatTheNextRunRecovers();
     void opensAPlanFileDroppedOnIt();
     void keysReachTheKeySurfaceAfterMenusAndDialogs();
@@ -622,15 +622,20 @@ void TestMainWindow::pasteNeverKillsTheEditor()
     clipboard->clear();
 }
 
-void TestMainWindow::keepsItsSizePlaceAndZoomFromOneRunToTheNext()
+void TestMainWindow::keepsItsSizePlaceZoomAndOptionsFromOneRunToTheNext()
 {
+    const auto joinLoops = [this] {
+        return mWindow->findChild<QAction *>(QString::fromLatin1(joinLoopsItemName));
+    };
     mWindow->setGeometry(40, 30, 640, 480);
     mWindow->planView()->setScale(97);
+    joinLoops()->trigger();
     QVERIFY(mWindow->close());
     delete mWindow;
     openWindow();
     QCOMPARE(mWindow->geometry(), QRect(40, 30, 640, 480));
     QCOMPARE(mWindow->planView()->viewport().scale, 97.0);
+    QVERIFY(joinLoops()->isChecked() && mWindow->editor().joinLoops);
     mWindow->showMaximized();
     QVERIFY(mWindow->close());
     delete mWindow;
@@ -683,6 +688,8 @@ void TestMainWindow::opensAPlanFileDroppedOnIt()
     QDropEvent drop(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     const QStringList shown =
         answering({QStringLiteral("&Aceptar")}, [&] { QApplication::sendEvent(mWindow, &drop); });
+    // Accepted, so that the file manager does not show the file flying back.
+    QVERIFY(drop.isAccepted());
     QCOMPARE(
         shown,
         QStringList{QStringLiteral("Rumbario|Mapa %1 cargado correctamente.2 salas.").arg(path)});

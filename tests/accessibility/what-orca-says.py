@@ -12,7 +12,9 @@ import tempfile
 import time
 
 EDITOR = sys.argv[1]
-TIMEOUT = 30
+# Long enough for two keys whose delivery waited out the bus's 25 s reply timeout: when Orca's key
+# listener does not answer, Qt delivers the key only then.
+TIMEOUT = 90
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*\[?\{'", re.DOTALL)
 # Orca's own echo of the keys pressed: not what the editor said.
 KEY_ECHOES = {"space", "return", "left control", "left shift", "left alt"}
@@ -138,8 +140,9 @@ def main():
         try:
             wait_for("Orca en marcha", lambda: "Startup complete" in orca.logged())
             editor = subprocess.Popen([EDITOR], env=dict(os.environ, HOME=home))
+            # Only a window already shown can take the keyboard: one only created refuses it.
             window = wait_for("la ventana en X", lambda: subprocess.run(
-                ["xdotool", "search", "--name", "^Rumbario$"],
+                ["xdotool", "search", "--onlyvisible", "--name", "^Rumbario$"],
                 capture_output=True, text=True).stdout.split())[0]
             subprocess.run(["xdotool", "windowfocus", "--sync", window], check=True)
             wait_for("la ventana y el mapa dichos",
@@ -148,7 +151,7 @@ def main():
             heard = []
             for keys, expected in ROWS:
                 press(keys)
-                heard = []
+                before, heard = heard, []
 
                 def arrived():
                     heard.extend(orca.heard_since_last())
@@ -162,7 +165,8 @@ def main():
                 # The padding of a description is never read out.
                 if PADDING in heard:
                     fail("Orca leyó blancos de relleno tras %s" % keys)
-                if keys == ["Left", "F9"] and len(heard) != 1:
+                # Orca may read the unchanged line again for an arrow key; anything else is said.
+                if keys == ["Left", "F9"] and set(heard) - set(expected) - set(before[-1:]):
                     fail("la pared dijo algo: %s" % heard)
                 print(" ".join(keys), "→", " | ".join(heard))
         finally:

@@ -807,7 +807,7 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (mEnding || !confirmClosing(mEditor)) {
+    if (mEnding || !closingRefused(mEditor)) {
         saveWindowState();
         event->accept();
     } else {

@@ -294,7 +294,7 @@ bool askBeforeClosing(Editor &editor)
 
 } // namespace
 
-bool confirmClosing(Editor &editor)
+bool closingRefused(Editor &editor)
 {
     // A failure before the user has answered keeps the map open rather than closing it unsaved.
     bool staysOpen = true;

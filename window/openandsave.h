@@ -43,7 +43,7 @@ void openGivenPlan(Editor &editor, const QString &path);
 /** Saves the map to a file chosen in the file dialog; ends the program when closing asked it to. */
 void savePlanAs(Editor &editor);
 
-/** The closing question; returns true when the window is to stay open. */
-bool confirmClosing(Editor &editor);
+/** Asks the closing question; true when the answer, or a failure, keeps the window open. */
+bool closingRefused(Editor &editor);
 
 } // namespace rumbario

@@ -541,7 +541,7 @@ private:
             if (!file.open(QIODevice::WriteOnly) || !file.resize(mArgs.value(1).toLongLong()))
                 failure = file.errorString();
         } else if (word == QLatin1String("close")) {
-            mEdited = confirmClosing(mSession.editor);
+            mEdited = closingRefused(mSession.editor);
         } else if (word == QLatin1String("hold")) {
             mHeld[mRest] = std::make_unique<QFile>(mRest);
             mHeld[mRest]->open(QIODevice::ReadOnly);

@@ -51,4 +51,12 @@ bool isWhollyUtf8(QByteArrayView bytes);
  */
 qsizetype utf8ToWindows1252(QByteArrayView text, char *out, qsizetype capacity);
 
+/**
+ * Text of one byte a character: in MS-DOS's code page 850 when its Spanish letters outnumber the
+ * letters that Windows-1252 has from 0xC0 on (code page 850 draws boxes there), as in the sources
+ * that DAAD's and PAWS's DOS tools kept and the transcripts of DOS interpreters; else in
+ * Windows-1252.
+ */
+QString singleByteText(QByteArrayView bytes);
+
 } // namespace rumbario

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The map of a DAAD or ngPAWS source: the location texts of /LTX and the connections of /CON,
-// whose words are movements by their number in the vocabulary (/VOC, else the template's).
+// whose words are movements by their number in the vocabulary (/VOC, else the template's). What a
+// number means is told by the words the game gives it: games differ on which of 12 and 13 is in.
 #include "exportmap.h"
 #include "sourcemap.h"
 
+#include <algorithm>
 #include <map>
 
 namespace rumbario {
@@ -76,7 +78,6 @@ public:
     DaadReader(QStringView text, bool ngPaws)
         : mText(text)
         , mNgPaws(ngPaws)
-        , mWords(templateWords())
     {}
 
     SourceMap read()
@@ -148,14 +149,43 @@ private:
             text += u'\n' + raw.toString();
     }
 
+    /** A word of the vocabulary that may be a movement: a noun or a verb, as movements are. */
     void vocabulary(QStringView content)
     {
         const QList<QStringView> fields = content.split(u' ', Qt::SkipEmptyParts);
         bool number = false;
         const int value = fields.size() >= 2 ? fields[1].toInt(&number) : 0;
-        const int slot = number ? slotOfWordNumber(value) : -1;
-        if (slot >= 0)
-            mWords.insert(wordKey(fields[0]), slot);
+        static const char *const neverMovements[] = {"adj", "adv", "prep", "pron", "conj"};
+        const bool movable =
+            fields.size() < 3 ||
+            std::none_of(std::begin(neverMovements), std::end(neverMovements),
+                         [&](const char *type) {
+                             return fields[2].startsWith(QLatin1String(type), Qt::CaseInsensitive);
+                         });
+        if (number && movable)
+            mVocabulary.append({wordKey(fields[0]), value});
+    }
+
+    /**
+     * The movement of each word: by what the game's words of its number mean where one of them
+     * is a word of the templates ("ENTRA 13" makes 13 in), else by the templates' numbers.
+     */
+    QHash<QString, int> movementWords() const
+    {
+        QHash<QString, int> words = templateWords();
+        std::map<int, int> slotOfNumber;
+        for (const auto &[word, number] : mVocabulary) {
+            const int slot = words.value(word, -1);
+            if (slot >= 0)
+                slotOfNumber.emplace(number, slot);
+        }
+        for (const auto &[word, number] : mVocabulary) {
+            const auto known = slotOfNumber.find(number);
+            const int slot = known != slotOfNumber.end() ? known->second : slotOfWordNumber(number);
+            if (slot >= 0)
+                words.insert(word, slot);
+        }
+        return words;
     }
 
     void connection(QStringView content, int line)
@@ -196,15 +226,18 @@ private:
     {
         SourceMap map;
         map.notRead = mNotRead;
+        const QHash<QString, int> words = movementWords();
         for (const auto &[number, location] : mLocations) {
             if (isTitleScreen(number))
                 continue;
             SourceRoom &room = map.room(locationKey(number), location.line);
-            room.text = plainText(location.text);
+            // "#n" is DRC's line end.
+            room.text =
+                plainText(QString(location.text).replace(QLatin1String("#n"), QLatin1String("\n")));
             room.name = roomName(room.text, qint16(map.rooms.size()));
             for (qsizetype i = 0; i < location.connections.size(); ++i) {
                 const auto &[word, target] = location.connections[i];
-                const int slot = mWords.value(word, -1);
+                const int slot = words.value(word, -1);
                 if (slot < 0)
                     map.skip(location.connectionLines[i],
                              QStringLiteral("la conexión %1 de la localidad %2, que no es una "
@@ -222,7 +255,8 @@ private:
 
     QStringView mText;
     bool mNgPaws;
-    QHash<QString, int> mWords;
+    /** The vocabulary's nouns and verbs by their first five letters, with their numbers. */
+    QVector<QPair<QString, int>> mVocabulary;
     QString mSection;
     int mCurrent = -1;
     bool mUnquotedText = false;

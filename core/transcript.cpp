@@ -211,12 +211,7 @@ bool showsHeading(const QStringList &block)
 
 QString transcriptText(QByteArrayView bytes)
 {
-    if (isMostlyUtf8(bytes))
-        return QString::fromUtf8(bytes);
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        text[i] = fromWindows1252(bytes[i]);
-    return text;
+    return isMostlyUtf8(bytes) ? QString::fromUtf8(bytes) : singleByteText(bytes);
 }
 
 QVector<TranscriptTurn> transcriptTurns(QStringView text)

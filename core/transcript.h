@@ -15,7 +15,10 @@ struct TranscriptTurn
     QString answer;
 };
 
-/** A transcript's bytes as text: UTF-8 or Windows-1252, told apart as plan files are. */
+/**
+ * A transcript's or a game source's bytes as text: UTF-8 or one byte a character, told apart as
+ * plan files are; one byte a character in Windows-1252 or, for DOS-era files, code page 850.
+ */
 QString transcriptText(QByteArrayView bytes);
 
 /**

@@ -19,7 +19,11 @@ struct Sentence
     int line;
 };
 
-/** A quoted text as the game prints it: "'" a quote unless between letters, brackets spelt out. */
+/**
+ * A quoted text as the game prints it: "'" a quote unless between letters, brackets spelt out,
+ * and other substitutions ("[if unvisited]", "[line break]", "[the noun]") left out, a blank
+ * keeping apart the words on either side of one but not a word from the stop after it.
+ */
 QString quotedText(QStringView raw)
 {
     static const std::pair<QLatin1String, QChar> spelt[] = {
@@ -32,9 +36,19 @@ QString quotedText(QStringView raw)
         const auto escape = std::find_if(std::begin(spelt), std::end(spelt), [&](const auto &e) {
             return raw.mid(i).startsWith(e.first);
         });
+        const qsizetype close = c == u'[' ? raw.indexOf(u']', i) : -1;
         if (escape != std::end(spelt)) {
             text += escape->second;
             i += escape->first.size() - 1;
+        } else if (close > i) {
+            const bool blankBefore = text.isEmpty() || text.back().isSpace();
+            const bool blankAfter = close + 1 == raw.size() || raw[close + 1].isSpace();
+            const bool stopAfter =
+                close + 1 < raw.size() && QStringLiteral(".,;:!?)").contains(raw[close + 1]);
+            if (!blankBefore && !blankAfter && !stopAfter)
+                text += u' ';
+            // One blank, not two, where the substitution stood between blanks.
+            i = blankBefore && blankAfter && close + 1 < raw.size() ? close + 1 : close;
         } else if (c == u'\'') {
             const bool between =
                 i > 0 && i + 1 < raw.size() && raw[i - 1].isLetter() && raw[i + 1].isLetter();
@@ -119,10 +133,19 @@ int directionSlot(const QString &word)
     return slotOfWord.value(word.toLower(), -1);
 }
 
-/** A name without "a room called" and its article: the key is it in lower case. */
+/** A name without the grammatical gender that games in other languages mark after it: "(f)". */
+QStringView withoutGender(QStringView name)
+{
+    static const QRegularExpression gender(QStringLiteral("\\s*\\((?:[mfn]p?|p)\\)$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch marked = gender.match(name);
+    return marked.hasMatch() ? name.left(marked.capturedStart()) : name;
+}
+
+/** A name without "a room called", its article and its gender: the key is it in lower case. */
 QString bareName(const QString &name)
 {
-    QStringView bare = QStringView(name).trimmed();
+    QStringView bare = withoutGender(QStringView(name).trimmed());
     const auto drop = [&bare](const char *lead) {
         const QLatin1String word(lead);
         if (!bare.startsWith(word, Qt::CaseInsensitive))
@@ -256,14 +279,15 @@ private:
             QRegularExpression(QStringLiteral(
                 "^(?:there is )?an? (?:[\\w-]+ )*?room called (.+?)(?: is (?:in|part of) .+)?$")),
             QRegularExpression(QStringLiteral("^(.+?) is an? (?:[\\w-]+ )*?room(?: in .+)?$")),
-            QRegularExpression(QStringLiteral("^the printed name of (.+?) is \\x01$")),
-            QRegularExpression(QStringLiteral("^the description of (.+?) is \\x01$")),
+            QRegularExpression(QStringLiteral("^the printed name (?:of (.+?) )?is \\x01$")),
+            QRegularExpression(QStringLiteral("^the description (?:of (.+?) )?is \\x01$")),
             QRegularExpression(QStringLiteral("^(.+?) is an? (?:[\\w-]+ )*?door\\b.*$")),
             QRegularExpression(
                 QStringLiteral("^(\\w+) (?:of|from) (.+?) is (\\w+) (?:of|from) (.+)$")),
             QRegularExpression(QStringLiteral("^(\\w+) (?:of|from) (.+?) is (.+)$")),
-            QRegularExpression(QStringLiteral(
-                "^(.+?) is ((?:\\w+ (?:of|from) .+?)(?: and \\w+ (?:of|from) .+?)*)$")),
+            QRegularExpression(
+                QStringLiteral("^(.+?) is ((?:\\w+ (?:of|from) .+?)"
+                               "(?:(?: ?, (?:and )?| and )\\w+ (?:of|from) .+?)*)$")),
             QRegularExpression(QStringLiteral("^(.+?) is (above|below|inside|outside) (.+)$")),
             QRegularExpression(QStringLiteral("^the player is in (.+)$")),
         };
@@ -279,9 +303,9 @@ private:
         case IsRoom:
             return lower.contains(QLatin1String(" room"));
         case PrintedName:
-            return lower.startsWith(QLatin1String("the printed name of "));
+            return lower.startsWith(QLatin1String("the printed name "));
         case Description:
-            return lower.startsWith(QLatin1String("the description of "));
+            return lower.startsWith(QLatin1String("the description "));
         case IsDoor:
             return lower.contains(QLatin1String("door"));
         case PlayerIn:
@@ -304,13 +328,14 @@ private:
                 mTexts.insert(key(part(1)), sentence.quotes.first());
             break;
         case PrintedName:
-            mDisplay.insert(key(part(1)), sentence.quotes.value(0));
-            mSubject = part(1);
+        case Description: {
+            // Without "of X", of what the sentence before was about.
+            mSubject = part(1).isEmpty() ? mSubject : part(1);
+            if (!mSubject.isEmpty())
+                (form == PrintedName ? mDisplay : mTexts)
+                    .insert(key(mSubject), sentence.quotes.value(0));
             break;
-        case Description:
-            mTexts.insert(key(part(1)), sentence.quotes.value(0));
-            mSubject = part(1);
-            break;
+        }
         case IsDoor:
             mDoors.insert(key(part(1)));
             mSubject = part(1);
@@ -351,7 +376,7 @@ private:
             mLines.insert(named, line);
         }
         if (asWritten || !mDisplay.contains(named))
-            mDisplay.insert(named, asWritten ? text : bareName(text));
+            mDisplay.insert(named, asWritten ? withoutGender(text).toString() : bareName(text));
         if (room)
             mRooms.insert(named);
         mSubject = text;
@@ -368,11 +393,11 @@ private:
             name(to, line, false, true);
     }
 
-    /** "X is east of Y and west of Z": X lies east of Y (and west of Z). */
+    /** "X is east of Y, north of Z and west of W": X lies east of Y (and so on). */
     void placed(const QString &what, const QString &places, int line)
     {
         static const QRegularExpression place(
-            QStringLiteral("(\\w+) (?:of|from) (.+?)(?: and |$)"));
+            QStringLiteral("(\\w+) (?:of|from) (.+?)(?: ?, (?:and )?| and |$)"));
         QVector<QPair<int, QString>> sides;
         for (auto found = place.globalMatch(places); found.hasNext();) {
             const QRegularExpressionMatch match = found.next();

@@ -285,9 +285,8 @@ private:
             QRegularExpression(
                 QStringLiteral("^(\\w+) (?:of|from) (.+?) is (\\w+) (?:of|from) (.+)$")),
             QRegularExpression(QStringLiteral("^(\\w+) (?:of|from) (.+?) is (.+)$")),
-            QRegularExpression(
-                QStringLiteral("^(.+?) is ((?:\\w+ (?:of|from) .+?)"
-                               "(?:(?: ?, (?:and )?| and )\\w+ (?:of|from) .+?)*)$")),
+            QRegularExpression(QStringLiteral(
+                "^(.+?) is ((?:\\w+ (?:of|from) .+?)(?: and \\w+ (?:of|from) .+?)*)$")),
             QRegularExpression(QStringLiteral("^(.+?) is (above|below|inside|outside) (.+)$")),
             QRegularExpression(QStringLiteral("^the player is in (.+)$")),
         };

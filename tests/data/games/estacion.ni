@@ -15,6 +15,6 @@ bodega(f) is a room. It is female. The printed name is "bodega de carga".
 
 The compuerta(f) is west of esclusa and east of exterior. It is a closed door.
 
-exterior(m) is a room. The description is "[if unvisited]Hace frío. [end if]Nieve."
+exterior(m) is a room. The description is "[if unvisited]Hace frío. [end if] Nieve."
 
 The player is in control.

@@ -5,6 +5,8 @@
 #include "exportmap.h"
 #include "sourcemap.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <map>
 
@@ -64,6 +66,13 @@ QStringView withoutComment(QStringView line)
     return line.trimmed();
 }
 
+/** The fields of a line, parted by blanks or tabs. */
+QList<QStringView> fieldsOf(QStringView content)
+{
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    return content.split(blanks, Qt::SkipEmptyParts);
+}
+
 struct Location
 {
     QString text;
@@ -93,6 +102,10 @@ private:
     {
         const int line = int(i + 1);
         const QStringView raw = lines[i].trimmed();
+        if (raw.startsWith(QLatin1String("#define"))) {
+            define(withoutComment(raw));
+            return;
+        }
         if (raw.startsWith(u'/') && raw.size() > 1 && raw[1].isLetter()) {
             mSection = raw.mid(1).left(3).toString().toUpper();
             return;
@@ -101,7 +114,7 @@ private:
             (mSection == QLatin1String("LTX") || mSection == QLatin1String("CON"))) {
             const QString entry = withoutComment(raw.mid(1)).toString();
             bool number = false;
-            mCurrent = entry.section(u' ', 0, 0).toInt(&number);
+            mCurrent = fieldsOf(entry).value(0).toInt(&number);
             if (!number) {
                 mCurrent = -1;
                 return;
@@ -110,7 +123,8 @@ private:
             if (location.line == 0)
                 location.line = line;
             if (mSection == QLatin1String("LTX"))
-                location.text = textOf(entry.section(u' ', 1).trimmed(), lines, i);
+                location.text =
+                    textOf(entry.mid(fieldsOf(entry).value(0).size()).trimmed(), lines, i);
             return;
         }
         const QStringView content = withoutComment(raw);
@@ -152,7 +166,7 @@ private:
     /** A word of the vocabulary that may be a movement: a noun or a verb, as movements are. */
     void vocabulary(QStringView content)
     {
-        const QList<QStringView> fields = content.split(u' ', Qt::SkipEmptyParts);
+        const QList<QStringView> fields = fieldsOf(content);
         bool number = false;
         const int value = fields.size() >= 2 ? fields[1].toInt(&number) : 0;
         static const char *const neverMovements[] = {"adj", "adv", "prep", "pron", "conj"};
@@ -188,12 +202,27 @@ private:
         return words;
     }
 
+    /** "#define loc lCampo 4", or DRC's "#define lCampo 4": a name a connection may lead to. */
+    void define(QStringView content)
+    {
+        const QList<QStringView> fields = fieldsOf(content);
+        bool number = false;
+        const int value = fields.value(fields.size() - 1).toInt(&number);
+        if (number && (fields.size() == 3 || fields.size() == 4))
+            mNames.insert(fields[fields.size() - 2].toString(), value);
+    }
+
     void connection(QStringView content, int line)
     {
-        const QList<QStringView> fields = content.split(u' ', Qt::SkipEmptyParts);
+        const QList<QStringView> fields = fieldsOf(content);
         for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
             bool number = false;
-            const int target = fields[i + 1].toInt(&number);
+            int target = fields[i + 1].toInt(&number);
+            const auto named = mNames.constFind(fields[i + 1].toString());
+            if (!number && named != mNames.constEnd()) {
+                target = *named;
+                number = true;
+            }
             Location &location = mLocations[mCurrent];
             if (number) {
                 location.connections.append({wordKey(fields[i]), target});
@@ -202,6 +231,19 @@ private:
                 mNotRead << QStringLiteral("línea %1: %2").arg(line).arg(content);
             }
         }
+    }
+
+    /** A location's text as the game prints it: DRC's "#n" and ngPAWS's HTML as line ends. */
+    QString printedText(QString text) const
+    {
+        text.replace(QLatin1String("#n"), QLatin1String("\n"));
+        if (mNgPaws) {
+            static const QRegularExpression lineEnd(QStringLiteral("<br\\s*/?>"),
+                                                    QRegularExpression::CaseInsensitiveOption);
+            static const QRegularExpression tag(QStringLiteral("<[^<>]*>"));
+            text.replace(lineEnd, QStringLiteral("\n")).remove(tag);
+        }
+        return text;
     }
 
     QString locationKey(int number) const { return QString::number(number); }
@@ -231,9 +273,7 @@ private:
             if (isTitleScreen(number))
                 continue;
             SourceRoom &room = map.room(locationKey(number), location.line);
-            // "#n" is DRC's line end.
-            room.text =
-                plainText(QString(location.text).replace(QLatin1String("#n"), QLatin1String("\n")));
+            room.text = plainText(printedText(location.text));
             room.name = roomName(room.text, qint16(map.rooms.size()));
             for (qsizetype i = 0; i < location.connections.size(); ++i) {
                 const auto &[word, target] = location.connections[i];
@@ -255,6 +295,8 @@ private:
 
     QStringView mText;
     bool mNgPaws;
+    /** The numbers that #define gives names to, which connections may use for locations. */
+    QHash<QString, int> mNames;
     /** The vocabulary's nouns and verbs by their first five letters, with their numbers. */
     QVector<QPair<QString, int>> mVocabulary;
     QString mSection;

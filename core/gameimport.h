@@ -33,7 +33,7 @@ GameLanguage gameLanguage(const QString &fileName, QStringView text);
 /** The language's name as the messages give it: "Inform 6", "DAAD"… */
 QString languageName(GameLanguage language);
 
-/** Reads the map of a game from its source, UTF-8 or Windows-1252. */
+/** Reads the map of a game from its source: UTF-8, Windows-1252 or code page 850. */
 ImportedGame importGame(QByteArrayView bytes, const QString &fileName);
 
 } // namespace rumbario

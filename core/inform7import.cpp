@@ -133,6 +133,13 @@ int directionSlot(const QString &word)
     return slotOfWord.value(word.toLower(), -1);
 }
 
+/** What parts the items of a list: a comma, "and", or both. */
+const QRegularExpression &listParting()
+{
+    static const QRegularExpression parting(QStringLiteral(" ?, (?:and )?| and "));
+    return parting;
+}
+
 /** A name without the grammatical gender that games in other languages mark after it: "(f)". */
 QStringView withoutGender(QStringView name)
 {
@@ -170,11 +177,13 @@ constexpr qsizetype maxSentenceLength = 2000;
 enum Form {
     RoomCalled,
     IsRoom,
+    AreRooms,
     PrintedName,
     Description,
     IsDoor,
     BothWays,
     DirectionOfIs,
+    IsMapped,
     IsDirectionOf,
     IsAbove,
     PlayerIn,
@@ -279,12 +288,14 @@ private:
             QRegularExpression(QStringLiteral(
                 "^(?:there is )?an? (?:[\\w-]+ )*?room called (.+?)(?: is (?:in|part of) .+)?$")),
             QRegularExpression(QStringLiteral("^(.+?) is an? (?:[\\w-]+ )*?room(?: in .+)?$")),
+            QRegularExpression(QStringLiteral("^(.+?) are (?:[\\w-]+ )*?rooms(?: in .+)?$")),
             QRegularExpression(QStringLiteral("^the printed name (?:of (.+?) )?is \\x01$")),
             QRegularExpression(QStringLiteral("^the description (?:of (.+?) )?is \\x01$")),
             QRegularExpression(QStringLiteral("^(.+?) is an? (?:[\\w-]+ )*?door\\b.*$")),
             QRegularExpression(
                 QStringLiteral("^(\\w+) (?:of|from) (.+?) is (\\w+) (?:of|from) (.+)$")),
             QRegularExpression(QStringLiteral("^(\\w+) (?:of|from) (.+?) is (.+)$")),
+            QRegularExpression(QStringLiteral("^(.+?) is mapped (\\w+) (?:of|from) (.+)$")),
             QRegularExpression(QStringLiteral(
                 "^(.+?) is ((?:\\w+ (?:of|from) .+?)(?: and \\w+ (?:of|from) .+?)*)$")),
             QRegularExpression(QStringLiteral("^(.+?) is (above|below|inside|outside) (.+)$")),
@@ -300,6 +311,7 @@ private:
         case RoomCalled:
             return lower.contains(QLatin1String("room called "));
         case IsRoom:
+        case AreRooms:
             return lower.contains(QLatin1String(" room"));
         case PrintedName:
             return lower.startsWith(QLatin1String("the printed name "));
@@ -326,6 +338,11 @@ private:
             if (sentence.quotes.size() == 1)
                 mTexts.insert(key(part(1)), sentence.quotes.first());
             break;
+        case AreRooms:
+            // "The Kitchen, the Hall and the Attic are rooms."
+            for (const QString &room : part(1).split(listParting()))
+                name(room, line, false, true);
+            break;
         case PrintedName:
         case Description: {
             // Without "of X", of what the sentence before was about.
@@ -347,6 +364,10 @@ private:
         case DirectionOfIs:
             said(part(2), directionSlot(part(1)), part(3), line);
             mSubject = part(3);
+            break;
+        case IsMapped:
+            // "X is mapped north of Y": that way only, as the map relation says.
+            said(part(3), directionSlot(part(2)), part(1), line, false);
             break;
         case IsDirectionOf:
             placed(part(1), part(2), line);
@@ -395,8 +416,8 @@ private:
     /** "X is east of Y, north of Z and west of W": X lies east of Y (and so on). */
     void placed(const QString &what, const QString &places, int line)
     {
-        static const QRegularExpression place(
-            QStringLiteral("(\\w+) (?:of|from) (.+?)(?: ?, (?:and )?| and |$)"));
+        static const QRegularExpression place(QStringLiteral("(\\w+) (?:of|from) (.+?)(?:") +
+                                              listParting().pattern() + QStringLiteral("|$)"));
         QVector<QPair<int, QString>> sides;
         for (auto found = place.globalMatch(places); found.hasNext();) {
             const QRegularExpressionMatch match = found.next();

@@ -22,4 +22,6 @@ The Woods is a region. The Clearing and the Forest Path are in the Woods.
 
 Southwest of the Forest Path is a room called the Bramble Patch.
 
+The Pond and the Reed Bed are rooms. The Reed Bed is mapped east of the Pond.
+
 The player is in the Hut.

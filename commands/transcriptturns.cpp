@@ -107,9 +107,9 @@ QString addedText(TranscriptReading &reading, const QByteArray &bytes)
     }
     const QByteArray lines = reading.partialLine.left(ended);
     reading.partialLine.remove(0, ended);
-    if (reading.utf8 < 0 && !lines.isEmpty())
-        reading.utf8 = isMostlyUtf8(lines) ? 1 : 0;
-    return reading.utf8 == 1 ? QString::fromUtf8(lines) : transcriptText(lines);
+    if (reading.code == TextCode::Undecided)
+        reading.code = textCode(lines);
+    return decodedText(lines, reading.code);
 }
 
 /**

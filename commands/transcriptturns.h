@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/codepage.h"
 #include "core/transcript.h"
 
 #include <QByteArray>
@@ -54,8 +55,8 @@ struct TranscriptReading
     QByteArray partialLine;
     /** The last turn read, whose answer may still grow. */
     QString lastTurn;
-    /** Whether the transcript is UTF-8, once its first bytes were seen. */
-    int utf8 = -1;
+    /** The transcript's code, once bytes that tell it were seen. */
+    TextCode code = TextCode::Undecided;
     /** The first bytes read, to notice another game written over the file. */
     QByteArray start;
     TranscriptMapping mapping;

@@ -171,14 +171,15 @@ constexpr char16_t codePage850High[128] = {
     0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0,
 };
 
-/**
- * Whether single bytes spell Spanish in code page 850: its letters ü é É á í ó ú ñ Ñ ¿ ¡ (which
- * Windows-1252 leaves to rare signs) outnumber the letters of Windows-1252 from 0xC0 on.
- */
-bool isMostlyCodePage850(QByteArrayView bytes)
+} // namespace
+
+TextCode textCode(QByteArrayView bytes)
 {
-    static constexpr unsigned char dosLetters[] = {0x81, 0x82, 0x90, 0xA0, 0xA1, 0xA2,
-                                                   0xA3, 0xA4, 0xA5, 0xA8, 0xAD};
+    if (isMostlyUtf8(bytes))
+        return TextCode::Utf8;
+    // "¡" and "í" are left out: 0xA1 is one in each code, and 0xAD is a soft hyphen in the other.
+    static constexpr unsigned char dosLetters[] = {0x81, 0x82, 0x90, 0xA0, 0xA2,
+                                                   0xA3, 0xA4, 0xA5, 0xA8};
     qsizetype dos = 0;
     qsizetype windows = 0;
     for (const char byte : bytes) {
@@ -189,19 +190,21 @@ bool isMostlyCodePage850(QByteArrayView bytes)
                  std::end(dosLetters))
             ++dos;
     }
-    return dos > windows;
+    return dos > windows ? TextCode::CodePage850
+           : windows > 0 ? TextCode::Windows1252
+                         : TextCode::Undecided;
 }
 
-} // namespace
-
-QString singleByteText(QByteArrayView bytes)
+QString decodedText(QByteArrayView bytes, TextCode code)
 {
-    const bool dos = isMostlyCodePage850(bytes);
+    if (code == TextCode::Utf8)
+        return QString::fromUtf8(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto code = static_cast<unsigned char>(bytes[i]);
-        text[i] =
-            dos && code >= 0x80 ? QChar(codePage850High[code - 0x80]) : fromWindows1252(bytes[i]);
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        text[i] = code == TextCode::CodePage850 && byte >= 0x80
+                      ? QChar(codePage850High[byte - 0x80])
+                      : fromWindows1252(bytes[i]);
     }
     return text;
 }

@@ -51,12 +51,26 @@ bool isWhollyUtf8(QByteArrayView bytes);
  */
 qsizetype utf8ToWindows1252(QByteArrayView text, char *out, qsizetype capacity);
 
+/** The code a text's bytes are written in, as far as they tell. */
+enum class TextCode {
+    /** Nothing tells yet: ASCII, or only signs that every code may hold; read as Windows-1252. */
+    Undecided,
+    Utf8,
+    Windows1252,
+    /** MS-DOS's, as the sources that DAAD's and PAWS's DOS tools kept and DOS interpreters'
+       transcripts are written in. */
+    CodePage850,
+};
+
 /**
- * Text of one byte a character: in MS-DOS's code page 850 when its Spanish letters outnumber the
- * letters that Windows-1252 has from 0xC0 on (code page 850 draws boxes there), as in the sources
- * that DAAD's and PAWS's DOS tools kept and the transcripts of DOS interpreters; else in
- * Windows-1252.
+ * The code of a text: UTF-8 as isMostlyUtf8 tells; else code page 850 when its Spanish letters
+ * (é á ó ú ñ ¿…, where Windows-1252 has rare signs) outnumber the letters that Windows-1252 has
+ * from 0xC0 on (where code page 850 draws boxes), Windows-1252 when they do not; undecided when the
+ * bytes hold neither.
  */
-QString singleByteText(QByteArrayView bytes);
+TextCode textCode(QByteArrayView bytes);
+
+/** A text's bytes as characters, in the code given. */
+QString decodedText(QByteArrayView bytes, TextCode code);
 
 } // namespace rumbario

@@ -211,7 +211,7 @@ bool showsHeading(const QStringList &block)
 
 QString transcriptText(QByteArrayView bytes)
 {
-    return isMostlyUtf8(bytes) ? QString::fromUtf8(bytes) : singleByteText(bytes);
+    return decodedText(bytes, textCode(bytes));
 }
 
 QVector<TranscriptTurn> transcriptTurns(QStringView text)

@@ -15,10 +15,7 @@ struct TranscriptTurn
     QString answer;
 };
 
-/**
- * A transcript's or a game source's bytes as text: UTF-8 or one byte a character, told apart as
- * plan files are; one byte a character in Windows-1252 or, for DOS-era files, code page 850.
- */
+/** A transcript's or a game source's bytes as text, in the code they tell (see textCode). */
 QString transcriptText(QByteArrayView bytes);
 
 /**

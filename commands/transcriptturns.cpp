@@ -16,15 +16,20 @@ void describeNew(MapStore &store, qint16 room, const RoomSighting &sighting)
     store.setRoom(room, described);
 }
 
+bool isUndescribed(const MapStore &store, qint16 room)
+{
+    QString described = store.room(room).description.text();
+    described.remove(QChar(0));
+    return described.trimmed().isEmpty();
+}
+
 /** Takes the room the player is in as the one the game shows, or learns it. */
 void recognise(MapStore &store, TranscriptMapping &mapping, const RoomSighting &sighting)
 {
     if (sighting.isEmpty() || mapping.rooms.contains(sighting.identity()))
         return;
     mapping.rooms.insert(sighting.identity(), mapping.here);
-    QString described = store.room(mapping.here).description.text();
-    described.remove(QChar(0));
-    if (described.trimmed().isEmpty())
+    if (isUndescribed(store, mapping.here))
         describeNew(store, mapping.here, sighting);
 }
 
@@ -43,6 +48,16 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
 {
     const qint16 from = mapping.here;
     const qint16 known = sighting.isEmpty() ? 0 : mapping.rooms.value(sighting.identity());
+    const qint16 ahead = store.room(from).exits[slot];
+    if (known == 0 && ahead != 0 && isUndescribed(store, ahead)) {
+        // The map already leads that way to a room not yet seen: the room a transcript begun
+        // mid-game started in, reached again by the way back assumed to it, is that room.
+        describeNew(store, ahead, sighting);
+        mapping.rooms.insert(sighting.identity(), ahead);
+        store.noteAction(QStringLiteral("descripción de la sala %1").arg(ahead),
+                         ModifiedEffect::Mark);
+        return ahead;
+    }
     if (known == 0) {
         if (store.roomCount() >= maxRoomCount) {
             mapping.full = true;

@@ -227,10 +227,20 @@ public:
         // "It" is what the sentence before was about.
         if (words.startsWith(QLatin1String("It "), Qt::CaseInsensitive) && !mSubject.isEmpty())
             words = mSubject + words.mid(2);
-        const QString lower = words.toLower();
-        // Kinds ("A forest room is a kind of room") are no rooms of the map.
-        if (lower.contains(QLatin1String(" is a kind of ")))
+        // Kinds ("A forest room is a kind of room") are no rooms of the map; a kind of door
+        // ("A hatchway is a kind of door") is a door wherever it is named.
+        static const QRegularExpression doorKind(
+            QStringLiteral("^(?:an? )?(.+?) is a kind of door\\b"),
+            QRegularExpression::CaseInsensitiveOption);
+        if (const auto kind = doorKind.match(words); kind.hasMatch())
+            mDoorKinds.append(QRegularExpression(
+                QStringLiteral("\\b%1\\b").arg(QRegularExpression::escape(kind.captured(1))),
+                QRegularExpression::CaseInsensitiveOption));
+        if (words.contains(QLatin1String(" is a kind of "), Qt::CaseInsensitive))
             return;
+        for (const QRegularExpression &kind : std::as_const(mDoorKinds))
+            words.replace(kind, QStringLiteral("door"));
+        const QString lower = words.toLower();
         for (int form = 0; form < FormCount; ++form) {
             if (!mayBe(Form(form), lower))
                 continue;
@@ -284,14 +294,21 @@ public:
 private:
     static const QRegularExpression &pattern(Form form)
     {
+        // The words before "room" or "door" are its adjectives ("a dark room"), never a place:
+        // "a thing in the hall room" is no room.
+        static const QString adjectives =
+            QStringLiteral("(?:(?!(?:in|on|of|at|the|a|an|from|to|has|have|is|are|with)\\b)[\\w-]+ )*?");
         static const QRegularExpression patterns[FormCount] = {
-            QRegularExpression(QStringLiteral(
-                "^(?:there is )?an? (?:[\\w-]+ )*?room called (.+?)(?: is (?:in|part of) .+)?$")),
-            QRegularExpression(QStringLiteral("^(.+?) is an? (?:[\\w-]+ )*?room(?: in .+)?$")),
-            QRegularExpression(QStringLiteral("^(.+?) are (?:[\\w-]+ )*?rooms(?: in .+)?$")),
+            QRegularExpression(QStringLiteral("^(?:there is )?an? ") + adjectives +
+                               QStringLiteral("room called (.+?)(?: is (?:in|part of) .+)?$")),
+            QRegularExpression(QStringLiteral("^(.+?) is an? ") + adjectives +
+                               QStringLiteral("room(?: in .+)?$")),
+            QRegularExpression(QStringLiteral("^(.+?) are ") + adjectives +
+                               QStringLiteral("rooms(?: in .+)?$")),
             QRegularExpression(QStringLiteral("^the printed name (?:of (.+?) )?is \\x01$")),
             QRegularExpression(QStringLiteral("^the description (?:of (.+?) )?is \\x01$")),
-            QRegularExpression(QStringLiteral("^(.+?) is an? (?:[\\w-]+ )*?door\\b.*$")),
+            QRegularExpression(QStringLiteral("^(.+?) is an? ") + adjectives +
+                               QStringLiteral("door\\b.*$")),
             QRegularExpression(
                 QStringLiteral("^(\\w+) (?:of|from) (.+?) is (\\w+) (?:of|from) (.+)$")),
             QRegularExpression(QStringLiteral("^(\\w+) (?:of|from) (.+?) is (.+)$")),
@@ -416,7 +433,7 @@ private:
     /** "X is east of Y, north of Z and west of W": X lies east of Y (and so on). */
     void placed(const QString &what, const QString &places, int line)
     {
-        static const QRegularExpression place(QStringLiteral("(\\w+) (?:of|from) (.+?)(?:") +
+        static const QRegularExpression place(QStringLiteral("(\\w+) (?:(?:of|from) )?(.+?)(?:") +
                                               listParting().pattern() + QStringLiteral("|$)"));
         QVector<QPair<int, QString>> sides;
         for (auto found = place.globalMatch(places); found.hasNext();) {
@@ -510,6 +527,8 @@ private:
     QHash<QString, QString> mTexts;
     QSet<QString> mRooms;
     QSet<QString> mDoors;
+    /** The kinds of door the source makes, each as its name is found in a sentence. */
+    QVector<QRegularExpression> mDoorKinds;
     std::map<QString, QVector<QPair<int, QString>>> mDoorSides;
     QVector<Connection> mPlaced;
     std::map<QPair<QString, int>, QString> mSaid;

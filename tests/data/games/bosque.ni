@@ -24,4 +24,8 @@ Southwest of the Forest Path is a room called the Bramble Patch.
 
 The Pond and the Reed Bed are rooms. The Reed Bed is mapped east of the Pond.
 
+The Boat Room is a room. It is north of the Pond and below the Reed Bed. A wooden oar is a thing in the Boat Room.
+
+A room has a room called the shortcut.
+
 The player is in the Hut.

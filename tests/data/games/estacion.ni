@@ -13,7 +13,9 @@ esclusa(f) is a room. The printed name is "Esclusa". The description is "Aire vi
 
 bodega(f) is a room. It is female. The printed name is "bodega de carga".
 
-The compuerta(f) is west of esclusa and east of exterior. It is a closed door.
+A compuerta estanca is a kind of door.
+
+The compuerta(f) is west of esclusa and east of exterior. It is a closed and locked compuerta estanca.
 
 exterior(m) is a room. The description is "[if unvisited]Hace frío. [end if] Nieve."
 

@@ -297,7 +297,7 @@ private:
         // The words before "room" or "door" are its adjectives ("a dark room"), never a place:
         // "a thing in the hall room" is no room.
         static const QString adjectives =
-            QStringLiteral("(?:(?!(?:in|on|of|at|the|a|an|from|to|has|have|is|are|with)\\b)[\\w-]+ )*?");
+            QStringLiteral("(?:(?!(?:in|on|of|at|the|a|an|from|to)\\b)[\\w-]+ )*?");
         static const QRegularExpression patterns[FormCount] = {
             QRegularExpression(QStringLiteral("^(?:there is )?an? ") + adjectives +
                                QStringLiteral("room called (.+?)(?: is (?:in|part of) .+)?$")),

@@ -3,6 +3,8 @@
 // room the GO routine puts the player in.
 #include "sourcemap.h"
 
+#include <QSet>
+
 namespace rumbario {
 
 namespace {
@@ -60,9 +62,10 @@ public:
                 continue;
             }
             int added = -1;
-            // A form at the start of a line is one of the source's own: whatever is still open
-            // before it was never closed.
-            if (c == u'<' && (i == 0 || mText[i - 1] == u'\n') && !open.isEmpty()) {
+            // A definition at the start of a line is one of the source's own: whatever is still
+            // open before it was never closed. (Other forms start lines inside routines too.)
+            if (c == u'<' && (i == 0 || mText[i - 1] == u'\n') && !open.isEmpty() &&
+                startsDefinition(i)) {
                 unclosed(open.first());
                 open.clear();
                 commentDepth = -1;
@@ -89,6 +92,21 @@ public:
     }
 
 private:
+    /** Whether the form at i defines something of the game: a room, a routine, a global… */
+    bool startsDefinition(qsizetype i) const
+    {
+        static const QSet<QString> definers = {
+            QStringLiteral("ROOM"),   QStringLiteral("OBJECT"),      QStringLiteral("ROUTINE"),
+            QStringLiteral("GLOBAL"), QStringLiteral("CONSTANT"),    QStringLiteral("SYNTAX"),
+            QStringLiteral("SETG"),   QStringLiteral("INSERT-FILE"), QStringLiteral("DEFMAC"),
+            QStringLiteral("DEFINE"), QStringLiteral("DIRECTIONS"),  QStringLiteral("PROPDEF"),
+            QStringLiteral("GDECL"),  QStringLiteral("SYNONYM"),     QStringLiteral("BUZZ")};
+        qsizetype end = i + 1;
+        while (end < mText.size() && (mText[end].isLetterOrNumber() || mText[end] == u'-'))
+            ++end;
+        return definers.contains(mText.mid(i + 1, end - i - 1).toString().toUpper());
+    }
+
     void unclosed(int datum)
     {
         mMap.skip(data[datum].line, QStringLiteral("una forma que no se cierra"));

@@ -27,6 +27,12 @@
 ;"El sótano aún no se usa"
 ;<ROOM SOTANO (IN ROOMS) (DESC "Sótano") (UP TO SALON)>
 
+<ROUTINE SALON-F (RARG)
+	 <COND (<EQUAL? .RARG ,M-LOOK>
+		<TELL
+"Un salón con muebles de "
+<PICK-ONE ,MADERAS> "." CR>)>>
+
 <ROOM SALON
       (IN ROOMS)
       (DESC "Salón")

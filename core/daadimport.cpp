@@ -69,8 +69,18 @@ QStringView withoutComment(QStringView line)
 /** The fields of a line, parted by blanks or tabs. */
 QList<QStringView> fieldsOf(QStringView content)
 {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    return content.split(blanks, Qt::SkipEmptyParts);
+    QList<QStringView> fields;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= content.size(); ++i) {
+        const bool blank = i == content.size() || content[i] == u' ' || content[i] == u'\t';
+        if (blank && start >= 0) {
+            fields.append(content.mid(start, i - start));
+            start = -1;
+        } else if (!blank && start < 0) {
+            start = i;
+        }
+    }
+    return fields;
 }
 
 struct Location

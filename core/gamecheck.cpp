@@ -8,6 +8,8 @@
 #include <QHash>
 #include <QSet>
 
+#include <algorithm>
+
 namespace rumbario {
 
 namespace {
@@ -95,6 +97,11 @@ public:
     QVector<ProblemGroup> finish()
     {
         closeLostStretch(mMoves);
+        // An exit refused and taken in another turn is a door or an obstacle of the game's own.
+        for (const auto &[exit, problem] : std::as_const(mRefused)) {
+            if (!mTaken.contains(exit) && !mToldExits.contains(exit))
+                mMissing.append(problem);
+        }
         if (mLeftWalkAt == 0 && !mWalk.arrivals.isEmpty() && mMoves < mWalk.arrivals.size())
             mLeftWalk.append({0, QStringLiteral("la partida acaba en la orden %1 de las %2 del "
                                                 "recorrido")
@@ -136,16 +143,29 @@ private:
         return roomLabel(mStore, mHere) + u' ' + exitName(slot) + QStringLiteral(" → ");
     }
 
-    /** Tells a difference of an exit once, at the first command that finds it. */
+    /**
+     * Tells a difference of an exit once, at the first command that finds it; a refusal only once
+     * the transcript is over, as the exit may be taken later.
+     */
     void compareMove(int slot, qint16 expected, qint16 arrival)
     {
-        if (arrival == expected || mToldExits.contains({mHere, slot}))
+        const QPair<qint16, int> exit{mHere, slot};
+        if (arrival == expected && expected != 0)
+            mTaken.insert(exit);
+        if (arrival == expected || mToldExits.contains(exit))
             return;
-        mToldExits.insert({mHere, slot});
         const QString order = QStringLiteral(" (orden %1)").arg(mMoves);
-        if (arrival == 0 && expected != 0)
-            mMissing.append({mHere, exitLabel(slot) + roomLabel(mStore, expected) + order});
-        else if (arrival != 0 && expected == 0)
+        if (arrival == 0 && expected != 0) {
+            const bool first =
+                std::none_of(mRefused.begin(), mRefused.end(),
+                             [&](const auto &refused) { return refused.first == exit; });
+            if (first)
+                mRefused.append(
+                    {exit, {mHere, exitLabel(slot) + roomLabel(mStore, expected) + order}});
+            return;
+        }
+        mToldExits.insert(exit);
+        if (arrival != 0 && expected == 0)
             mLacking.append({mHere, exitLabel(slot) + roomLabel(mStore, arrival) + order});
         else
             mElsewhere.append({mHere, exitLabel(slot) + roomLabel(mStore, expected) +
@@ -223,6 +243,9 @@ private:
     qint16 mLostExpected = 0;
     QSet<QString> mUnknownNames;
     QSet<QPair<qint16, int>> mToldExits;
+    /** Exits the game refused, at their first refusal, and exits it let the player take. */
+    QVector<QPair<QPair<qint16, int>, MapProblem>> mRefused;
+    QSet<QPair<qint16, int>> mTaken;
     QVector<MapProblem> mMissing, mElsewhere, mLacking, mUnknown, mLeftWalk, mLost;
 };
 

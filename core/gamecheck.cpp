@@ -8,8 +8,6 @@
 #include <QHash>
 #include <QSet>
 
-#include <algorithm>
-
 namespace rumbario {
 
 namespace {
@@ -156,12 +154,11 @@ private:
             return;
         const QString order = QStringLiteral(" (orden %1)").arg(mMoves);
         if (arrival == 0 && expected != 0) {
-            const bool first =
-                std::none_of(mRefused.begin(), mRefused.end(),
-                             [&](const auto &refused) { return refused.first == exit; });
-            if (first)
+            if (!mRefusedExits.contains(exit)) {
+                mRefusedExits.insert(exit);
                 mRefused.append(
                     {exit, {mHere, exitLabel(slot) + roomLabel(mStore, expected) + order}});
+            }
             return;
         }
         mToldExits.insert(exit);
@@ -245,7 +242,7 @@ private:
     QSet<QPair<qint16, int>> mToldExits;
     /** Exits the game refused, at their first refusal, and exits it let the player take. */
     QVector<QPair<QPair<qint16, int>, MapProblem>> mRefused;
-    QSet<QPair<qint16, int>> mTaken;
+    QSet<QPair<qint16, int>> mRefusedExits, mTaken;
     QVector<MapProblem> mMissing, mElsewhere, mLacking, mUnknown, mLeftWalk, mLost;
 };
 

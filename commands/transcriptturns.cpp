@@ -5,6 +5,8 @@
 #include "core/mapstore.h"
 #include "roomcreation.h"
 
+#include <algorithm>
+
 namespace rumbario {
 
 namespace {
@@ -23,12 +25,60 @@ bool isUndescribed(const MapStore &store, qint16 room)
     return described.trimmed().isEmpty();
 }
 
+/** Learns where a sighting was seen: a room under its name, and the sentences shown under it. */
+void remember(TranscriptMapping &mapping, qint16 room, const RoomSighting &sighting)
+{
+    if (sighting.isEmpty())
+        return;
+    if (!mapping.rooms.contains(sighting.identity(), room))
+        mapping.rooms.insert(sighting.identity(), room);
+    if (sighting.text.isEmpty() || mapping.descriptions.value(room).last == sighting.text)
+        return;
+    TranscriptMapping::Descriptions &seen = mapping.descriptions[room];
+    const QStringList sentences = sentencesOf(sighting.text);
+    seen.openings.insert(sentences.value(0));
+    for (const QString &sentence : sentences)
+        seen.sentences.insert(sentence);
+    seen.last = sighting.text;
+}
+
+/** Whether a sighting may show a room: the one opens with a sentence the other holds. */
+bool fits(const TranscriptMapping &mapping, qint16 room, const RoomSighting &sighting)
+{
+    const auto seen = mapping.descriptions.constFind(room);
+    if (sighting.text.isEmpty() || seen == mapping.descriptions.constEnd() ||
+        seen->last == sighting.text)
+        return true;
+    const QStringList sentences = sentencesOf(sighting.text);
+    return seen->sentences.contains(sentences.value(0)) ||
+           std::any_of(sentences.begin(), sentences.end(), [&seen](const QString &sentence) {
+               return seen->openings.contains(sentence);
+           });
+}
+
+/** The room seen before that a sighting shows, the one ahead first; 0 for a room not seen. */
+qint16 knownRoom(const TranscriptMapping &mapping, const RoomSighting &sighting, qint16 ahead)
+{
+    if (sighting.isEmpty())
+        return 0;
+    const QList<qint16> named = mapping.rooms.values(sighting.identity());
+    if (named.contains(ahead) && fits(mapping, ahead, sighting))
+        return ahead;
+    const auto fitting = std::find_if(named.begin(), named.end(),
+                                      [&](qint16 room) { return fits(mapping, room, sighting); });
+    return fitting == named.end() ? 0 : *fitting;
+}
+
 /** Takes the room the player is in as the one the game shows, or learns it. */
 void recognise(MapStore &store, TranscriptMapping &mapping, const RoomSighting &sighting)
 {
-    if (sighting.isEmpty() || mapping.rooms.contains(sighting.identity()))
+    if (sighting.isEmpty() || mapping.rooms.contains(sighting.identity(), mapping.here)) {
+        remember(mapping, mapping.here, sighting);
         return;
-    mapping.rooms.insert(sighting.identity(), mapping.here);
+    }
+    if (mapping.rooms.contains(sighting.identity()))
+        return;
+    remember(mapping, mapping.here, sighting);
     if (isUndescribed(store, mapping.here))
         describeNew(store, mapping.here, sighting);
 }
@@ -47,13 +97,13 @@ void refuse(MapStore &store, TranscriptMapping &mapping, int slot)
 qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomSighting &sighting)
 {
     const qint16 from = mapping.here;
-    const qint16 known = sighting.isEmpty() ? 0 : mapping.rooms.value(sighting.identity());
     const qint16 ahead = store.room(from).exits[slot];
+    const qint16 known = knownRoom(mapping, sighting, ahead);
     if (known == 0 && ahead != 0 && isUndescribed(store, ahead)) {
         // The map already leads that way to a room not yet seen: the room a transcript begun
         // mid-game started in, reached again by the way back assumed to it, is that room.
         describeNew(store, ahead, sighting);
-        mapping.rooms.insert(sighting.identity(), ahead);
+        remember(mapping, ahead, sighting);
         store.noteAction(QStringLiteral("descripción de la sala %1").arg(ahead),
                          ModifiedEffect::Mark);
         return ahead;
@@ -66,10 +116,10 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
         const qint16 created = createRoom(store, from, directions[slot].number);
         store.setExitEverywhere(from, slot, created);
         describeNew(store, created, sighting);
-        if (!sighting.isEmpty())
-            mapping.rooms.insert(sighting.identity(), created);
+        remember(mapping, created, sighting);
         return created;
     }
+    remember(mapping, known, sighting);
     if (store.room(from).exits[slot] != known) {
         store.setExitEverywhere(from, slot, known);
         // The way back is assumed until the game says otherwise, where none is known yet.

@@ -18,14 +18,30 @@ class MapStore;
  * What the mapping of one game knows between readings of its transcript.
  *
  * A room is known again by its heading where the game prints one, else by the first sentence of
- * its description. Two places printed alike are taken for one (the mazes of old games, where
- * every room reads the same, fold into one room with exits to itself, and so do the places in
- * darkness); a room whose first sentence changes is taken for a new room; a move answered with
- * nothing draws nothing.
+ * its description. Rooms that share a heading are told apart by the descriptions shown under it:
+ * two are one room when one description opens with a sentence the other holds (a first visit may
+ * add sentences before or after the usual ones); a heading alone, as brief mode prints it, is any
+ * room of that heading, the one the exit taken leads to first. Two places printed alike are taken
+ * for one (the mazes of old games, where every room reads the same, fold into one room with exits
+ * to itself, and so do the places in darkness); a room whose first sentence changes in a game
+ * without headings is taken for a new room; a move answered with nothing draws nothing.
  */
 struct TranscriptMapping
 {
-    QHash<QString, qint16> rooms;
+    /**
+     * What the game showed under a room's heading: every sentence, the opening ones, and the
+     * last text whole (most arrivals show it again).
+     */
+    struct Descriptions
+    {
+        QSet<QString> sentences;
+        QSet<QString> openings;
+        QString last;
+    };
+
+    /** The rooms seen, by heading, or by first sentence in a game without headings. */
+    QMultiHash<QString, qint16> rooms;
+    QHash<qint16, Descriptions> descriptions;
     /** Exits the player took, as opposed to ways back only assumed when a room was drawn. */
     QSet<QPair<qint16, int>> walked;
     /** The room the player is in, 0 before the first turn. */

@@ -188,6 +188,7 @@ RoomSighting sightingOf(QStringList lines, bool headed)
     // A description wrapped over several lines is one text.
     const QString text = lines.join(u' ');
     sighting.firstSentence = firstSentenceOf(text);
+    sighting.text = text;
     sighting.description =
         sighting.heading.isEmpty() ? text : sighting.heading + QStringLiteral(". ") + text;
     return sighting;
@@ -208,6 +209,22 @@ bool showsHeading(const QStringList &block)
 }
 
 } // namespace
+
+QStringList sentencesOf(const QString &text)
+{
+    const QString simple = text.simplified();
+    QStringList sentences;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < simple.size(); ++i) {
+        if (endsSentence(simple.at(i)) && (i + 1 == simple.size() || simple.at(i + 1) == u' ')) {
+            sentences.append(simple.mid(start, i + 1 - start));
+            start = i + 2;
+        }
+    }
+    if (start < simple.size())
+        sentences.append(simple.mid(start));
+    return sentences;
+}
 
 QString transcriptText(QByteArrayView bytes)
 {

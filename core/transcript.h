@@ -3,6 +3,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <QVector>
 
@@ -46,6 +47,8 @@ struct RoomSighting
 {
     QString heading;
     QString firstSentence;
+    /** The text shown with the heading, its lines joined; empty for a heading alone. */
+    QString text;
     /** The text the map keeps as the room's description. */
     QString description;
 
@@ -53,6 +56,9 @@ struct RoomSighting
     QString identity() const;
     bool isEmpty() const { return heading.isEmpty() && firstSentence.isEmpty(); }
 };
+
+/** The sentences of a text, blanks simplified: what tells apart rooms that share a heading. */
+QStringList sentencesOf(const QString &text);
 
 /**
  * How a game shows an arrival, learned from its transcript: with a heading, or (DAAD and PAWS

@@ -85,7 +85,9 @@ QString descriptionOf(const SourceRoom &room, qint16 number)
     if (textName.compare(name, Qt::CaseInsensitive) == 0 ||
         textName.compare(bareName, Qt::CaseInsensitive) == 0)
         return text;
-    return name + QStringLiteral(". ") + text;
+    // A name that ends its own sentence, "Estás en una cueva oscura.", takes no second stop.
+    const bool ended = QStringLiteral(".!?…").contains(name.back());
+    return name + (ended ? QStringLiteral(" ") : QStringLiteral(". ")) + text;
 }
 
 /** The rooms in map order: the start room first, then the others as the source has them. */

@@ -238,9 +238,12 @@ QVector<TranscriptTurn> transcriptTurns(QStringView text)
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (line.startsWith(u'>')) {
-            // A prompt the player left empty is no turn: what the game says to it goes with
-            // the turn before.
-            const QStringView command = line.mid(1).trimmed();
+            // A prompt of the game's own, ">>", is a prompt too. One the player left empty is no
+            // turn: what the game says to it goes with the turn before.
+            qsizetype prompt = 1;
+            while (prompt < line.size() && line.at(prompt) == u'>')
+                ++prompt;
+            const QStringView command = line.mid(prompt).trimmed();
             if (!command.isEmpty())
                 turns.append({command.toString(), QString()});
             continue;

@@ -20,9 +20,9 @@ struct TranscriptTurn
 QString transcriptText(QByteArrayView bytes);
 
 /**
- * The turns of a transcript. A line that starts with ">" holds a command; the lines after it, up
- * to the next such line, are the game's answer. What comes before the first command (the game's
- * opening and its first room) is the answer of a turn with no command.
+ * The turns of a transcript. A line that starts with ">" (or ">>") holds a command; the lines after
+ * it, up to the next such line, are the game's answer. What comes before the first command (the
+ * game's opening and its first room) is the answer of a turn with no command.
  */
 QVector<TranscriptTurn> transcriptTurns(QStringView text);
 

@@ -25,14 +25,22 @@ bool isUndescribed(const MapStore &store, qint16 room)
     return described.trimmed().isEmpty();
 }
 
+/** A room the game has not shown yet, or shown only in darkness. */
+bool isUnseen(const MapStore &store, const TranscriptMapping &mapping, qint16 room)
+{
+    return isUndescribed(store, room) || mapping.seenOnlyInDarkness.contains(room);
+}
+
 /** Learns where a sighting was seen: a room under its name, and the sentences shown under it. */
 void remember(TranscriptMapping &mapping, qint16 room, const RoomSighting &sighting)
 {
-    if (sighting.isEmpty())
+    if (sighting.isEmpty() || sighting.dark)
         return;
     if (!mapping.rooms.contains(sighting.identity(), room))
         mapping.rooms.insert(sighting.identity(), room);
-    if (sighting.text.isEmpty() || mapping.descriptions.value(room).last == sighting.text)
+    const auto known = mapping.descriptions.constFind(room);
+    if (sighting.text.isEmpty() ||
+        (known != mapping.descriptions.cend() && known->last == sighting.text))
         return;
     TranscriptMapping::Descriptions &seen = mapping.descriptions[room];
     const QStringList sentences = sentencesOf(sighting.text);
@@ -61,26 +69,35 @@ qint16 knownRoom(const TranscriptMapping &mapping, const RoomSighting &sighting,
 {
     if (sighting.isEmpty())
         return 0;
-    const QList<qint16> named = mapping.rooms.values(sighting.identity());
-    if (named.contains(ahead) && fits(mapping, ahead, sighting))
+    // Darkness tells nothing against the map: the player is where the exit leads, if anywhere.
+    if (sighting.dark)
         return ahead;
-    const auto fitting = std::find_if(named.begin(), named.end(),
-                                      [&](qint16 room) { return fits(mapping, room, sighting); });
-    return fitting == named.end() ? 0 : *fitting;
+    const QString identity = sighting.identity();
+    if (mapping.rooms.contains(identity, ahead) && fits(mapping, ahead, sighting))
+        return ahead;
+    for (auto named = mapping.rooms.constFind(identity);
+         named != mapping.rooms.cend() && named.key() == identity; ++named) {
+        if (fits(mapping, *named, sighting))
+            return *named;
+    }
+    return 0;
 }
 
 /** Takes the room the player is in as the one the game shows, or learns it. */
 void recognise(MapStore &store, TranscriptMapping &mapping, const RoomSighting &sighting)
 {
-    if (sighting.isEmpty() || mapping.rooms.contains(sighting.identity(), mapping.here)) {
+    if (sighting.isEmpty() || sighting.dark ||
+        mapping.rooms.contains(sighting.identity(), mapping.here)) {
         remember(mapping, mapping.here, sighting);
         return;
     }
     if (mapping.rooms.contains(sighting.identity()))
         return;
     remember(mapping, mapping.here, sighting);
-    if (isUndescribed(store, mapping.here))
+    if (isUnseen(store, mapping, mapping.here)) {
         describeNew(store, mapping.here, sighting);
+        mapping.seenOnlyInDarkness.remove(mapping.here);
+    }
 }
 
 /** A move the game refused: an exit that was only assumed is dropped. */
@@ -99,11 +116,13 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
     const qint16 from = mapping.here;
     const qint16 ahead = store.room(from).exits[slot];
     const qint16 known = knownRoom(mapping, sighting, ahead);
-    if (known == 0 && ahead != 0 && isUndescribed(store, ahead)) {
+    if (known == 0 && ahead != 0 && isUnseen(store, mapping, ahead)) {
         // The map already leads that way to a room not yet seen: the room a transcript begun
-        // mid-game started in, reached again by the way back assumed to it, is that room.
+        // mid-game started in, reached again by the way back assumed to it, or a room drawn in
+        // darkness, now lit, is that room.
         describeNew(store, ahead, sighting);
         remember(mapping, ahead, sighting);
+        mapping.seenOnlyInDarkness.remove(ahead);
         store.noteAction(QStringLiteral("descripción de la sala %1").arg(ahead),
                          ModifiedEffect::Mark);
         return ahead;
@@ -117,6 +136,8 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
         store.setExitEverywhere(from, slot, created);
         describeNew(store, created, sighting);
         remember(mapping, created, sighting);
+        if (sighting.dark)
+            mapping.seenOnlyInDarkness.insert(created);
         return created;
     }
     remember(mapping, known, sighting);

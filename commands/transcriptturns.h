@@ -23,8 +23,9 @@ class MapStore;
  * add sentences before or after the usual ones); a heading alone, as brief mode prints it, is any
  * room of that heading, the one the exit taken leads to first. Two places printed alike are taken
  * for one (the mazes of old games, where every room reads the same, fold into one room with exits
- * to itself, and so do the places in darkness); a room whose first sentence changes in a game
- * without headings is taken for a new room; a move answered with nothing draws nothing.
+ * to itself). Darkness is where the exit taken leads, or a new room, described by the darkness
+ * until the game shows it lit. A room whose first sentence changes in a game without headings is
+ * taken for a new room; a move answered with nothing draws nothing.
  */
 struct TranscriptMapping
 {
@@ -42,6 +43,8 @@ struct TranscriptMapping
     /** The rooms seen, by heading, or by first sentence in a game without headings. */
     QMultiHash<QString, qint16> rooms;
     QHash<qint16, Descriptions> descriptions;
+    /** Rooms drawn from darkness: described by it until the game shows them lit. */
+    QSet<qint16> seenOnlyInDarkness;
     /** Exits the player took, as opposed to ways back only assumed when a room was drawn. */
     QSet<QPair<qint16, int>> walked;
     /** The room the player is in, 0 before the first turn. */

@@ -73,7 +73,8 @@ public:
         if (command.startsWith(u'*'))
             return; // A comment of the walk.
         const int slot = movementSlot(command);
-        const RoomSighting sighting = roomSighting(turn.answer, mStyle, slot);
+        const RoomSighting shown = roomSighting(turn.answer, mStyle, slot);
+        const RoomSighting sighting = shown.isEmpty() ? sightingByName(turn.answer) : shown;
         if (slot < 0) {
             // A look, or a magic word that takes the player away: only a known room counts.
             if (!sighting.isEmpty() && roomSeen(sighting, mHere) != 0)
@@ -83,6 +84,10 @@ public:
         ++mMoves;
         followWalk(command);
         const qint16 expected = mHere == 0 ? 0 : exitTarget(mStore, mHere, slot);
+        if (sighting.dark) {
+            arriveInDarkness(slot, expected);
+            return;
+        }
         const qint16 arrival = sighting.isEmpty() ? mHere : roomSeen(sighting, expected);
         if (!sighting.isEmpty() && arrival == 0)
             noteUnknownRoom(sighting);
@@ -122,6 +127,26 @@ public:
     }
 
 private:
+    /**
+     * A room of the map named with a full stop, "Estás en una cueva.", which a game with headings
+     * prints as no heading: its name on a line of its own opening a paragraph shows it.
+     */
+    RoomSighting sightingByName(QStringView answer) const
+    {
+        RoomSighting sighting;
+        bool opensParagraph = true;
+        for (QStringView line : answer.split(u'\n')) {
+            line = line.trimmed();
+            if (opensParagraph && line.endsWith(u'.') &&
+                mRooms.contains(nameKey(line.toString()))) {
+                sighting.heading = line.toString();
+                break;
+            }
+            opensParagraph = line.isEmpty();
+        }
+        return sighting;
+    }
+
     /** The room a sighting shows; among rooms printed alike, the one preferred, else the first. */
     qint16 roomSeen(const RoomSighting &sighting, qint16 preferred) const
     {
@@ -169,6 +194,25 @@ private:
                                           QStringLiteral(" en el mapa, ") +
                                           roomLabel(mStore, arrival) +
                                           QStringLiteral(" en el juego") + order});
+    }
+
+    /**
+     * Darkness shows no room: the exit is there, and the player is taken to be where the map
+     * leads; where the map has no such exit, the game has one it lacks, to a place unseen.
+     */
+    void arriveInDarkness(int slot, qint16 expected)
+    {
+        const QPair<qint16, int> exit{mHere, slot};
+        if (expected != 0)
+            mTaken.insert(exit);
+        else if (mHere != 0 && !mToldExits.contains(exit)) {
+            mToldExits.insert(exit);
+            mLacking.append(
+                {mHere,
+                 exitLabel(slot) + QStringLiteral("un lugar a oscuras (orden %1)").arg(mMoves)});
+        }
+        mHere = expected;
+        followArrivals();
     }
 
     void noteUnknownRoom(const RoomSighting &sighting)

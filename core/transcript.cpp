@@ -174,11 +174,48 @@ bool mentionsDirection(const QString &sentence, int slot)
     });
 }
 
+/** The headings games print for a place in darkness. */
+bool isDarknessHeading(const QString &heading)
+{
+    static const QStringList headings = {
+        QStringLiteral("oscuridad"),       QStringLiteral("a oscuras"),
+        QStringLiteral("en la oscuridad"), QStringLiteral("darkness"),
+        QStringLiteral("in the dark"),
+    };
+    // Compared as printed, capitals aside: this runs for every heading.
+    return heading.size() <= 15 && headings.contains(heading, Qt::CaseInsensitive);
+}
+
+/**
+ * Words that show darkness, in games that print no heading for it ("It is pitch black. You are
+ * likely to be eaten by a grue.") or none at all ("Está muy oscuro.").
+ */
+bool tellsDarkness(const QString &text, bool headed)
+{
+    static const QStringList pitch = {QStringLiteral("pitch black"), QStringLiteral("pitch dark")};
+    static const QStringList words = {
+        QStringLiteral("pitch black"),      QStringLiteral("pitch dark"),
+        QStringLiteral("muy oscuro"),       QStringLiteral("esta oscuro"),
+        QStringLiteral("demasiado oscuro"), QStringLiteral("too dark"),
+    };
+    // Most answers hold none of these stems, and are not normalized: this runs for every turn.
+    const auto holds = [&text](const char *stem) {
+        return text.contains(QLatin1String(stem), Qt::CaseInsensitive);
+    };
+    if (!holds("pitch") && (headed || (!holds("oscur") && !holds("dark"))))
+        return false;
+    const QString plain = normalized(text);
+    const QStringList &telling = headed ? pitch : words;
+    return std::any_of(telling.begin(), telling.end(),
+                       [&plain](const QString &word) { return plain.contains(word); });
+}
+
 RoomSighting sightingOf(QStringList lines, bool headed)
 {
     RoomSighting sighting;
     if (headed) {
         sighting.heading = lines.takeFirst();
+        sighting.dark = isDarknessHeading(sighting.heading);
         if (lines.isEmpty()) {
             // A heading alone, as brief mode prints a room seen before.
             sighting.description = sighting.heading;
@@ -191,6 +228,13 @@ RoomSighting sightingOf(QStringList lines, bool headed)
     sighting.text = text;
     sighting.description =
         sighting.heading.isEmpty() ? text : sighting.heading + QStringLiteral(". ") + text;
+    return sighting;
+}
+
+RoomSighting darkSighting(const QStringList &lines)
+{
+    RoomSighting sighting = sightingOf(lines, false);
+    sighting.dark = true;
     return sighting;
 }
 
@@ -306,18 +350,24 @@ RoomSighting roomSighting(QStringView answer, ArrivalStyle &style, int slot)
             return sightingOf(block, true);
         }
     }
-    if (style == ArrivalStyle::Headed)
-        return RoomSighting();
+    if (style == ArrivalStyle::Headed) {
+        // Without a heading, only darkness told in its own words is a place.
+        const auto dark = std::find_if(all.begin(), all.end(), [](const QStringList &block) {
+            return tellsDarkness(block.join(u' '), true);
+        });
+        return dark == all.end() ? RoomSighting() : darkSighting(*dark);
+    }
     const QVector<QStringList> blocks = gameParagraphs(answer);
     if (blocks.isEmpty())
         return RoomSighting();
     const QStringList &first = blocks.first();
-    const QString sentence = firstSentenceOf(first.join(u' '));
+    const QString text = first.join(u' ');
+    const QString sentence = firstSentenceOf(text);
     // One sentence about the way, or a refusal, is no room.
     if (refusesMove(sentence) ||
-        (sentence == first.join(u' ') && slot >= 0 && mentionsDirection(sentence, slot)))
+        (sentence == text && slot >= 0 && mentionsDirection(sentence, slot)))
         return RoomSighting();
-    return sightingOf(first, false);
+    return tellsDarkness(text, false) ? darkSighting(first) : sightingOf(first, false);
 }
 
 RoomSighting openingRoomSighting(QStringView opening, ArrivalStyle &style)

@@ -52,6 +52,12 @@ struct RoomSighting
     /** The text the map keeps as the room's description. */
     QString description;
 
+    /**
+     * The game shows darkness instead of the room ("Oscuridad", "Darkness", "It is pitch
+     * black."): any place may read so, and it tells nothing of which one the player is in.
+     */
+    bool dark = false;
+
     /** How the room is known again: by its heading, else by its first sentence. */
     QString identity() const;
     bool isEmpty() const { return heading.isEmpty() && firstSentence.isEmpty(); }

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QStringList>
+#include <QStringMatcher>
 
 #include <algorithm>
 
@@ -117,27 +118,26 @@ QVector<QStringList> paragraphs(QStringView answer)
 /** Lines that interpreters and games print about the transcript or the game, never a room. */
 bool isHeaderLine(const QString &line)
 {
-    // Compared as typed, capitals aside: this runs for every heading of a transcript.
-    static const QStringList marks = {
-        QStringLiteral("transcript"),
-        QStringLiteral("transcripci"),
-        QStringLiteral("serial number"),
-        QStringLiteral("inform v"),
-        QStringLiteral("standard interpreter"),
-        QStringLiteral("rprete est"),
-        QStringLiteral("please enter a filename"),
+    // Matchers that skip ahead, capitals aside: this runs for every line under a heading.
+    static const QStringMatcher marks[] = {
+        QStringMatcher(u"transcript", Qt::CaseInsensitive),
+        QStringMatcher(u"transcripci", Qt::CaseInsensitive),
+        QStringMatcher(u"serial number", Qt::CaseInsensitive),
+        QStringMatcher(u"inform v", Qt::CaseInsensitive),
+        QStringMatcher(u"standard interpreter", Qt::CaseInsensitive),
+        QStringMatcher(u"rprete est", Qt::CaseInsensitive),
+        QStringMatcher(u"please enter a filename", Qt::CaseInsensitive),
     };
-    static const QStringList starts = {QStringLiteral("release "), QStringLiteral("revision "),
-                                       QStringLiteral("copyright")};
-    const QString lower = line.toLower();
-    const auto contains = [&](const QString &mark) {
-        return lower.contains(mark);
+    static const QLatin1String starts[] = {QLatin1String("release "), QLatin1String("revision "),
+                                           QLatin1String("copyright")};
+    const auto contains = [&line](const QStringMatcher &mark) {
+        return mark.indexIn(line) >= 0;
     };
-    const auto startsWith = [&](const QString &start) {
-        return lower.startsWith(start);
+    const auto startsWith = [&line](QLatin1String start) {
+        return line.startsWith(start, Qt::CaseInsensitive);
     };
-    return line.startsWith(u'[') || std::any_of(marks.begin(), marks.end(), contains) ||
-           std::any_of(starts.begin(), starts.end(), startsWith);
+    return line.startsWith(u'[') || std::any_of(std::begin(marks), std::end(marks), contains) ||
+           std::any_of(std::begin(starts), std::end(starts), startsWith);
 }
 
 /** A paragraph the interpreter or the game's banner printed: no room's. */

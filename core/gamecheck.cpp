@@ -153,7 +153,18 @@ private:
         const auto named = mRooms.constFind(nameKey(sighting.identity()));
         if (named == mRooms.constEnd())
             return 0;
-        return named->contains(preferred) ? preferred : named->first();
+        if (named->size() == 1)
+            return named->first();
+        // Rooms that share a name are told apart by the description the game shows, where the
+        // map's holds it: Advent's two forests.
+        QVector<qint16> described;
+        const QString shown = sighting.firstSentence.simplified();
+        for (qint16 room : *named) {
+            if (!shown.isEmpty() && roomText(mStore, room).simplified().contains(shown))
+                described.append(room);
+        }
+        const QVector<qint16> &candidates = described.isEmpty() ? *named : described;
+        return candidates.contains(preferred) ? preferred : candidates.first();
     }
 
     qint16 walkArrival(int move) const

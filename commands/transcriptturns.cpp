@@ -153,7 +153,18 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
     return known;
 }
 
-void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+/** After the game has ended, the player is again where it shows a room the map knows. */
+void resumeAfterEnd(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+{
+    const qint16 known = knownRoom(mapping, roomSighting(turn.answer, mapping.style), 0);
+    if (known == 0)
+        return;
+    mapping.here = known;
+    mapping.gameOver = false;
+    store.selectRoom(known);
+}
+
+void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
     const int slot = movementSlot(turn.command);
     if (slot < 0) {
@@ -175,6 +186,15 @@ void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
             store.selectRoom(mapping.here);
         }
     }
+}
+
+void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+{
+    if (mapping.gameOver)
+        resumeAfterEnd(store, mapping, turn);
+    else
+        drawPlayedTurn(store, mapping, turn);
+    mapping.gameOver = mapping.gameOver || !gameEndLine(turn.answer).isEmpty();
     store.endAction();
 }
 

@@ -25,7 +25,9 @@ class MapStore;
  * for one (the mazes of old games, where every room reads the same, fold into one room with exits
  * to itself). Darkness is where the exit taken leads, or a new room, described by the darkness
  * until the game shows it lit. A room whose first sentence changes in a game without headings is
- * taken for a new room; a move answered with nothing draws nothing.
+ * taken for a new room; a move answered with nothing draws nothing. After the game ends ("*** Has
+ * muerto ***"), the player is next where the game shows a room the map knows (a restart, a
+ * restore).
  */
 struct TranscriptMapping
 {
@@ -51,6 +53,8 @@ struct TranscriptMapping
     qint16 here = 0;
     /** Whether the game prints headings, as learned so far. */
     ArrivalStyle style = ArrivalStyle::Unknown;
+    /** The game has ended: nothing is drawn until it shows a room the map knows. */
+    bool gameOver = false;
     /** The map took as many rooms as it can: nothing more is drawn. */
     bool full = false;
 };

@@ -67,7 +67,16 @@ public:
         mHere = first.isEmpty() ? (mWalk.arrivals.isEmpty() ? 0 : 1) : roomSeen(first, 1);
     }
 
+    /** Checks a turn; once the game has ended, the walk is not followed further. */
     void play(const TranscriptTurn &turn)
+    {
+        if (!mGameEnd.isEmpty())
+            return;
+        playTurn(turn);
+        mGameEnd = gameEndLine(turn.answer);
+    }
+
+    void playTurn(const TranscriptTurn &turn)
     {
         const QString command = turn.command.trimmed();
         if (command.startsWith(u'*'))
@@ -106,10 +115,12 @@ public:
                 mMissing.append(problem);
         }
         if (mLeftWalkAt == 0 && !mWalk.arrivals.isEmpty() && mMoves < mWalk.arrivals.size())
-            mLeftWalk.append({0, QStringLiteral("la partida acaba en la orden %1 de las %2 del "
-                                                "recorrido")
-                                     .arg(mMoves)
-                                     .arg(mWalk.arrivals.size())});
+            mLeftWalk.append(
+                {0, QStringLiteral("la partida acaba en la orden %1 de las %2 del "
+                                   "recorrido")
+                            .arg(mMoves)
+                            .arg(mWalk.arrivals.size()) +
+                        (mGameEnd.isEmpty() ? QString() : QStringLiteral(": «%1»").arg(mGameEnd))});
         QVector<ProblemGroup> groups;
         const auto add = [&groups](const QString &title, const QVector<MapProblem> &problems) {
             if (!problems.isEmpty())
@@ -287,6 +298,8 @@ private:
     const PlayedWalk &mWalk;
     const QHash<QString, QVector<qint16>> mRooms;
     ArrivalStyle mStyle = ArrivalStyle::Unknown;
+    /** The line with which the game ended, once it has. */
+    QString mGameEnd;
     qint16 mHere = 0;
     int mMoves = 0;
     int mLeftWalkAt = 0;

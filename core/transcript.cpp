@@ -312,6 +312,19 @@ bool looksAround(QStringView command)
            plain == QLatin1String("l");
 }
 
+QString gameEndLine(QStringView answer)
+{
+    if (!answer.contains(QLatin1String("***")))
+        return QString();
+    for (QStringView line : answer.split(u'\n')) {
+        line = line.trimmed();
+        if (line.size() > 6 && line.startsWith(QLatin1String("***")) &&
+            line.endsWith(QLatin1String("***")))
+            return line.toString();
+    }
+    return QString();
+}
+
 bool refusesMove(QStringView answer)
 {
     // Normalised: no accents, no punctuation ("can't" is "can t"), lower case.

@@ -35,6 +35,12 @@ int movementSlot(QStringView command);
 /** Whether a command looks at the room without moving: "mirar", "m", "look", "l". */
 bool looksAround(QStringView command);
 
+/**
+ * The line with which a game tells it has ended, "*** Has muerto ***" or "*** You have won ***"
+ * as Inform and INFSP games print it; empty while it goes on.
+ */
+QString gameEndLine(QStringView answer);
+
 /** Whether an answer refuses a move in words games use: "No puedes ir por ahí.", "can't"… */
 bool refusesMove(QStringView answer);
 

@@ -86,7 +86,7 @@ QString descriptionOf(const SourceRoom &room, qint16 number)
         textName.compare(bareName, Qt::CaseInsensitive) == 0)
         return text;
     // A name that ends its own sentence, "Estás en una cueva oscura.", takes no second stop.
-    const bool ended = QStringLiteral(".!?…").contains(name.back());
+    const bool ended = !name.isEmpty() && QStringLiteral(".!?…").contains(name.back());
     return name + (ended ? QStringLiteral(" ") : QStringLiteral(". ")) + text;
 }
 

@@ -199,10 +199,13 @@ bool tellsDarkness(const QString &text, bool headed)
         QStringLiteral("demasiado oscuro"), QStringLiteral("too dark"),
     };
     // Most answers hold none of these stems, and are not normalized: this runs for every turn.
-    const auto holds = [&text](const char *stem) {
-        return text.contains(QLatin1String(stem), Qt::CaseInsensitive);
+    static const QStringMatcher pitchStem(u"pitch", Qt::CaseInsensitive);
+    static const QStringMatcher darkStem(u"dark", Qt::CaseInsensitive);
+    static const QStringMatcher oscurStem(u"oscur", Qt::CaseInsensitive);
+    const auto holds = [&text](const QStringMatcher &stem) {
+        return stem.indexIn(text) >= 0;
     };
-    if (!holds("pitch") && (headed || (!holds("oscur") && !holds("dark"))))
+    if (!holds(pitchStem) && (headed || (!holds(oscurStem) && !holds(darkStem))))
         return false;
     const QString plain = normalized(text);
     const QStringList &telling = headed ? pitch : words;

@@ -122,16 +122,14 @@ public:
                             .arg(mWalk.arrivals.size()) +
                         (mGameEnd.isEmpty() ? QString() : QStringLiteral(": «%1»").arg(mGameEnd))});
         QVector<ProblemGroup> groups;
-        const auto add = [&groups](const QString &title, const QVector<MapProblem> &problems) {
-            if (!problems.isEmpty())
-                groups.append({title, problems});
-        };
-        add(QStringLiteral("Salidas del mapa que el juego no tiene"), mMissing);
-        add(QStringLiteral("Salidas que en el juego llevan a otra sala"), mElsewhere);
-        add(QStringLiteral("Salidas del juego que el mapa no tiene"), mLacking);
-        add(QStringLiteral("Salas del juego que el mapa no tiene"), mUnknown);
-        add(QStringLiteral("La partida no sigue el recorrido"), mLeftWalk);
-        add(QStringLiteral("Órdenes que no comprobaron su salida: el jugador no estaba donde el "
+        addGroup(groups, QStringLiteral("Salidas del mapa que el juego no tiene"), mMissing);
+        addGroup(groups, QStringLiteral("Salidas que en el juego llevan a otra sala"), mElsewhere);
+        addGroup(groups, QStringLiteral("Salidas del juego que el mapa no tiene"), mLacking);
+        addGroup(groups, QStringLiteral("Salas del juego que el mapa no tiene"), mUnknown);
+        addGroup(groups, QStringLiteral("La partida no sigue el recorrido"), mLeftWalk);
+        addGroup(
+            groups,
+            QStringLiteral("Órdenes que no comprobaron su salida: el jugador no estaba donde el "
                            "recorrido lo esperaba"),
             mLost);
         return groups;

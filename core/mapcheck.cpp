@@ -89,12 +89,6 @@ QVector<bool> reached(const MapStore &store, qint16 from, bool backwards)
     return seen;
 }
 
-void addGroup(QVector<ProblemGroup> &groups, const QString &title, QVector<MapProblem> problems)
-{
-    if (!problems.isEmpty())
-        groups.append({title, std::move(problems)});
-}
-
 /** Rooms that share a key with another, each listed with the others it shares it with. */
 template<typename Key>
 QVector<MapProblem> sharing(const RoomNames &named, const QHash<Key, QVector<qint16>> &byKey)
@@ -241,6 +235,12 @@ QVector<ProblemGroup> reviewMap(const MapStore &store)
     reviewExits(store, named, groups);
     reviewRooms(store, named, groups);
     return groups;
+}
+
+void addGroup(QVector<ProblemGroup> &groups, const QString &title, QVector<MapProblem> problems)
+{
+    if (!problems.isEmpty())
+        groups.append({title, std::move(problems)});
 }
 
 QString groupsText(const QVector<ProblemGroup> &groups, const QString &whenNone)

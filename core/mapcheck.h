@@ -25,6 +25,9 @@ struct ProblemGroup
     QVector<MapProblem> problems;
 };
 
+/** Appends a group of the given title when there are problems of its kind. */
+void addGroup(QVector<ProblemGroup> &groups, const QString &title, QVector<MapProblem> problems);
+
 /**
  * What is wrong with a map, grouped: rooms room 1 does not lead to, rooms that do not lead back
  * to it, one-way exits, ways back that take another direction, two exits into one room, exits

@@ -172,12 +172,6 @@ struct Differences
     }
 };
 
-void addGroup(QVector<ProblemGroup> &groups, const QString &title, QVector<MapProblem> problems)
-{
-    if (!problems.isEmpty())
-        groups.append({title, std::move(problems)});
-}
-
 } // namespace
 
 QVector<qint16> matchRooms(const MapStore &mine, const MapStore &other)

@@ -9,7 +9,8 @@ namespace rumbario {
 
 namespace {
 
-void writeQuoted(SourceText &source, const QString &text)
+// DAAD strings cannot hold a double quote: it becomes a single one.
+void writeDaadString(SourceText &source, const QString &text)
 {
     source << QChar(u'"');
     for (QChar c : text)
@@ -36,11 +37,11 @@ QByteArray exportDaad(const MapStore &store, const QString &title)
     source << ";------------------------------------------------------------------------------\n"
               "/LTX    ;Localidades\n"
               "/0 ";
-    writeQuoted(source, title);
+    writeDaadString(source, title);
     source << "\n";
     for (const ExportRoom &room : map.rooms) {
         source << "/" << room.number << " ";
-        writeQuoted(source, room.text.isEmpty() ? room.name + u'.' : room.text);
+        writeDaadString(source, room.text.isEmpty() ? room.name + u'.' : room.text);
         source << "\n";
     }
     source << ";------------------------------------------------------------------------------\n"

@@ -161,6 +161,19 @@ bool isHeading(const QStringList &lines)
 }
 
 /**
+ * A room named with a sentence, "Estás en una cueva oscura.", in a game with headings: a short
+ * line of one sentence, refusing nothing, that opens the answer after a blank line, as Inform
+ * prints a room's name (a message starts on the line after the command).
+ */
+bool isSentenceHeading(QStringView answer, const QStringList &block)
+{
+    const QString &first = block.first();
+    return answer.left(answer.indexOf(u'\n')).trimmed().isEmpty() &&
+           first.size() <= headingLength && first.back() == u'.' &&
+           firstSentenceOf(first) == first && !refusesMove(first);
+}
+
+/**
  * A sentence names the compass point the player tried: "to the north" after "n". Up, down, in
  * and out are left out: "inside" and "below" name rooms as often as ways.
  */
@@ -229,8 +242,11 @@ RoomSighting sightingOf(QStringList lines, bool headed)
     const QString text = lines.join(u' ');
     sighting.firstSentence = firstSentenceOf(text);
     sighting.text = text;
-    sighting.description =
-        sighting.heading.isEmpty() ? text : sighting.heading + QStringLiteral(". ") + text;
+    // A heading that is a sentence of its own takes no second full stop.
+    const QString joint = sighting.heading.isEmpty()              ? QString()
+                          : endsSentence(sighting.heading.back()) ? QStringLiteral(" ")
+                                                                  : QStringLiteral(". ");
+    sighting.description = sighting.heading + joint + text;
     return sighting;
 }
 
@@ -371,7 +387,10 @@ RoomSighting roomSighting(QStringView answer, ArrivalStyle &style, int slot)
         const auto dark = std::find_if(all.begin(), all.end(), [](const QStringList &block) {
             return tellsDarkness(block.join(u' '), true);
         });
-        return dark == all.end() ? RoomSighting() : darkSighting(*dark);
+        if (dark != all.end())
+            return darkSighting(*dark);
+        const bool sentenceNamed = !all.isEmpty() && isSentenceHeading(answer, all.first());
+        return sentenceNamed ? sightingOf(all.first(), true) : RoomSighting();
     }
     const QVector<QStringList> blocks = gameParagraphs(answer);
     if (blocks.isEmpty())

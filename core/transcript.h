@@ -46,8 +46,9 @@ bool refusesMove(QStringView answer);
 
 /**
  * What a game shows of the room the player is in: its heading where the game prints one (a short
- * line of its own, without a full stop, as Inform, INFSP and the classic commercial games do),
- * and the first sentence of its description.
+ * line of its own, without a full stop, as Inform, INFSP and the classic commercial games do, or
+ * a sentence after a blank line, as Inform prints a room named "Estás en una cueva."), and the
+ * first sentence of its description.
  */
 struct RoomSighting
 {

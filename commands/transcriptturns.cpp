@@ -111,6 +111,88 @@ void refuse(MapStore &store, TranscriptMapping &mapping, int slot)
                      ModifiedEffect::Mark);
 }
 
+/**
+ * The room not yet seen (where a transcript begun mid-game started, or one drawn in darkness)
+ * whose exit that way leads to the same room, taken or assumed: 0 for none.
+ */
+qint16 unseenLeadingTo(const MapStore &store, const TranscriptMapping &mapping, int slot,
+                       qint16 reached)
+{
+    const auto leads = [&](qint16 room) {
+        return room != mapping.here && store.room(room).exits[slot] == reached;
+    };
+    if (mapping.start != 0 && isUndescribed(store, mapping.start) && leads(mapping.start))
+        return mapping.start;
+    const auto dark =
+        std::find_if(mapping.seenOnlyInDarkness.cbegin(), mapping.seenOnlyInDarkness.cend(), leads);
+    return dark == mapping.seenOnlyInDarkness.cend() ? 0 : *dark;
+}
+
+/** What the mapping knows of a room, under the number the room takes. */
+void renumber(TranscriptMapping &mapping, qint16 from, qint16 to)
+{
+    for (auto named = mapping.rooms.begin(); named != mapping.rooms.end(); ++named) {
+        if (*named == from)
+            *named = to;
+    }
+    if (mapping.descriptions.contains(from))
+        mapping.descriptions[to] = mapping.descriptions.take(from);
+    for (int slot = 0; slot < exitCount; ++slot) {
+        if (mapping.walked.remove({from, slot}))
+            mapping.walked.insert({to, slot});
+    }
+    const bool dark = mapping.seenOnlyInDarkness.remove(from);
+    mapping.seenOnlyInDarkness.remove(to);
+    if (dark)
+        mapping.seenOnlyInDarkness.insert(to);
+}
+
+/** Every exit to one room leads to another instead. */
+void redirectExits(MapStore &store, qint16 from, qint16 to)
+{
+    for (qint16 room = 1; room <= store.roomCount(); ++room) {
+        for (int slot = 0; slot < exitCount; ++slot) {
+            if (store.room(room).exits[slot] == from)
+                store.setExit(room, slot, to);
+        }
+    }
+}
+
+/**
+ * The room just left, drawn after the unseen one, is that room reached by another way: the unseen
+ * room takes its description and exits (keeping its own where it took them), the last room takes
+ * the number freed, and the player is in the room joined. Returns the number the room reached has
+ * then.
+ */
+qint16 joinUnseen(MapStore &store, TranscriptMapping &mapping, qint16 unseen, qint16 reached)
+{
+    const qint16 freed = mapping.here;
+    Room joined = store.room(freed);
+    for (int slot = 0; slot < exitCount; ++slot) {
+        const qint16 own = store.room(unseen).exits[slot];
+        if (own != 0 && (joined.exits[slot] == 0 || mapping.walked.contains({unseen, slot})))
+            joined.exits[slot] = own;
+    }
+    store.setRoom(unseen, joined);
+    redirectExits(store, freed, unseen);
+    // The room joined is described as the room left was, and is as dark as it was.
+    renumber(mapping, freed, unseen);
+    const qint16 last = store.roomCount();
+    if (freed != last) {
+        store.setRoom(freed, store.room(last));
+        store.setCoordinates(freed, store.coordinatesOf(last));
+        redirectExits(store, last, freed);
+        renumber(mapping, last, freed);
+    }
+    store.selectRoom(unseen);
+    store.setRoomCount(qint16(last - 1));
+    store.truncateRooms(store.roomCount());
+    mapping.here = unseen;
+    store.noteAction(QStringLiteral("unión de la sala %1 con la %2").arg(freed).arg(unseen),
+                     ModifiedEffect::Mark);
+    return reached == last ? freed : reached;
+}
+
 qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomSighting &sighting)
 {
     const qint16 from = mapping.here;
@@ -142,6 +224,11 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
     }
     remember(mapping, known, sighting);
     if (store.room(from).exits[slot] != known) {
+        // The room just left may be one not seen before, reached then by another way: when the
+        // unseen room's exit that way leads to the same room.
+        const qint16 unseen = unseenLeadingTo(store, mapping, slot, known);
+        if (unseen != 0 && unseen < from && known != unseen && known != from)
+            return joinUnseen(store, mapping, unseen, known);
         store.setExitEverywhere(from, slot, known);
         // The way back is assumed until the game says otherwise, where none is known yet.
         const int back = directions[slot].opposite;
@@ -180,9 +267,10 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
         if (arrival.isEmpty()) {
             refuse(store, mapping, slot);
         } else {
-            const qint16 from = mapping.here;
-            mapping.here = arrive(store, mapping, slot, arrival);
-            mapping.walked.insert({from, slot});
+            // The room left may turn out to be one seen before, under another number.
+            const qint16 reached = arrive(store, mapping, slot, arrival);
+            mapping.walked.insert({mapping.here, slot});
+            mapping.here = reached;
             store.selectRoom(mapping.here);
         }
     }
@@ -243,8 +331,10 @@ void drawAddedTurns(MapStore &store, TranscriptReading &reading, const QString &
 void drawTranscriptTurns(MapStore &store, TranscriptMapping &mapping,
                          const QVector<TranscriptTurn> &turns)
 {
-    if (mapping.here == 0)
+    if (mapping.here == 0) {
         mapping.here = store.currentRoom();
+        mapping.start = mapping.here;
+    }
     store.selectRoom(mapping.here);
     for (const TranscriptTurn &turn : turns) {
         if (mapping.full)

@@ -24,7 +24,9 @@ class MapStore;
  * room of that heading, the one the exit taken leads to first. Two places printed alike are taken
  * for one (the mazes of old games, where every room reads the same, fold into one room with exits
  * to itself). Darkness is where the exit taken leads, or a new room, described by the darkness
- * until the game shows it lit. A room whose first sentence changes in a game without headings is
+ * until the game shows it lit. A room not seen yet (where a transcript begun mid-game started, or
+ * one drawn in darkness) is the room drawn after it that leaves by an exit it has to the same
+ * room: the two are joined. A room whose first sentence changes in a game without headings is
  * taken for a new room; a move answered with nothing draws nothing. After the game ends ("*** Has
  * muerto ***"), the player is next where the game shows a room the map knows (a restart, a
  * restore).
@@ -51,6 +53,8 @@ struct TranscriptMapping
     QSet<QPair<qint16, int>> walked;
     /** The room the player is in, 0 before the first turn. */
     qint16 here = 0;
+    /** The room the mapping began in: where a transcript begun mid-game started. */
+    qint16 start = 0;
     /** Whether the game prints headings, as learned so far. */
     ArrivalStyle style = ArrivalStyle::Unknown;
     /** The game has ended: nothing is drawn until it shows a room the map knows. */

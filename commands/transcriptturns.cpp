@@ -187,6 +187,7 @@ qint16 joinUnseen(MapStore &store, TranscriptMapping &mapping, qint16 unseen, qi
     store.selectRoom(unseen);
     store.setRoomCount(qint16(last - 1));
     store.truncateRooms(store.roomCount());
+    store.resizeCoordinates(store.roomCount());
     mapping.here = unseen;
     store.noteAction(QStringLiteral("unión de la sala %1 con la %2").arg(freed).arg(unseen),
                      ModifiedEffect::Mark);

@@ -191,7 +191,7 @@ qint16 joinUnseen(MapStore &store, TranscriptMapping &mapping, qint16 unseen, qi
     mapping.here = unseen;
     store.noteAction(QStringLiteral("unión de la sala %1 con la %2").arg(freed).arg(unseen),
                      ModifiedEffect::Mark);
-    return reached == last ? freed : reached;
+    return reached == freed ? unseen : reached == last ? freed : reached;
 }
 
 qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomSighting &sighting)
@@ -228,7 +228,7 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
         // The room just left may be one not seen before, reached then by another way: when the
         // unseen room's exit that way leads to the same room.
         const qint16 unseen = unseenLeadingTo(store, mapping, slot, known);
-        if (unseen != 0 && unseen < from && known != unseen && known != from)
+        if (unseen != 0 && unseen < from)
             return joinUnseen(store, mapping, unseen, known);
         store.setExitEverywhere(from, slot, known);
         // The way back is assumed until the game says otherwise, where none is known yet.

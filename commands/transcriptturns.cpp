@@ -199,6 +199,10 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
     const qint16 from = mapping.here;
     const qint16 ahead = store.room(from).exits[slot];
     const qint16 known = knownRoom(mapping, sighting, ahead);
+    // Out of a car, a bed or a wardrobe, the game shows the room again: the player left the
+    // thing, not the room.
+    if (known == from && slot == Out)
+        return from;
     if (known == 0 && ahead != 0 && isUnseen(store, mapping, ahead)) {
         // The map already leads that way to a room not yet seen: the room a transcript begun
         // mid-game started in, reached again by the way back assumed to it, or a room drawn in

@@ -147,13 +147,23 @@ bool isHeaderParagraph(const QStringList &lines)
 }
 
 /**
+ * A heading without where the player is in the room, which Inform adds while the player sits or
+ * rides in something: "Calle (en el coche)", "Street (in the car)".
+ */
+QString headingWithoutPlace(const QString &line)
+{
+    const qsizetype opening = line.lastIndexOf(QLatin1String(" ("));
+    return opening > 0 && line.endsWith(u')') ? line.left(opening) : line;
+}
+
+/**
  * A room's heading: a short line of its own that starts with a capital or a digit and ends in
  * no full stop, and that the next line does not continue in lower case, as a wrapped sentence
  * would.
  */
 bool isHeading(const QStringList &lines)
 {
-    const QString &first = lines.first();
+    const QString first = headingWithoutPlace(lines.first());
     if (first.size() > headingLength || endsSentence(first.back()) || first.back() == u',' ||
         !(first.front().isUpper() || first.front().isDigit()))
         return false;
@@ -230,7 +240,7 @@ RoomSighting sightingOf(QStringList lines, bool headed)
 {
     RoomSighting sighting;
     if (headed) {
-        sighting.heading = lines.takeFirst();
+        sighting.heading = headingWithoutPlace(lines.takeFirst());
         sighting.dark = isDarknessHeading(sighting.heading);
         if (lines.isEmpty()) {
             // A heading alone, as brief mode prints a room seen before.

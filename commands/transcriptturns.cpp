@@ -145,6 +145,8 @@ void renumber(TranscriptMapping &mapping, qint16 from, qint16 to)
     mapping.seenOnlyInDarkness.remove(to);
     if (dark)
         mapping.seenOnlyInDarkness.insert(to);
+    if (mapping.before == from)
+        mapping.before = to;
 }
 
 /** Every exit to one room leads to another instead. */
@@ -245,19 +247,42 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
     return known;
 }
 
-/** After the game has ended, the player is again where it shows a room the map knows. */
-void resumeAfterEnd(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+/**
+ * After the game has ended, or a turn was taken back, the player is where the game shows a room
+ * the map knows. Returns whether it showed one.
+ */
+bool returnToShownRoom(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
     const qint16 known = knownRoom(mapping, roomSighting(turn.answer, mapping.style), 0);
     if (known == 0)
-        return;
+        return false;
     mapping.here = known;
-    mapping.gameOver = false;
     store.selectRoom(known);
+    return true;
+}
+
+/**
+ * A turn taken back: the player is where the game shows, a room the map knows or the one the
+ * turn began in, which the game may name for the first time.
+ */
+void takeBack(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+{
+    const RoomSighting shown = roomSighting(turn.answer, mapping.style);
+    if (shown.isEmpty())
+        return; // Nothing to take back.
+    const qint16 known = knownRoom(mapping, shown, mapping.before);
+    mapping.here = known != 0 ? known : mapping.before;
+    store.selectRoom(mapping.here);
+    recognise(store, mapping, shown);
 }
 
 void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
+    if (undoesTurn(turn.command)) {
+        takeBack(store, mapping, turn);
+        return;
+    }
+    mapping.before = mapping.here;
     const int slot = movementSlot(turn.command);
     if (slot < 0) {
         // The opening, a look or any other command shows the room the player is still in.
@@ -284,7 +309,7 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
 void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
     if (mapping.gameOver)
-        resumeAfterEnd(store, mapping, turn);
+        mapping.gameOver = !returnToShownRoom(store, mapping, turn);
     else
         drawPlayedTurn(store, mapping, turn);
     mapping.gameOver = mapping.gameOver || !gameEndLine(turn.answer).isEmpty();

@@ -29,7 +29,8 @@ class MapStore;
  * room: the two are joined. A room whose first sentence changes in a game without headings is
  * taken for a new room; a move answered with nothing draws nothing. After the game ends ("*** Has
  * muerto ***"), the player is next where the game shows a room the map knows (a restart, a
- * restore).
+ * restore). A turn taken back ("deshacer") puts the player where the game shows, or where the
+ * turn began.
  */
 struct TranscriptMapping
 {
@@ -55,6 +56,8 @@ struct TranscriptMapping
     qint16 here = 0;
     /** The room the mapping began in: where a transcript begun mid-game started. */
     qint16 start = 0;
+    /** The room the player was in before the last turn: where taking it back leads. */
+    qint16 before = 0;
     /** Whether the game prints headings, as learned so far. */
     ArrivalStyle style = ArrivalStyle::Unknown;
     /** The game has ended: nothing is drawn until it shows a room the map knows. */

@@ -96,7 +96,11 @@ QString firstSentenceOf(const QString &text)
     return text;
 }
 
-/** The paragraphs of an answer, each as its lines without the blanks around them. */
+/**
+ * The paragraphs of an answer, each as its lines without the blanks around them. A notice of a
+ * line in brackets ("[Turno anterior deshecho.]", "[Your score has gone up.]") is left out: it
+ * tells nothing of the room, even printed under its heading.
+ */
 QVector<QStringList> paragraphs(QStringView answer)
 {
     QVector<QStringList> blocks;
@@ -107,6 +111,8 @@ QVector<QStringList> paragraphs(QStringView answer)
             blankBefore = true;
             continue;
         }
+        if (trimmed.startsWith(u'[') && trimmed.endsWith(u']'))
+            continue;
         if (blankBefore)
             blocks.append(QStringList());
         blocks.last() << trimmed;
@@ -339,6 +345,13 @@ bool looksAround(QStringView command)
     return plain == QLatin1String("mirar") || plain == QLatin1String("m") ||
            plain == QLatin1String("mira") || plain == QLatin1String("look") ||
            plain == QLatin1String("l");
+}
+
+bool undoesTurn(QStringView command)
+{
+    const QString plain = normalized(command);
+    return plain == QLatin1String("deshacer") || plain == QLatin1String("anular") ||
+           plain == QLatin1String("undo");
 }
 
 QString gameEndLine(QStringView answer)

@@ -35,6 +35,9 @@ int movementSlot(QStringView command);
 /** Whether a command looks at the room without moving: "mirar", "m", "look", "l". */
 bool looksAround(QStringView command);
 
+/** Whether a command takes the last turn back: "deshacer", "anular", "undo". */
+bool undoesTurn(QStringView command);
+
 /**
  * The line with which a game tells it has ended, "*** Has muerto ***" or "*** You have won ***"
  * as Inform and INFSP games print it; empty while it goes on.

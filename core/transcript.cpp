@@ -349,9 +349,13 @@ bool looksAround(QStringView command)
 
 bool undoesTurn(QStringView command)
 {
-    const QString plain = normalized(command);
-    return plain == QLatin1String("deshacer") || plain == QLatin1String("anular") ||
-           plain == QLatin1String("undo");
+    // Words without accents, compared as typed, capitals aside: this runs for every turn.
+    const QStringView word = command.trimmed();
+    const auto is = [word](QLatin1String undo) {
+        return word.compare(undo, Qt::CaseInsensitive) == 0;
+    };
+    return is(QLatin1String("deshacer")) || is(QLatin1String("anular")) ||
+           is(QLatin1String("undo"));
 }
 
 QString gameEndLine(QStringView answer)

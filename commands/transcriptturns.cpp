@@ -248,8 +248,8 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
 }
 
 /**
- * After the game has ended, or a turn was taken back, the player is where the game shows a room
- * the map knows. Returns whether it showed one.
+ * After the game has ended, the player is where the game shows a room the map knows (a restart,
+ * a restore). Returns whether it showed one.
  */
 bool returnToShownRoom(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {

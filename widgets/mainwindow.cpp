@@ -53,6 +53,7 @@
 #include <QUrl>
 
 #include <functional>
+#include <utility>
 
 #include <unistd.h>
 
@@ -488,9 +489,31 @@ void MainWindow::followTranscript(bool on)
 
 void MainWindow::showReport(const QString &title, const QVector<ReportLine> &lines, bool followsMap)
 {
-    if (!mReport)
-        mReport = new ReportWindow(this, [this](qint16 room) { showRoomFromPlan(mEditor, room); });
+    if (!mReport) {
+        // Going to a room from a line is going back to the map, as after F6; so is closing.
+        mReport = new ReportWindow(this, [this](qint16 room) { goToReportedRoom(room); });
+        connect(mReport, &QDialog::finished, this, &MainWindow::giveKeyboardBack);
+    }
     mReport->showLines(title, lines, followsMap);
+}
+
+void MainWindow::goToReportedRoom(qint16 room)
+{
+    showRoomFromPlan(mEditor, room);
+    // The window becomes active only after the report gives way, and a screen reader ignores
+    // what an inactive window says: the room is said again once the map has the keyboard.
+    mSayRoomWhenActive = !isActiveWindow();
+    giveKeyboardBack();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    // Queued: the window takes the keyboard after it is told it is active.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+        std::exchange(mSayRoomWhenActive, false))
+        QMetaObject::invokeMethod(
+            this, [this] { repeatShownTexts(mEditor); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showProgress(const QString &task, int percent)

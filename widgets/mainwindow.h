@@ -83,8 +83,11 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    /** A line of a report chosen: its room is shown, and the map has the keyboard again. */
+    void goToReportedRoom(qint16 room);
     /** Shows a dialog modally; afterwards the keyboard is back where keys are expected. */
     int runModal(QDialog &dialog);
     /** The key surface gets the keyboard, or the description box while a description is typed. */
@@ -118,6 +121,8 @@ private:
     QTimer *mTranscriptTimer = nullptr;
     QPointer<QProgressDialog> mProgress;
     class ReportWindow *mReport = nullptr;
+    /** The room reached from a report is said again once the window is active. */
+    bool mSayRoomWhenActive = false;
 };
 
 } // namespace rumbario

@@ -30,7 +30,12 @@ public:
     bool followsMap() const { return mFollowsMap && isVisible(); }
     QString text() const;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void tellCurrentLine();
+
     QListWidget *mList;
     std::function<void(qint16)> mGoToRoom;
     bool mFollowsMap = false;

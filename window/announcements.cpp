@@ -64,6 +64,12 @@ void announceChanges(Editor &editor)
         editor.services.announce(saying);
 }
 
+void repeatShownTexts(Editor &editor)
+{
+    editor.services.announce(joined(editor.services.shownText(TextBox::DescriptionBox).trimmed(),
+                                    editor.services.shownText(TextBox::ViewLine).trimmed()));
+}
+
 QString surroundingsText(Editor &editor)
 {
     PlanIndex &plan = editor.plan;

@@ -16,6 +16,12 @@ class MapStore;
 void announceChanges(Editor &editor);
 
 /**
+ * Says again what the boxes show, description first: for a window that gets the keyboard only
+ * after its boxes changed, when a screen reader was still reading another window.
+ */
+void repeatShownTexts(Editor &editor);
+
+/**
  * The rooms drawn around the current one on the plan, by direction and number: what the plan
  * shows of its surroundings.
  */

@@ -961,6 +961,8 @@ void TestMainWindow::reviewWindowGoesToRoomsAndFollowsTheMap()
     press(Qt::Key_F4);
     auto *list = mWindow->findChild<QListWidget *>(QStringLiteral("ReportList"));
     QVERIFY(list && list->isVisible());
+    // The report takes the keyboard, where a screen reader reads it.
+    QTRY_COMPARE(QApplication::focusWidget(), list);
     QVERIFY(list->findItems(QStringLiteral("no se llega"), Qt::MatchContains).isEmpty());
     mWindow->editor().store.setExit(1, East, 0);
     mWindow->editor().store.endAction();
@@ -975,6 +977,15 @@ void TestMainWindow::reviewWindowGoesToRoomsAndFollowsTheMap()
     list->setCurrentItem(unreachable.first());
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(mWindow->editor().store.currentRoom(), qint16(2));
+    // Going to a room is going back to the map, the report left open beside it; shown again,
+    // it is read from its first line; closed, the map has the keyboard.
+    QTRY_COMPARE(QApplication::focusWidget(), mKeySurface);
+    QVERIFY(list->isVisible());
+    press(Qt::Key_F4);
+    QTRY_COMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(list->currentRow(), 0);
+    QTest::keyClick(list, Qt::Key_Escape);
+    QTRY_COMPARE(QApplication::focusWidget(), mKeySurface);
     QVERIFY(mWindow->findChild<QPushButton *>(QStringLiteral("CopyButton")));
 }
 

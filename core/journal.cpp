@@ -16,6 +16,7 @@ Room Room::blank()
 void Journal::record(Change change) noexcept
 {
     ++mRevision;
+    mMapRevision += changesMap(change);
     if (mOpenIncomplete)
         return;
     try {

@@ -149,7 +149,13 @@ public:
      */
     ModifiedEffect close(qint16 currentRoom);
     /** Counts a change made to the map outside of recording: a revert or a re-apply. */
-    void count() { ++mRevision; }
+    void count(const Change &change)
+    {
+        ++mRevision;
+        mMapRevision += changesMap(change);
+    }
+    /** Counts a move to another room made outside of recording: the end of a revert. */
+    void countMove() { ++mRevision; }
     /** Forgets every entry: the map as it is now is where history starts. */
     void clear();
 
@@ -172,8 +178,18 @@ public:
     size_t memoryUse() const { return mMemoryUse; }
     void setBudget(size_t bytes) { mBudget = bytes; }
     quint64 revision() const { return mRevision; }
+    /**
+     * Grows with every change of the rooms, their exits and places: not with a move to another
+     * room, nor with the map's file name. What was found on the map holds while it stays.
+     */
+    quint64 mapRevision() const { return mMapRevision; }
 
 private:
+    static bool changesMap(const Change &change)
+    {
+        return !std::holds_alternative<CurrentRoomChange>(change) &&
+               !std::holds_alternative<NameChange>(change);
+    }
     /** What running out of memory costs: the history, never the map. */
     void forgetHistory() noexcept;
     /** Forgets the oldest steps until the history fits its budget; the newest always stays. */
@@ -186,6 +202,7 @@ private:
     bool mOpenIncomplete = false;
     ModifiedEffect mEffect = ModifiedEffect::Leave;
     quint64 mRevision = 0;
+    quint64 mMapRevision = 0;
     size_t mDone = 0;
     /** How many entries were done when the map was last saved or opened; -1: none is. */
     std::ptrdiff_t mSaved = 0;

@@ -237,7 +237,7 @@ void MapStore::apply(const Change &change, bool forward)
                    },
                },
                change);
-    mJournal.count();
+    mJournal.count(change);
 }
 
 bool MapStore::undo()
@@ -280,7 +280,7 @@ void MapStore::returnTo(qint16 room)
 {
     if (room != mCurrentRoom) {
         mCurrentRoom = room;
-        mJournal.count();
+        mJournal.countMove();
     }
     mWorkingCopy = mRooms[mCurrentRoom - 1];
 }

@@ -26,7 +26,7 @@ constexpr qint64 maxCheckedTranscript = 256 * 1024 * 1024;
 QVector<ReportLine> comparisonLines(Editor &editor)
 {
     editor.comparison = compareMaps(editor.store, *editor.comparedMap);
-    editor.comparisonRevision = editor.store.journal().revision();
+    editor.comparisonRevision = editor.store.journal().mapRevision();
     QVector<ReportLine> lines{
         {0, QStringLiteral("Este mapa comparado con %1:").arg(editor.comparedPath)}};
     lines += reportLinesOf(editor.comparison.groups, QStringLiteral("Los dos mapas son iguales."));

@@ -43,7 +43,7 @@ QVector<ReportLine> wayLines(Editor &editor, qint16 to)
     for (const int slot : *way)
         rooms.append(store.room(rooms.last()).exits[slot]);
     editor.shownWay = rooms;
-    editor.shownWayRevision = store.journal().revision();
+    editor.shownWayRevision = store.journal().mapRevision();
     // In the words last chosen for a test walk, Spanish until then.
     const bool english = editor.walkDialog.selectedFilter.contains(QStringLiteral("inglés"));
     QStringList commands;

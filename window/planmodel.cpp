@@ -302,7 +302,7 @@ PlanScene buildShownPlanScene(const Editor &editor, const PlanIndex &index,
 {
     const MapStore &store = editor.store;
     PlanScene scene = buildPlanScene(store, index, viewport);
-    const quint64 revision = store.journal().revision();
+    const quint64 revision = store.journal().mapRevision();
     if (editor.shownWayRevision == revision)
         markWay(scene, editor.shownWay);
     if (editor.comparedMap && editor.comparisonRevision == revision) {

@@ -467,8 +467,10 @@ void MainWindow::showKeyList(const QString &text)
 void MainWindow::mapChanged()
 {
     mPlanView->refresh();
-    if (mReport && mReport->followsMap())
-        mReport->refill(followedReportLines(mEditor));
+    if (!mReport || !mReport->followsMap())
+        return;
+    if (const auto lines = changedFollowedReportLines(mEditor))
+        mReport->refill(*lines);
 }
 
 void MainWindow::followTranscript(bool on)

@@ -146,4 +146,13 @@ QVector<ReportLine> followedReportLines(Editor &editor)
     return reviewLines(editor);
 }
 
+std::optional<QVector<ReportLine>> changedFollowedReportLines(Editor &editor)
+{
+    const quint64 revision = editor.store.journal().mapRevision();
+    if (revision == editor.followedRevision)
+        return std::nullopt;
+    editor.followedRevision = revision;
+    return followedReportLines(editor);
+}
+
 } // namespace rumbario

@@ -3,6 +3,8 @@
 
 #include "windowservices.h"
 
+#include <optional>
+
 namespace rumbario {
 
 struct Editor;
@@ -15,5 +17,11 @@ void checkPlayedGame(Editor &editor);
 
 /** The lines of the report that follows the map, read again as the map is now. */
 QVector<ReportLine> followedReportLines(Editor &editor);
+
+/**
+ * The same, only when the map changed since they were last read: a move to another room changes
+ * none of them, and reading them again costs a large map's review at every key.
+ */
+std::optional<QVector<ReportLine>> changedFollowedReportLines(Editor &editor);
 
 } // namespace rumbario

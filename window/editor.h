@@ -35,6 +35,8 @@ struct Editor
     QVector<qint16> shownWay;
     quint64 shownWayRevision = 0;
     FollowedReport followedReport = FollowedReport::Review;
+    /** The map's revision when the report that follows it was last read. */
+    quint64 followedRevision = 0;
     /** The map last compared with, and its differences as the map was at that revision. */
     std::shared_ptr<const MapStore> comparedMap;
     QString comparedPath;

@@ -5,10 +5,12 @@
 #include "directions.h"
 
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QStringMatcher>
 
 #include <algorithm>
+#include <utility>
 
 namespace rumbario {
 
@@ -287,6 +289,45 @@ bool showsHeading(const QStringList &block)
     return isHeading(block) && !isHeaderParagraph(block);
 }
 
+/** An answer's last line with text, and the text before it. */
+std::pair<QStringView, QStringView> closingLine(const QString &answer)
+{
+    const QStringView text = QStringView(answer).trimmed();
+    const qsizetype cut = text.lastIndexOf(u'\n');
+    return {text.mid(cut + 1).trimmed(), cut < 0 ? QStringView() : text.left(cut).trimmed()};
+}
+
+/**
+ * The prompts DAAD and PAWS games print before each command, one chosen at random: those of the
+ * Spanish and English templates games are made from ("¿Qué hago ahora?", "Teclea tus órdenes",
+ * "What now?"), which few authors change.
+ */
+bool isGamePrompt(QStringView line)
+{
+    static const QSet<QString> prompts = [] {
+        QSet<QString> set;
+        for (const char *prompt :
+             {"¿Qué hago ahora?", "¿Qué hago?", "¿Qué quieres que haga?",
+              "¿Qué quieres que haga ahora?", "¿Qué haces ahora?", "¿Qué haces?",
+              "¿Qué quieres hacer?", "¿Qué quieres hacer ahora?", "¿Qué vas a hacer ahora?",
+              "¿Cuál es tu siguiente orden?", "Teclea tus órdenes", "What now?", "What next?",
+              "What should I do now?", "What should I do next?"})
+            set.insert(normalized(QString::fromUtf8(prompt)));
+        return set;
+    }();
+    // Normalizing costs: only a line as short as a prompt, and shaped like one, is looked at.
+    return line.size() <= 32 && (line.endsWith(u'?') || line.startsWith(QLatin1String("Teclea"))) &&
+           prompts.contains(normalized(line));
+}
+
+/** A game's prompt is no part of its answer: it would end every room's description. */
+void dropGamePrompt(QString &answer)
+{
+    const auto [line, before] = closingLine(answer);
+    if (isGamePrompt(line))
+        answer = before.isEmpty() ? QString() : before.toString() + u'\n';
+}
+
 } // namespace
 
 QStringList sentencesOf(const QString &text)
@@ -331,6 +372,8 @@ QVector<TranscriptTurn> transcriptTurns(QStringView text)
         answer += line;
         answer += u'\n';
     }
+    for (TranscriptTurn &turn : turns)
+        dropGamePrompt(turn.answer);
     return turns;
 }
 

@@ -50,6 +50,17 @@ QString Description::text() const
     return text;
 }
 
+QString Description::textBeforeFullStop() const
+{
+    // Only the name is turned into text: a plan shows hundreds of boxes in each repaint.
+    const auto end = std::find_if(mCharacters.begin(), mCharacters.end(), [](char character) {
+        return character == 0 || character == '.';
+    });
+    QString text(end - mCharacters.begin(), Qt::Uninitialized);
+    std::transform(mCharacters.begin(), end, text.begin(), fromWindows1252);
+    return text;
+}
+
 QByteArrayView Description::trimmedCodePageText() const
 {
     const char *begin = mCharacters.data();

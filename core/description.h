@@ -36,6 +36,8 @@ public:
     void setUtf8Text(QByteArrayView text);
 
     QString text() const;
+    /** The text before its first zero character and its first full stop: a room's name. */
+    QString textBeforeFullStop() const;
     /** The characters without the blanks (character 32 only) at either end, in the code page. */
     QByteArrayView trimmedCodePageText() const;
 

@@ -76,6 +76,19 @@ QSet<qint16> roomsWithBrokenMarks(const PlanScene &scene)
     return rooms;
 }
 
+/**
+ * A box's border, a pen's width centred on its edges, and its inside: two fills, as a stroked
+ * rectangle goes through the path stroker for any pen wider than a pixel, the dearest part of a
+ * repaint with a whole level in view.
+ */
+void drawFrame(QPainter &painter, const QRectF &frame, const QColor &border, double width,
+               const QColor &inside)
+{
+    const double half = width / 2;
+    painter.fillRect(frame.adjusted(-half, -half, half, half), border);
+    painter.fillRect(frame.adjusted(half, half, -half, -half), inside);
+}
+
 /** One line of a text broken to a width and centred in it, with its baseline. */
 struct TextLine
 {
@@ -245,9 +258,11 @@ void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const Pla
     for (const PlanScene::Box &box : scene.boxes) {
         const QPointF center = viewport.toPixel(box.center);
         const QRectF frame(center.x() - side / 2, center.y() - side / 2, side, side);
-        painter.setPen(box.differs ? QPen(differsColour, 3) : QPen(ink, box.current ? 2.5 : 1.2));
-        painter.setBrush(box.current ? currentFill : boxFill);
-        painter.drawRect(frame);
+        drawFrame(painter, frame, box.differs ? differsColour : ink,
+                  box.differs   ? 3
+                  : box.current ? 2.5
+                                : 1.2,
+                  box.current ? currentFill : boxFill);
         const QRectF inside = frame.adjusted(margin, margin, -margin, -margin);
         const bool labelled = roomForLabels && !box.label.isEmpty();
         // The marks take the right of the top row; the number has the rest of it, or the middle
@@ -263,7 +278,8 @@ void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const Pla
         }
         const QString number = QString::number(box.room);
         const double numberWidth = inside.width() - 2 * markWidth;
-        painter.setFont(numberWidth >= numberMetrics.horizontalAdvance(number) || !labelled
+        // Measured only where a name shares the row: text shaping is the dearest part of a box.
+        painter.setFont(!labelled || numberWidth >= numberMetrics.horizontalAdvance(number)
                             ? numberFont
                             : markFont);
         const double numberTop =

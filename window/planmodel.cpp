@@ -38,14 +38,7 @@ QPointF stepOf(int slot)
 /** The name a box shows: the description up to its first full stop, blanks run together. */
 QString labelOf(const Room &room)
 {
-    QString text = room.description.text();
-    const qsizetype end = text.indexOf(QChar(0));
-    if (end >= 0)
-        text.truncate(end);
-    const qsizetype stop = text.indexOf(u'.');
-    if (stop >= 0)
-        text.truncate(stop);
-    return text.simplified();
+    return room.description.textBeforeFullStop().simplified();
 }
 
 bool isCompass(int slot)
@@ -239,6 +232,9 @@ PlanScene buildLevelScene(const MapStore &store, const PlanIndex &index,
     const QRectF area = viewport.visibleArea().adjusted(-1, -1, 1, 1);
     QVector<qint16> visible = index.roomsIn(scene.level, area);
     std::sort(visible.begin(), visible.end());
+    scene.boxes.reserve(visible.size());
+    // Most rooms of a plan have a line or two of their own: east and north in a grid.
+    scene.lines.reserve(2 * visible.size());
 
     for (qint16 room : std::as_const(visible)) {
         scene.boxes.append({room, index.drawnPosition(room), labelOf(store.rooms()[room - 1]),

@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QSet>
-#include <QTextLayout>
+#include <QTextOption>
 
 #include <cmath>
 
@@ -89,31 +89,22 @@ void drawFrame(QPainter &painter, const QRectF &frame, const QColor &border, dou
     painter.fillRect(frame.adjusted(half, half, -half, -half), inside);
 }
 
-/** One line of a text broken to a width and centred in it, with its baseline. */
-struct TextLine
+/**
+ * Where a text starts to be centred in a width, from the top left of its line. Each text drawn
+ * is one line already broken to its width: laid out again, a line that fits by the font's
+ * measure may break once more, and its last word cover the line below.
+ */
+QPointF centredBaseline(const QFont &font, double width, const QString &text)
 {
-    QString text;
-    QPointF baseline;
-};
+    const QFontMetricsF metrics(font);
+    return QPointF((width - metrics.horizontalAdvance(text)) / 2, metrics.ascent());
+}
 
-QVector<TextLine> centredLines(const QFont &font, double width, const QString &text)
+QTextOption centredOnOneLine()
 {
-    QTextLayout layout(text, font);
     QTextOption option(Qt::AlignHCenter);
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    QVector<TextLine> lines;
-    double top = 0;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        const double left = (width - line.naturalTextWidth()) / 2;
-        lines.append({text.mid(line.textStart(), line.textLength()).trimmed(),
-                      QPointF(left, top + line.ascent())});
-        top += line.height();
-    }
-    layout.endLayout();
-    return lines;
+    option.setWrapMode(QTextOption::NoWrap);
+    return option;
 }
 
 } // namespace
@@ -173,14 +164,13 @@ QSizeF PlanDrawing::textSize(QPainter &painter, double width, const QString &tex
             QStaticText laidOut(text);
             laidOut.setTextFormat(Qt::PlainText);
             laidOut.setTextWidth(width);
-            laidOut.setTextOption(QTextOption(Qt::AlignHCenter));
+            laidOut.setTextOption(centredOnOneLine());
             laidOut.prepare(QTransform(), painter.font());
             cached = cache.insert(key, laidOut);
         }
         return cached->size();
     }
-    const QFontMetricsF metrics(painter.font());
-    return QSizeF(width, centredLines(painter.font(), width, text).size() * metrics.height());
+    return QSizeF(width, QFontMetricsF(painter.font()).height());
 }
 
 void PlanDrawing::drawText(QPainter &painter, QPointF topLeft, double width, const QString &text,
@@ -191,10 +181,9 @@ void PlanDrawing::drawText(QPainter &painter, QPointF topLeft, double width, con
         painter.drawStaticText(topLeft, *cache.constFind(TextKey{text, width}));
         return;
     }
-    QPainterPath outlines;
-    for (const TextLine &line : centredLines(painter.font(), width, text))
-        outlines.addText(topLeft + line.baseline, painter.font(), line.text);
-    painter.fillPath(outlines, painter.pen().color());
+    QPainterPath outline;
+    outline.addText(topLeft + centredBaseline(painter.font(), width, text), painter.font(), text);
+    painter.fillPath(outline, painter.pen().color());
 }
 
 void PlanDrawing::drawStubLabel(QPainter &painter, QPointF end, QPointF direction,

@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPrintDialog>
@@ -761,6 +762,33 @@ void TestMainWindow::readsBoxesAndFitsTheRealMap()
              QStringLiteral("…"));
     for (const QString &line : cut + wrapped("Supercalifragilisticoespialidoso"))
         QVERIFY(metrics.horizontalAdvance(line) <= width);
+    // A line that fits its box by a hair is drawn on one line: broken again where it is drawn,
+    // its last word would cover the line below. The rows under the first are left blank.
+    const QString tight = QStringLiteral("crossover of");
+    PlanViewport tightView;
+    tightView.size = QSizeF(200, 200);
+    for (int i = 0; i < 3; ++i) {
+        const QFontMetricsF font(PlanDrawing(plan->font(), {}).labelFont(tightView.scale));
+        tightView.scale = (font.horizontalAdvance(tight) + 0.25 + 4) / (2 * planBoxHalf);
+    }
+    const double side = 2 * planBoxHalf * tightView.scale;
+    const QRect below(QPointF(100 - side / 2 + 4, 100 - side / 2 + 0.55 * side).toPoint(),
+                      QSizeF(side - 8, side * 0.4).toSize());
+    QImage blank(below.size(), QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    for (const auto text : {PlanDrawing::Text::Cached, PlanDrawing::Text::Outlined}) {
+        PlanDrawing drawing(plan->font(), text);
+        const QFontMetricsF font(drawing.labelFont(tightView.scale));
+        QCOMPARE(PlanDrawing::wrapLabel(font, side - 4, tight), QStringList{tight});
+        QVERIFY(side - 4 - font.horizontalAdvance(tight) < 0.5);
+        PlanScene scene;
+        scene.boxes.append({1, QPointF(0, 0), tight, false});
+        QImage image(200, 200, QImage::Format_RGB32);
+        QPainter painter(&image);
+        drawing.draw(painter, scene, tightView);
+        painter.end();
+        QCOMPARE(image.copy(below), blank);
+    }
 
     // Zoomed in from the keyboard, then a map larger than the view opens fitted to it.
     press(Qt::Key_Plus, Qt::ControlModifier);

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTextOption>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rumbario {
@@ -22,6 +23,8 @@ const QColor wayColour(230, 120, 0);
 /** What differs from a map compared with: magenta, and dotted or marked "≠" for black and white. */
 const QColor differsColour(200, 0, 140);
 const QString differsMark = QStringLiteral("≠");
+/** Behind a stub's label: the lines under it faded, on the screen's paper or a picture's white. */
+const QColor labelBackground(255, 255, 255, 190);
 
 void drawArrowhead(QPainter &painter, QPointF from, QPointF to)
 {
@@ -186,23 +189,12 @@ void PlanDrawing::drawText(QPainter &painter, QPointF topLeft, double width, con
     painter.fillPath(outline, painter.pen().color());
 }
 
-void PlanDrawing::drawStubLabel(QPainter &painter, QPointF end, QPointF direction,
-                                const QString &label)
+QVector<PlanDrawing::PendingLabel> PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene,
+                                                          const PlanViewport &viewport)
 {
-    // Beside the stub's end, in the direction it leaves the room, so it covers no line.
-    const QFontMetricsF metrics(painter.font());
-    const QSizeF size(metrics.horizontalAdvance(label) + 2, metrics.height());
-    const QPointF unit = direction / std::hypot(direction.x(), direction.y());
-    const QPointF centre(end.x() + unit.x() * (size.width() / 2 + 1),
-                         end.y() + unit.y() * (size.height() / 2 + 1));
-    drawText(painter, centre - QPointF(size.width() / 2, size.height() / 2), size.width(), label,
-             mStubCache);
-}
-
-void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport)
-{
+    QVector<PendingLabel> labels;
     const double scale = viewport.scale;
-    painter.setFont(labelFont(scale));
+    const QFontMetricsF labelMetrics(labelFont(scale));
     for (const PlanScene::Line &line : scene.lines) {
         // A way asked for is thick, and orange where there is colour.
         QPen pen(line.onWay ? wayColour : ink, std::max(1.0, scale / 30) * (line.onWay ? 3 : 1));
@@ -219,12 +211,111 @@ void PlanDrawing::drawLines(QPainter &painter, const PlanScene &scene, const Pla
         painter.drawLine(start, end);
         if (line.oneWay)
             drawArrowhead(painter, start, end);
-        if (!line.label.isEmpty() && 2 * planBoxHalf * scale >= 34)
-            drawStubLabel(painter, end, end - start, line.label);
+        if (!line.label.isEmpty() && 2 * planBoxHalf * scale >= 34) {
+            const QSizeF size(labelMetrics.horizontalAdvance(line.label) + 2,
+                              labelMetrics.height());
+            labels.append({{end, end - start, size}, line.label, pen.color()});
+        }
     }
     painter.setPen(QPen(broken, std::max(2.0, scale / 20)));
     for (const PlanScene::Stub &stub : scene.stubs)
         painter.drawLine(viewport.toPixel(stub.start), viewport.toPixel(stub.end));
+    return labels;
+}
+
+namespace {
+
+/**
+ * The shifts tried for a label, nearest first: aside from the stub, up to the room between two
+ * rows or columns of boxes, and along it, back over it or further out.
+ */
+QVector<QPointF> labelShifts(QPointF out, QPointF aside)
+{
+    QVector<QPointF> shifts;
+    for (int outward = -1; outward <= 2; ++outward) {
+        for (int across = 0; across <= 4; ++across) {
+            shifts.append(out * outward + aside * across);
+            if (across > 0)
+                shifts.append(out * outward - aside * across);
+        }
+    }
+    std::stable_sort(shifts.begin(), shifts.end(), [](QPointF a, QPointF b) {
+        return QPointF::dotProduct(a, a) < QPointF::dotProduct(b, b);
+    });
+    return shifts;
+}
+
+bool coversNone(const QRectF &rect, const QVector<QRectF> &others)
+{
+    return std::none_of(others.begin(), others.end(),
+                        [&rect](const QRectF &other) { return other.intersects(rect); });
+}
+
+} // namespace
+
+QVector<QRectF> PlanDrawing::placeStubLabels(const QVector<StubLabel> &labels,
+                                             const QVector<QRectF> &boxes)
+{
+    QVector<QRectF> placed;
+    for (const StubLabel &label : labels) {
+        const QPointF unit = label.direction / std::hypot(label.direction.x(), label.direction.y());
+        const double width = label.size.width();
+        const double height = label.size.height();
+        // Beside the stub's end, in the direction it leaves the room, so it covers no line.
+        const QPointF beside(label.end.x() + unit.x() * (width / 2 + 1),
+                             label.end.y() + unit.y() * (height / 2 + 1));
+        const QRectF besideRect(beside - QPointF(width / 2, height / 2), label.size);
+        const QVector<QPointF> shifts =
+            labelShifts(unit * (height + 1), QPointF(-unit.y(), unit.x()) * (height + 1));
+        // Only the boxes a shifted label can reach are looked at: a level may show hundreds.
+        const double reach = 5 * (height + 1);
+        QVector<QRectF> near;
+        for (const QRectF &box : boxes) {
+            if (box.intersects(besideRect.adjusted(-reach, -reach, reach, reach)))
+                near.append(box);
+        }
+        // Free of boxes and labels; else at least of boxes, a name being worth more than a
+        // label; else beside the end.
+        QRectF clear;
+        QRectF clearOfBoxes;
+        for (const QPointF shift : shifts) {
+            const QRectF rect = besideRect.translated(shift);
+            if (!coversNone(rect, near))
+                continue;
+            if (clearOfBoxes.isNull())
+                clearOfBoxes = rect;
+            if (coversNone(rect, placed)) {
+                clear = rect;
+                break;
+            }
+        }
+        placed.append(!clear.isNull() ? clear : !clearOfBoxes.isNull() ? clearOfBoxes : besideRect);
+    }
+    return placed;
+}
+
+void PlanDrawing::drawStubLabels(QPainter &painter, const QVector<PendingLabel> &labels,
+                                 const PlanScene &scene, const PlanViewport &viewport)
+{
+    if (labels.isEmpty())
+        return;
+    const double side = 2 * planBoxHalf * viewport.scale;
+    QVector<QRectF> boxes;
+    for (const PlanScene::Box &box : scene.boxes) {
+        const QPointF center = viewport.toPixel(box.center);
+        boxes.append(QRectF(center.x() - side / 2, center.y() - side / 2, side, side));
+    }
+    QVector<StubLabel> stubs;
+    for (const PendingLabel &label : labels)
+        stubs.append(label.stub);
+    const QVector<QRectF> places = placeStubLabels(stubs, boxes);
+    painter.setFont(labelFont(viewport.scale));
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        // Over the lines it may lie on, a label stays readable.
+        painter.fillRect(places[i], labelBackground);
+        painter.setPen(labels[i].colour);
+        drawText(painter, places[i].topLeft(), places[i].width(), labels[i].text, mStubCache);
+    }
 }
 
 void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport)
@@ -303,9 +394,10 @@ void PlanDrawing::draw(QPainter &painter, const PlanScene &scene, const PlanView
         mCachedScale = viewport.scale;
     }
     painter.setRenderHint(QPainter::Antialiasing, true);
-    drawLines(painter, scene, viewport);
+    const QVector<PendingLabel> labels = drawLines(painter, scene, viewport);
     painter.setRenderHint(QPainter::Antialiasing, mText == Text::Outlined);
     drawBoxes(painter, scene, viewport);
+    drawStubLabels(painter, labels, scene, viewport);
 }
 
 void PlanDrawing::drawHeading(QPainter &painter, const QRectF &area, const QString &heading)

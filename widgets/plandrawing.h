@@ -37,6 +37,21 @@ public:
     void drawHeading(QPainter &painter, const QRectF &area, const QString &heading);
     /** The font of the room names in the boxes at a scale. */
     QFont labelFont(double scale) const;
+    /** A label to be drawn beside the end of a stub to another level. */
+    struct StubLabel
+    {
+        QPointF end;
+        /** The way the stub leaves its room. */
+        QPointF direction;
+        QSizeF size;
+    };
+    /**
+     * Where each label goes: beside its stub's end, else moved aside or further out, to the
+     * first place that neither a box nor a label placed before covers; beside the end where
+     * there is none.
+     */
+    static QVector<QRectF> placeStubLabels(const QVector<StubLabel> &labels,
+                                           const QVector<QRectF> &boxes);
     /**
      * A room's name broken on whole words into the lines of a box, at most three; what does not
      * fit ends in "…".
@@ -50,8 +65,17 @@ private:
     void drawText(QPainter &painter, QPointF topLeft, double width, const QString &text,
                   TextCache &cache);
     QSizeF textSize(QPainter &painter, double width, const QString &text, TextCache &cache);
-    void drawLines(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport);
-    void drawStubLabel(QPainter &painter, QPointF end, QPointF direction, const QString &label);
+    /** A label of a stub to another level, as the lines leave it to be drawn over the boxes. */
+    struct PendingLabel
+    {
+        StubLabel stub;
+        QString text;
+        QColor colour;
+    };
+    QVector<PendingLabel> drawLines(QPainter &painter, const PlanScene &scene,
+                                    const PlanViewport &viewport);
+    void drawStubLabels(QPainter &painter, const QVector<PendingLabel> &labels,
+                        const PlanScene &scene, const PlanViewport &viewport);
     void drawBoxes(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport);
 
     QFont mFont;

@@ -186,6 +186,7 @@ private slots:
     void opensAPlanFileDroppedOnIt();
     void keysReachTheKeySurfaceAfterMenusAndDialogs();
     void readsBoxesAndFitsTheRealMap();
+    void placesStubLabelsApart();
     void picturesAndPrintsTheRealMap();
     void namesEveryControlForAScreenReader();
     void reviewWindowGoesToRoomsAndFollowsTheMap();
@@ -809,6 +810,39 @@ void TestMainWindow::readsBoxesAndFitsTheRealMap()
     mWindow->editor().store.setModified(false);
     press(Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(plan->viewport().scale, PlanViewport::firstScale);
+}
+
+void TestMainWindow::placesStubLabelsApart()
+{
+    // Two boxes of 60 pixels side by side, 40 apart.
+    const QVector<QRectF> boxes{QRectF(0, 0, 60, 60), QRectF(100, 0, 60, 60)};
+    const QSizeF size(50, 15);
+    // North of the first box, with room to spare: just beyond the stub's end.
+    const PlanDrawing::StubLabel north{QPointF(30, -30), QPointF(0, -1), size};
+    QCOMPARE(PlanDrawing::placeStubLabels({north}, boxes), QVector<QRectF>{QRectF(5, -46, 50, 15)});
+    // A second label there, and one east whose place lies on the second box: each moves where
+    // neither a box nor another label is.
+    const PlanDrawing::StubLabel east{QPointF(90, 30), QPointF(1, 0), size};
+    const QVector<QRectF> places = PlanDrawing::placeStubLabels({north, north, east}, boxes);
+    for (qsizetype i = 0; i < places.size(); ++i) {
+        for (const QRectF &other : boxes + places.mid(0, i))
+            QVERIFY2(!places[i].intersects(other), qPrintable(QString::number(i)));
+    }
+    // Eight stubs out of the middle box of nine, three labels each, as in a maze: none on a box,
+    // however far it had to go or crowded the places left.
+    QVector<QRectF> grid;
+    for (int x = -1; x <= 1; ++x) {
+        for (int y = -1; y <= 1; ++y)
+            grid.append(QRectF(100 * x - 30, 100 * y - 30, 60, 60));
+    }
+    QVector<PlanDrawing::StubLabel> stubs;
+    for (const QPointF step : {QPointF(0, -1), QPointF(1, -1), QPointF(1, 0), QPointF(1, 1),
+                               QPointF(0, 1), QPointF(-1, 1), QPointF(-1, 0), QPointF(-1, -1)})
+        stubs.append({step * 60, step, size});
+    for (const QRectF &place : PlanDrawing::placeStubLabels(stubs + stubs + stubs, grid)) {
+        for (const QRectF &box : grid)
+            QVERIFY(!place.intersects(box));
+    }
 }
 
 namespace {

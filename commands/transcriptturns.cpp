@@ -323,6 +323,7 @@ constexpr qsizetype longestTurn = 1024 * 1024;
 QString addedText(TranscriptReading &reading, const QByteArray &bytes)
 {
     reading.partialLine += bytes;
+    endLinesAtLoneReturns(reading.partialLine);
     qsizetype ended = reading.partialLine.lastIndexOf('\n') + 1;
     // A line that never ends is not kept waiting for ever.
     if (ended == 0 && reading.partialLine.size() > longestLine) {

@@ -348,7 +348,19 @@ QStringList sentencesOf(const QString &text)
 
 QString transcriptText(QByteArrayView bytes)
 {
-    return decodedText(bytes, textCode(bytes));
+    if (!bytes.contains('\r'))
+        return decodedText(bytes, textCode(bytes));
+    QByteArray lines = bytes.toByteArray();
+    endLinesAtLoneReturns(lines);
+    return decodedText(lines, textCode(lines));
+}
+
+void endLinesAtLoneReturns(QByteArray &bytes)
+{
+    for (qsizetype at = bytes.indexOf('\r'); at >= 0; at = bytes.indexOf('\r', at + 1)) {
+        if (at + 1 < bytes.size() && bytes.at(at + 1) != '\n')
+            bytes[at] = '\n';
+    }
 }
 
 QVector<TranscriptTurn> transcriptTurns(QStringView text)

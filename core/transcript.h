@@ -16,8 +16,18 @@ struct TranscriptTurn
     QString answer;
 };
 
-/** A transcript's or a game source's bytes as text, in the code they tell (see textCode). */
+/**
+ * A transcript's or a game source's bytes as text, in the code they tell (see textCode), each
+ * line ended by a line feed.
+ */
 QString transcriptText(QByteArrayView bytes);
+
+/**
+ * Ends with a line feed each line that a carriage return alone ends, as classic Mac OS and some
+ * home computers' printers wrote them. A return that ends the bytes is left, as the line feed
+ * read next may be its own; a line ended so reads as ended.
+ */
+void endLinesAtLoneReturns(QByteArray &bytes);
 
 /**
  * The turns of a transcript. A line that starts with ">" (or ">>") holds a command; the lines after

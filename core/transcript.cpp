@@ -320,11 +320,22 @@ bool isGamePrompt(QStringView line)
            prompts.contains(normalized(line));
 }
 
+/**
+ * A short question alone on the line that closes an answer: how DAAD and PAWS games whose author
+ * rewrote the template's prompts ask for the next command ("¿Y ahora qué?"), or a game's
+ * question back to a command it did not take whole ("¿Adónde quieres subir?"). Neither shows a
+ * room; a room's text rarely ends so, and loses only its last question if it does.
+ */
+bool isRewrittenPrompt(QStringView line)
+{
+    return line.size() <= 40 && line.startsWith(u'¿') && line.indexOf(u'?') == line.size() - 1;
+}
+
 /** A game's prompt is no part of its answer: it would end every room's description. */
 void dropGamePrompt(QString &answer)
 {
     const auto [line, before] = closingLine(answer);
-    if (isGamePrompt(line))
+    if (isGamePrompt(line) || isRewrittenPrompt(line))
         answer = before.isEmpty() ? QString() : before.toString() + u'\n';
 }
 

@@ -298,44 +298,34 @@ std::pair<QStringView, QStringView> closingLine(const QString &answer)
 }
 
 /**
- * The prompts DAAD and PAWS games print before each command, one chosen at random: those of the
- * Spanish and English templates games are made from ("¿Qué hago ahora?", "Teclea tus órdenes",
- * "What now?"), which few authors change.
+ * A short question alone on the line that closes an answer: how DAAD and PAWS games ask for the
+ * next command, one of their template's questions at random or the author's own ("¿Qué hago
+ * ahora?", "What now?", "¿Y ahora qué?"), or a game's question back to a command it did not take
+ * whole ("¿En qué?", "What do you want to enter?"). Neither shows a room; a room's text rarely
+ * ends so, and loses only its last question if it does.
  */
-bool isGamePrompt(QStringView line)
+bool isQuestionAlone(QStringView line)
 {
-    static const QSet<QString> prompts = [] {
-        QSet<QString> set;
-        for (const char *prompt :
-             {"¿Qué hago ahora?", "¿Qué hago?", "¿Qué quieres que haga?",
-              "¿Qué quieres que haga ahora?", "¿Qué haces ahora?", "¿Qué haces?",
-              "¿Qué quieres hacer?", "¿Qué quieres hacer ahora?", "¿Qué vas a hacer ahora?",
-              "¿Cuál es tu siguiente orden?", "Teclea tus órdenes", "What now?", "What next?",
-              "What should I do now?", "What should I do next?"})
-            set.insert(normalized(QString::fromUtf8(prompt)));
-        return set;
-    }();
-    // Normalizing costs: only a line as short as a prompt, and shaped like one, is looked at.
-    return line.size() <= 32 && (line.endsWith(u'?') || line.startsWith(QLatin1String("Teclea"))) &&
-           prompts.contains(normalized(line));
+    if (line.size() > 40 || !line.endsWith(u'?'))
+        return false;
+    const QStringView before = line.chopped(1);
+    return std::none_of(before.begin(), before.end(),
+                        [](QChar c) { return c == u'.' || c == u'!' || c == u'?'; });
 }
 
-/**
- * A short question alone on the line that closes an answer: how DAAD and PAWS games whose author
- * rewrote the template's prompts ask for the next command ("¿Y ahora qué?"), or a game's
- * question back to a command it did not take whole ("¿Adónde quieres subir?"). Neither shows a
- * room; a room's text rarely ends so, and loses only its last question if it does.
- */
-bool isRewrittenPrompt(QStringView line)
+/** The prompt of ngPAWS's Spanish template, the one that is no question. */
+bool isOrderPrompt(QStringView line)
 {
-    return line.size() <= 40 && line.startsWith(u'¿') && line.indexOf(u'?') == line.size() - 1;
+    static const QString order = normalized(QStringLiteral("Teclea tus órdenes"));
+    return line.size() <= 20 && line.startsWith(QLatin1String("Teclea")) &&
+           normalized(line) == order;
 }
 
 /** A game's prompt is no part of its answer: it would end every room's description. */
 void dropGamePrompt(QString &answer)
 {
     const auto [line, before] = closingLine(answer);
-    if (isGamePrompt(line) || isRewrittenPrompt(line))
+    if (isQuestionAlone(line) || isOrderPrompt(line))
         answer = before.isEmpty() ? QString() : before.toString() + u'\n';
 }
 

@@ -232,7 +232,7 @@ namespace {
 QVector<QPointF> labelShifts(QPointF out, QPointF aside)
 {
     QVector<QPointF> shifts;
-    for (int outward = -1; outward <= 2; ++outward) {
+    for (int outward = -2; outward <= 2; ++outward) {
         for (int across = 0; across <= 4; ++across) {
             shifts.append(out * outward + aside * across);
             if (across > 0)

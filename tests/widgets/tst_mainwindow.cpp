@@ -820,6 +820,11 @@ void TestMainWindow::placesStubLabelsApart()
     // North of the first box, with room to spare: just beyond the stub's end.
     const PlanDrawing::StubLabel north{QPointF(30, -30), QPointF(0, -1), size};
     QCOMPARE(PlanDrawing::placeStubLabels({north}, boxes), QVector<QRectF>{QRectF(5, -46, 50, 15)});
+    // East, in the gap between the boxes, too narrow beyond the stub's end: back over the stub,
+    // not away from it.
+    const PlanDrawing::StubLabel between{QPointF(90, 30), QPointF(1, 0), QSizeF(34, 12)};
+    QCOMPARE(PlanDrawing::placeStubLabels({between}, boxes),
+             QVector<QRectF>{QRectF(65, 24, 34, 12)});
     // A second label there, and one east whose place lies on the second box: each moves where
     // neither a box nor another label is.
     const PlanDrawing::StubLabel east{QPointF(90, 30), QPointF(1, 0), size};

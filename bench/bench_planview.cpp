@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window on the largest map, on the offscreen platform: one repaint of the plan (budget
 // 2 ms), one key event with the repaint that follows it (budget 5 ms, the map's review open
-// beside the plan included), and opening the largest plan file from the accepted file dialog to
-// the success message and the first painted plan (budget 30 ms).
+// beside the plan included), opening the largest plan file from the accepted file dialog to the
+// success message and the first painted plan (budget 30 ms), and placing the labels of a large
+// level's stubs (budget 50 ms).
 #include "core/planfile.h"
 #include "widgets/mainwindow.h"
+#include "widgets/plandrawing.h"
 #include "widgets/planview.h"
 #include "window/keyhandler.h"
 #include "window/mapreview.h"
@@ -147,6 +149,26 @@ void BM_KeyEventWithReviewOpen(benchmark::State &state)
     large.window.findChild<QWidget *>(QStringLiteral("ReportWindow"))->close();
 }
 
+/**
+ * Placing the labels of stubs to another level on a level of 3600 rooms, each with two stubs
+ * whose labels cannot stay where they begin: a picture of a whole large level draws them all
+ * (budget 50 ms).
+ */
+void BM_PlaceStubLabels(benchmark::State &state)
+{
+    QVector<QRectF> boxes;
+    QVector<PlanDrawing::StubLabel> labels;
+    for (int x = 0; x < 60; ++x) {
+        for (int y = 0; y < 60; ++y) {
+            boxes.append(QRectF(100 * x, 100 * y, 60, 60));
+            labels.append({QPointF(100 * x + 30, 100 * y - 30), QPointF(0, -1), QSizeF(50, 17)});
+            labels.append({QPointF(100 * x + 90, 100 * y + 30), QPointF(1, 0), QSizeF(50, 17)});
+        }
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PlanDrawing::placeStubLabels(labels, boxes));
+}
+
 void BM_OpenLargestMap(benchmark::State &state)
 {
     LargestWindow &large = largestWindow();
@@ -169,6 +191,7 @@ BENCHMARK(BM_OpenLargestMap)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlanRepaint)->Arg(130)->Arg(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeyEventWithRepaint)->Arg(130)->Arg(30)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeyEventWithReviewOpen)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlaceStubLabels)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -245,17 +245,58 @@ QVector<QPointF> labelShifts(QPointF out, QPointF aside)
     return shifts;
 }
 
-bool coversNone(const QRectF &rect, const QVector<QRectF> &others)
+/**
+ * Rectangles by the squares of a grid they lie on: whether a place is taken is asked of the few
+ * near it, not of the hundreds of boxes and labels of a whole level.
+ */
+class RectGrid
 {
-    return std::none_of(others.begin(), others.end(),
-                        [&rect](const QRectF &other) { return other.intersects(rect); });
-}
+public:
+    void insert(const QRectF &rect)
+    {
+        forEachCell(rect, [&](QPoint cell) { mCells[cell].append(rect); });
+    }
+
+    bool coversAny(const QRectF &rect) const
+    {
+        bool covered = false;
+        forEachCell(rect, [&](QPoint cell) {
+            const QVector<QRectF> here = mCells.value(cell);
+            covered = covered || std::any_of(here.begin(), here.end(), [&](const QRectF &other) {
+                          return other.intersects(rect);
+                      });
+        });
+        return covered;
+    }
+
+private:
+    static constexpr double cellSide = 64;
+
+    template<typename Visit>
+    static void forEachCell(const QRectF &rect, const Visit &visit)
+    {
+        const int left = int(std::floor(rect.left() / cellSide));
+        const int right = int(std::floor(rect.right() / cellSide));
+        const int top = int(std::floor(rect.top() / cellSide));
+        const int bottom = int(std::floor(rect.bottom() / cellSide));
+        for (int x = left; x <= right; ++x) {
+            for (int y = top; y <= bottom; ++y)
+                visit(QPoint(x, y));
+        }
+    }
+
+    QHash<QPoint, QVector<QRectF>> mCells;
+};
 
 } // namespace
 
 QVector<QRectF> PlanDrawing::placeStubLabels(const QVector<StubLabel> &labels,
                                              const QVector<QRectF> &boxes)
 {
+    RectGrid boxGrid;
+    for (const QRectF &box : boxes)
+        boxGrid.insert(box);
+    RectGrid labelGrid;
     QVector<QRectF> placed;
     for (const StubLabel &label : labels) {
         const QPointF unit = label.direction / std::hypot(label.direction.x(), label.direction.y());
@@ -265,31 +306,24 @@ QVector<QRectF> PlanDrawing::placeStubLabels(const QVector<StubLabel> &labels,
         const QPointF beside(label.end.x() + unit.x() * (width / 2 + 1),
                              label.end.y() + unit.y() * (height / 2 + 1));
         const QRectF besideRect(beside - QPointF(width / 2, height / 2), label.size);
-        const QVector<QPointF> shifts =
-            labelShifts(unit * (height + 1), QPointF(-unit.y(), unit.x()) * (height + 1));
-        // Only the boxes a shifted label can reach are looked at: a level may show hundreds.
-        const double reach = 5 * (height + 1);
-        QVector<QRectF> near;
-        for (const QRectF &box : boxes) {
-            if (box.intersects(besideRect.adjusted(-reach, -reach, reach, reach)))
-                near.append(box);
-        }
         // Free of boxes and labels; else at least of boxes, a name being worth more than a
         // label; else beside the end.
         QRectF clear;
         QRectF clearOfBoxes;
-        for (const QPointF shift : shifts) {
+        for (const QPointF shift :
+             labelShifts(unit * (height + 1), QPointF(-unit.y(), unit.x()) * (height + 1))) {
             const QRectF rect = besideRect.translated(shift);
-            if (!coversNone(rect, near))
+            if (boxGrid.coversAny(rect))
                 continue;
             if (clearOfBoxes.isNull())
                 clearOfBoxes = rect;
-            if (coversNone(rect, placed)) {
+            if (!labelGrid.coversAny(rect)) {
                 clear = rect;
                 break;
             }
         }
         placed.append(!clear.isNull() ? clear : !clearOfBoxes.isNull() ? clearOfBoxes : besideRect);
+        labelGrid.insert(placed.last());
     }
     return placed;
 }

@@ -3,6 +3,7 @@
 
 #include "window/planmodel.h"
 
+#include <QColor>
 #include <QFont>
 #include <QHash>
 #include <QStaticText>

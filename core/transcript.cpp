@@ -5,7 +5,6 @@
 #include "directions.h"
 
 #include <QHash>
-#include <QSet>
 #include <QStringList>
 #include <QStringMatcher>
 

@@ -47,9 +47,9 @@ public:
         QSizeF size;
     };
     /**
-     * Where each label goes: beside its stub's end, else moved aside or further out, to the
-     * first place that neither a box nor a label placed before covers; beside the end where
-     * there is none.
+     * Where each label goes: beside its stub's end, else the nearest place back over the stub,
+     * aside or further out that neither a box nor a label placed before covers; failing that,
+     * the nearest clear of boxes; failing that, beside the end.
      */
     static QVector<QRectF> placeStubLabels(const QVector<StubLabel> &labels,
                                            const QVector<QRectF> &boxes);

@@ -226,23 +226,27 @@ QVector<PlanDrawing::PendingLabel> PlanDrawing::drawLines(QPainter &painter, con
 namespace {
 
 /**
- * The shifts tried for a label, nearest first: aside from the stub, up to the room between two
- * rows or columns of boxes, and along it, back over it or further out.
+ * The steps a label is moved by, as (along its stub, across it), nearest first: aside from the
+ * stub, up to the room between two rows or columns of boxes, and along it, back over it or
+ * further out. Both steps are as long, so the order is the same for every stub.
  */
-QVector<QPointF> labelShifts(QPointF out, QPointF aside)
+const QVector<QPoint> &labelSteps()
 {
-    QVector<QPointF> shifts;
-    for (int outward = -2; outward <= 2; ++outward) {
-        for (int across = 0; across <= 4; ++across) {
-            shifts.append(out * outward + aside * across);
-            if (across > 0)
-                shifts.append(out * outward - aside * across);
+    static const QVector<QPoint> steps = [] {
+        QVector<QPoint> all;
+        for (int along = -2; along <= 2; ++along) {
+            for (int across = 0; across <= 4; ++across) {
+                all.append(QPoint(along, across));
+                if (across > 0)
+                    all.append(QPoint(along, -across));
+            }
         }
-    }
-    std::stable_sort(shifts.begin(), shifts.end(), [](QPointF a, QPointF b) {
-        return QPointF::dotProduct(a, a) < QPointF::dotProduct(b, b);
-    });
-    return shifts;
+        std::stable_sort(all.begin(), all.end(), [](QPoint a, QPoint b) {
+            return QPoint::dotProduct(a, a) < QPoint::dotProduct(b, b);
+        });
+        return all;
+    }();
+    return steps;
 }
 
 /**
@@ -310,9 +314,10 @@ QVector<QRectF> PlanDrawing::placeStubLabels(const QVector<StubLabel> &labels,
         // label; else beside the end.
         QRectF clear;
         QRectF clearOfBoxes;
-        for (const QPointF shift :
-             labelShifts(unit * (height + 1), QPointF(-unit.y(), unit.x()) * (height + 1))) {
-            const QRectF rect = besideRect.translated(shift);
+        const QPointF along = unit * (height + 1);
+        const QPointF across = QPointF(-unit.y(), unit.x()) * (height + 1);
+        for (const QPoint step : labelSteps()) {
+            const QRectF rect = besideRect.translated(along * step.x() + across * step.y());
             if (boxGrid.coversAny(rect))
                 continue;
             if (clearOfBoxes.isNull())
@@ -372,10 +377,8 @@ void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const Pla
     for (const PlanScene::Box &box : scene.boxes) {
         const QPointF center = viewport.toPixel(box.center);
         const QRectF frame(center.x() - side / 2, center.y() - side / 2, side, side);
-        drawFrame(painter, frame, box.differs ? differsColour : ink,
-                  box.differs   ? 3
-                  : box.current ? 2.5
-                                : 1.2,
+        const double frameWidth = box.differs ? 3 : box.current ? 2.5 : 1.2;
+        drawFrame(painter, frame, box.differs ? differsColour : ink, frameWidth,
                   box.current ? currentFill : boxFill);
         const QRectF inside = frame.adjusted(margin, margin, -margin, -margin);
         const bool labelled = roomForLabels && !box.label.isEmpty();

@@ -274,14 +274,10 @@ void MainWindow::buildControls()
     setCentralWidget(mClient);
 
     mKeySurface = new KeySurface(mClient, [this](QKeyEvent *event) {
-        // A shortcut reaches the surface only while its menu item is unavailable: it is no letter.
-        if (menuActionOfKey(event)) {
-            beep();
-            return;
-        }
         handleMapKey(mEditor, handledKey(event->key()), handledModifiers(event->modifiers()));
     });
     mKeySurface->setObjectName(QStringLiteral("KeySurface"));
+    mKeySurface->installEventFilter(this);
     // Read out at every return from the description box or a dialog: short.
     mKeySurface->setAccessibleName(QStringLiteral("Mapa"));
     mKeySurface->setAccessibleDescription(
@@ -390,29 +386,37 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == mClient && event->type() == QEvent::Resize)
         placePlanView();
-    const bool textBox = watched == mDescriptionBox || watched == mViewLine;
+    const bool takesKeys =
+        watched == mKeySurface || watched == mDescriptionBox || watched == mViewLine;
     const bool keyEvent =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-    if (!textBox || !keyEvent)
+    if (!takesKeys || !keyEvent)
         return QMainWindow::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
-    // Menu shortcuts win over the boxes' own keys (Ctrl+A would select all): leaving the
-    // override unaccepted lets the shortcut fire.
-    const bool boxOwnsKey = watched == mDescriptionBox && isHistoryShortcut(key);
-    if (event->type() == QEvent::ShortcutOverride)
-        return menuActionOfKey(key) && !boxOwnsKey;
+    // Menu keys win over the boxes' own keys (Ctrl+A would select all), but undo and redo act
+    // on the text being typed.
+    QAction *item =
+        watched == mDescriptionBox && isHistoryShortcut(key) ? nullptr : menuActionOfKey(key);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A menu key comes as a key press, in its turn: as a shortcut it would run as soon as it
+        // is pressed, ahead of the keys before it that a screen reader still holds to look at.
+        if (item)
+            event->accept();
+        return item != nullptr;
+    }
     if (watched == mDescriptionBox &&
         (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         handleDescriptionKey(mEditor, handledKey(key->key()), handledModifiers(key->modifiers()));
         return true;
     }
-    // The shortcut of an unavailable item arrives as a key press: the box must not take it as
-    // its own (Ctrl+A would select all).
-    if (menuActionOfKey(key) && !boxOwnsKey) {
+    if (!item)
+        return false;
+    // An unavailable item's key does nothing, and no box takes it as typed.
+    if (item->isEnabled())
+        item->trigger();
+    else
         beep();
-        return true;
-    }
-    return false;
+    return true;
 }
 
 QPlainTextEdit *MainWindow::box(TextBox box) const

@@ -158,6 +158,36 @@ private:
     QTimer mTimer;
 };
 
+/** Holds the keys pressed, as the accessibility bridge holds them while a screen reader looks
+ *  at them, until they are let go, in the order pressed. */
+class ScreenReaderHoldingKeys : public QObject
+{
+public:
+    ScreenReaderHoldingKeys() { qApp->installEventFilter(this); }
+
+    void letGo()
+    {
+        qApp->removeEventFilter(this);
+        for (const auto &[target, key] : mHeld) {
+            if (target)
+                QCoreApplication::sendEvent(target, key.get());
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *target, QEvent *event) override
+    {
+        const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+        if (!key || !event->spontaneous())
+            return false;
+        mHeld.emplace_back(target, static_cast<QKeyEvent *>(event)->clone());
+        return true;
+    }
+
+private:
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QKeyEvent>>> mHeld;
+};
+
 } // namespace
 
 class TestMainWindow : public QObject
@@ -189,6 +219,7 @@ private slots:
     void placesStubLabelsApart();
     void picturesAndPrintsTheRealMap();
     void namesEveryControlForAScreenReader();
+    void keysKeepTheirOrderWhileAScreenReaderLooksAtThem();
     void reviewWindowGoesToRoomsAndFollowsTheMap();
 
 private:
@@ -1018,6 +1049,19 @@ void TestMainWindow::namesEveryControlForAScreenReader()
                   help->close();
               }},
               [&] { press(Qt::Key_F1); });
+}
+
+void TestMainWindow::keysKeepTheirOrderWhileAScreenReaderLooksAtThem()
+{
+    press(Qt::Key_Space);
+    press(Qt::Key_Right);
+    press(Qt::Key_Space);
+    ScreenReaderHoldingKeys reader;
+    // A menu's key pressed at once after an arrow acts on the room the arrow leads to.
+    press(Qt::Key_Left);
+    press(Qt::Key_F9);
+    reader.letGo();
+    QCOMPARE(text("ViewLine"), QStringLiteral("Alrededor de la sala 1: este 2."));
 }
 
 void TestMainWindow::reviewWindowGoesToRoomsAndFollowsTheMap()

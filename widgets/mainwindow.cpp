@@ -51,6 +51,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <functional>
 #include <utility>
@@ -388,6 +389,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         placePlanView();
     const bool takesKeys =
         watched == mKeySurface || watched == mDescriptionBox || watched == mViewLine;
+    if (watched == windowHandle() && passKeyToDialog(event))
+        return true;
     const bool keyEvent =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (!takesKeys || !keyEvent)
@@ -417,6 +420,24 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     else
         beep();
     return true;
+}
+
+bool MainWindow::passKeyToDialog(QEvent *event)
+{
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    QWidget *dialog = QApplication::activeModalWidget();
+    if (!key || event->spontaneous() || !dialog || dialog == this || !dialog->windowHandle())
+        return false;
+    // The window is blocked and would drop the key. It was pressed before the dialog opened, and
+    // a screen reader held it meanwhile: it was typed for the dialog.
+    QCoreApplication::sendEvent(dialog->windowHandle(), event);
+    return true;
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    windowHandle()->installEventFilter(this);
 }
 
 QPlainTextEdit *MainWindow::box(TextBox box) const

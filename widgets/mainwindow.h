@@ -83,6 +83,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -101,6 +102,8 @@ private:
     void placePlanView();
     /** The menu item whose shortcut the key is, available or not; nothing for any other key. */
     QAction *menuActionOfKey(const QKeyEvent *event) const;
+    /** Gives the dialog open a key that a screen reader held for the window until then. */
+    bool passKeyToDialog(QEvent *event);
     /** Undo and redo: in the description box they act on the text being typed. */
     bool isHistoryShortcut(const QKeyEvent *event) const;
     QPlainTextEdit *box(TextBox box) const;

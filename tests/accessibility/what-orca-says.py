@@ -12,8 +12,8 @@ import tempfile
 import time
 
 EDITOR = sys.argv[1]
-# Long enough for two keys whose delivery waited out the bus's 25 s reply timeout: when Orca's key
-# listener does not answer, Qt delivers the key only then.
+# How long a row may wait for its sayings: generous, as a busy machine slows Orca down, and a row
+# waits only as long as it needs.
 TIMEOUT = 90
 SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*\[?\{'", re.DOTALL)
 # Orca's own echo of the keys pressed: not what the editor said.

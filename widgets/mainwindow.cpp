@@ -426,7 +426,7 @@ bool MainWindow::passKeyToDialog(QEvent *event)
 {
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     QWidget *dialog = QApplication::activeModalWidget();
-    if (!key || event->spontaneous() || !dialog)
+    if (!key || !dialog)
         return false;
     // The window is blocked and would drop the key. It was pressed before the dialog opened, and
     // a screen reader held it meanwhile: it was typed for the dialog.

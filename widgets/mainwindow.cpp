@@ -51,7 +51,6 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QUrl>
-#include <QWindow>
 
 #include <functional>
 #include <utility>
@@ -389,8 +388,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         placePlanView();
     const bool takesKeys =
         watched == mKeySurface || watched == mDescriptionBox || watched == mViewLine;
-    if (watched == windowHandle() && passKeyToDialog(event))
-        return true;
     const bool keyEvent =
         event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
     if (!takesKeys || !keyEvent)
@@ -420,24 +417,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     else
         beep();
     return true;
-}
-
-bool MainWindow::passKeyToDialog(QEvent *event)
-{
-    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
-    QWidget *dialog = QApplication::activeModalWidget();
-    if (!key || !dialog)
-        return false;
-    // The window is blocked and would drop the key. It was pressed before the dialog opened, and
-    // a screen reader held it meanwhile: it was typed for the dialog.
-    QCoreApplication::sendEvent(dialog->windowHandle(), event);
-    return true;
-}
-
-void MainWindow::showEvent(QShowEvent *event)
-{
-    QMainWindow::showEvent(event);
-    windowHandle()->installEventFilter(this);
 }
 
 QPlainTextEdit *MainWindow::box(TextBox box) const
@@ -522,6 +501,7 @@ void MainWindow::showReport(const QString &title, const QVector<ReportLine> &lin
         connect(mReport, &QDialog::finished, this, &MainWindow::giveKeyboardBack);
     }
     mReport->showLines(title, lines, followsMap);
+    mKeyboardRouter->giveKeyboardTo(mReport);
 }
 
 void MainWindow::goToReportedRoom(qint16 room)
@@ -646,6 +626,7 @@ void MainWindow::giveKeyboardBack()
     // Without a window manager to do it (offscreen, some embedded displays) the window would
     // not be active again after a dialog or a menu, and the keyboard would go nowhere.
     activateWindow();
+    mKeyboardRouter->giveKeyboardTo(this);
     if (mEditor.typingDescription)
         mDescriptionBox->setFocus();
     else

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "widgets/keyboardrouter.h"
 #include "window/editor.h"
 
 #include <QDialog>
@@ -83,7 +84,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
 
 private:
@@ -102,8 +102,6 @@ private:
     void placePlanView();
     /** The menu item whose shortcut the key is, available or not; nothing for any other key. */
     QAction *menuActionOfKey(const QKeyEvent *event) const;
-    /** Gives the dialog open a key that a screen reader held for the window until then. */
-    bool passKeyToDialog(QEvent *event);
     /** Undo and redo: in the description box they act on the text being typed. */
     bool isHistoryShortcut(const QKeyEvent *event) const;
     QPlainTextEdit *box(TextBox box) const;
@@ -124,6 +122,8 @@ private:
     QTimer *mTranscriptTimer = nullptr;
     QPointer<QProgressDialog> mProgress;
     class ReportWindow *mReport = nullptr;
+    /** Keys a screen reader held go to the window they were typed for. */
+    KeyboardRouter *mKeyboardRouter = new KeyboardRouter(this);
     /** The room reached from a report is said again once the window is active. */
     bool mSayRoomWhenActive = false;
 };

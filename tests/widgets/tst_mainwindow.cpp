@@ -1053,19 +1053,39 @@ void TestMainWindow::namesEveryControlForAScreenReader()
 
 void TestMainWindow::keysKeepTheirOrderWhileAScreenReaderLooksAtThem()
 {
+    const auto typeAtOnce = [](QWidget *window, std::initializer_list<Qt::Key> keys) {
+        ScreenReaderHoldingKeys reader;
+        for (Qt::Key key : keys)
+            QTest::keyClick(window->windowHandle(), key);
+        reader.letGo();
+    };
+    const MapStore &store = mWindow->editor().store;
     press(Qt::Key_Space);
     press(Qt::Key_Right);
     press(Qt::Key_Space);
-    QWindow *window = mWindow->windowHandle();
-    ScreenReaderHoldingKeys reader;
     // A menu's key pressed at once after an arrow acts on the room the arrow leads to, and what
     // is typed at once after a key that opens a dialog is typed into the dialog.
-    for (Qt::Key key : {Qt::Key_Left, Qt::Key_F9, Qt::Key_F6, Qt::Key_2, Qt::Key_Return})
-        QTest::keyClick(window, key);
-    reader.letGo();
+    typeAtOnce(mWindow, {Qt::Key_Left, Qt::Key_F9, Qt::Key_F6, Qt::Key_2, Qt::Key_Return});
     QVERIFY(static_cast<KeySurface *>(mKeySurface)
                 ->said()
                 .endsWith(QStringLiteral("Alrededor de la sala 1: este 2. S 2: Oeste (1, 0) ")));
+    // An arrow typed at once after opening a report moves in it, not on the map behind (where it
+    // would draw a room); one typed at once after going to a room from it moves on the map.
+    press(Qt::Key_Space);
+    typeAtOnce(mWindow, {Qt::Key_F4, Qt::Key_Down});
+    auto *list = mWindow->findChild<QListWidget *>(QStringLiteral("ReportList"));
+    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(store.roomCount(), qint16(2));
+    typeAtOnce(list->window(), {Qt::Key_Return, Qt::Key_Right});
+    QCOMPARE(store.currentRoom(), qint16(2));
+    QCOMPARE(store.roomCount(), qint16(2));
+    // The user may go back to the map by hand, the report left open.
+    typeAtOnce(mWindow, {Qt::Key_F4});
+    QTRY_VERIFY(list->window()->isActiveWindow());
+    mWindow->activateWindow();
+    QTRY_VERIFY(mWindow->isActiveWindow());
+    typeAtOnce(mWindow, {Qt::Key_Left});
+    QCOMPARE(store.currentRoom(), qint16(1));
 }
 
 void TestMainWindow::reviewWindowGoesToRoomsAndFollowsTheMap()

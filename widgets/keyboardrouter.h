@@ -10,11 +10,11 @@ class QWindow;
 namespace rumbario {
 
 /**
- * Gives each key to the window it was typed for. A screen reader holds every key until it has
- * looked at it; Qt then hands the key to the window that had the keyboard when it was pressed.
- * If a key before it opened a dialog or a report, that window is no longer the one typed for:
- * behind a dialog it even drops the key. Keys handed on so go to the dialog open, or else to
- * the window last given the keyboard.
+ * Gives each key to the window it was typed for: the dialog open, or else the window last given
+ * the keyboard, by the editor or by the user. Qt gives a key to the window that had the keyboard
+ * when it was pressed, but a screen reader holds every key until it has looked at it: a key typed
+ * just after one that opened a dialog or a report came to the window behind, which, behind a
+ * dialog, even drops it.
  */
 class KeyboardRouter : public QObject
 {

@@ -436,10 +436,7 @@ private:
         if (word == QLatin1String("rooms")) {
             mSession.addRooms(number(0));
         } else if (word == QLatin1String("exit")) {
-            const int slot = slotNamed(mArgs.value(1));
-            if (slot < 0)
-                return QStringLiteral("no such exit: ") + mArgs.value(1);
-            mSession.setExit(number(0), slot, number(2));
+            failure = setExits();
         } else if (word == QLatin1String("describe")) {
             mSession.describe(number(0), tail());
         } else if (word == QLatin1String("at")) {
@@ -447,7 +444,13 @@ private:
         } else if (word == QLatin1String("creation")) {
             mSession.editor.creationMode = mRest == QLatin1String("on");
         } else if (word == QLatin1String("coordinates")) {
-            store.setCoordinates(number(0), {number(1), number(2), number(3)});
+            // Several rooms' coordinates, "ROOM X Y Z", parted by commas.
+            for (const QString &room : mRest.split(QStringLiteral(", "))) {
+                const QStringList values = room.split(u' ');
+                store.setCoordinates(qint16(values[0].toInt()), {qint16(values.value(1).toInt()),
+                                                                 qint16(values.value(2).toInt()),
+                                                                 qint16(values.value(3).toInt())});
+            }
             mSession.endGivenMap();
         } else if (word == QLatin1String("base")) {
             store.setCoordinateBase({number(0), number(1), number(2)});
@@ -616,6 +619,19 @@ private:
             const QString label = store.journal().redoable()->label;
             if (!store.redo() || stateOf(store) != after)
                 return QStringLiteral("redoing %1 does not give back the map after it").arg(label);
+        }
+        return QString();
+    }
+
+    /** Exits given as "ROOM DIRECTION TARGET", several parted by commas. */
+    QString setExits()
+    {
+        for (const QString &exit : mRest.split(QStringLiteral(", "))) {
+            const QStringList parts = exit.split(u' ');
+            const int slot = slotNamed(parts.value(1));
+            if (slot < 0)
+                return QStringLiteral("no such exit: ") + exit;
+            mSession.setExit(qint16(parts[0].toInt()), slot, qint16(parts.value(2).toInt()));
         }
         return QString();
     }

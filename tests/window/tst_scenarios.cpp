@@ -438,7 +438,9 @@ private:
         } else if (word == QLatin1String("exit")) {
             failure = setExits();
         } else if (word == QLatin1String("describe")) {
-            mSession.describe(number(0), tail());
+            // Several rooms' descriptions, "ROOM TEXT", parted by semicolons.
+            for (const QString &room : mRest.split(QStringLiteral("; ")))
+                mSession.describe(qint16(room.section(u' ', 0, 0).toInt()), room.section(u' ', 1));
         } else if (word == QLatin1String("at")) {
             store.selectRoom(number(0));
         } else if (word == QLatin1String("creation")) {

@@ -3,6 +3,7 @@
 // start location; doors lead on to the room beyond them.
 #include "sourcemap.h"
 
+#include <QHash>
 #include <QSet>
 
 #include <deque>
@@ -231,10 +232,14 @@ struct Object
 {
     QString key;
     QString identifier;
+    /** The name written after the identifier, and the short_name property, which wins. */
     QString name;
+    QString shortName;
     QString description;
     bool hasParent = false;
     bool roomClass = false;
+    /** The classes the object belongs to, in the order the source gives them. */
+    QStringList classes;
     /** The exits the object has, by slot. */
     QVector<QPair<int, Value>> exits;
     bool isDoor = false;
@@ -296,10 +301,7 @@ private:
         if (first.is("[")) {
             routine();
         } else if (first.kind == Token::Word && first.is("class")) {
-            advance();
-            if (!atEnd())
-                mClasses.insert(peek().key());
-            skipStatement();
+            classDefinition();
         } else if (first.kind == Token::Word && first.is("constant")) {
             // PunyInform says where the game starts in a constant.
             if (mTokens.peek(1).is("initial_location_value") && start.isEmpty())
@@ -357,7 +359,6 @@ private:
         skipStatement();
     }
 
-    /** A word as the source writes it, from its lower-case view. */
     /** "location = Hall" or "PlayerTo(Hall", the current token first. */
     void noteStart(const Token &token)
     {
@@ -366,11 +367,59 @@ private:
             start = mTokens.peek(2).key();
     }
 
+    /**
+     * A class: what its objects inherit (a name, a description, exits, light, being a room or a
+     * door), as the maze rooms and dead ends of the classic games get theirs.
+     */
+    void classDefinition()
+    {
+        advance();
+        if (atEnd() || peek().kind != Token::Word)
+            return skipStatement();
+        Object definition;
+        definition.key = peek().key();
+        advance();
+        // What comes before "with" or "has", as the number of instances a class may create at
+        // run time ("Class Coin(20)"), is passed over.
+        segments(definition);
+        inherit(definition);
+        mClasses.insert(definition.key, std::move(definition));
+    }
+
+    /** What an object takes from its classes where it gives nothing of its own. */
+    void inherit(Object &object) const
+    {
+        for (const QString &name : std::as_const(object.classes)) {
+            const auto definition = mClasses.constFind(name);
+            if (definition == mClasses.constEnd())
+                continue;
+            if (object.shortName.isEmpty())
+                object.shortName = definition->shortName;
+            if (object.description.isEmpty())
+                object.description = definition->description;
+            object.lit = object.lit || definition->lit;
+            object.roomClass = object.roomClass || definition->roomClass;
+            if (!object.isDoor && definition->isDoor) {
+                object.isDoor = true;
+                object.doorTo = definition->doorTo;
+            }
+            for (const auto &exit : definition->exits) {
+                const bool own =
+                    std::any_of(object.exits.begin(), object.exits.end(),
+                                [&](const auto &given) { return given.first == exit.first; });
+                if (!own)
+                    object.exits.append(exit);
+            }
+        }
+    }
+
     void object()
     {
         Object object;
         object.roomClass = roomClasses().contains(peek().key());
         object.line = peek().line;
+        if (!peekIs("object"))
+            object.classes.append(peek().key());
         advance();
         while (peekIs("->")) {
             object.hasParent = true;
@@ -390,6 +439,7 @@ private:
             advance();
         }
         segments(object);
+        inherit(object);
         if (!object.key.isEmpty())
             objects.append(std::move(object));
     }
@@ -430,8 +480,10 @@ private:
 
     void classList(Object &object)
     {
-        for (advance(); !atEnd() && peek().kind == Token::Word && !isSegment(); advance())
+        for (advance(); !atEnd() && peek().kind == Token::Word && !isSegment(); advance()) {
             object.roomClass = object.roomClass || roomClasses().contains(peek().key());
+            object.classes.append(peek().key());
+        }
     }
 
     /** One property: its name, then its value up to a "," or the next part. */
@@ -446,7 +498,7 @@ private:
         if (slot >= 0)
             object.exits.append({slot, std::move(value)});
         else if (sameWord(name, QLatin1String("short_name")) && !value.string.isEmpty())
-            object.name = value.string;
+            object.shortName = value.string;
         else if (sameWord(name, QLatin1String("description")) && !value.string.isEmpty())
             object.description = value.string;
         else if (sameWord(name, QLatin1String("door_to"))) {
@@ -487,7 +539,7 @@ private:
     SourceMap &mMap;
     TokenStream mTokens;
     qsizetype mSourceSize;
-    QSet<QString> mClasses;
+    QHash<QString, Object> mClasses;
 };
 
 /** Turns the objects read into rooms: doors lead on, routines count when they give one room. */
@@ -552,7 +604,9 @@ private:
     void addRoom(const Object &object)
     {
         SourceRoom &room = mMap.room(object.key, object.line);
-        room.name = object.name.isEmpty() ? object.identifier : object.name;
+        room.name = !object.shortName.isEmpty() ? object.shortName
+                    : !object.name.isEmpty()    ? object.name
+                                                : object.identifier;
         room.text = object.description;
         for (const auto &[slot, exit] : object.exits) {
             if (exit.objects.isEmpty())

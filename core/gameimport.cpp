@@ -3,6 +3,7 @@
 
 #include "exportmap.h"
 #include "mapstore.h"
+#include "sourceincludes.h"
 #include "sourcemap.h"
 #include "transcript.h"
 
@@ -199,22 +200,47 @@ QString languageName(GameLanguage language)
     return QString();
 }
 
-ImportedGame importGame(QByteArrayView bytes, const QString &fileName)
+namespace {
+
+SourceMap readSource(QStringView text, GameLanguage language)
+{
+    switch (language) {
+    case GameLanguage::Inform6:
+        return readInform6(text);
+    case GameLanguage::Inform7:
+        return readInform7(text);
+    case GameLanguage::Daad:
+    case GameLanguage::NgPaws:
+        return readDaad(text, language == GameLanguage::NgPaws);
+    case GameLanguage::Zil:
+        return readZil(text);
+    }
+    return {};
+}
+
+/** Each note's line as the file it is in counts it. */
+void placeNotes(QStringList &notes, const IncludedSource &source)
+{
+    static const QRegularExpression numbered(QStringLiteral("^línea (\\d+)"));
+    for (QString &note : notes) {
+        const QRegularExpressionMatch line = numbered.match(note);
+        if (line.hasMatch())
+            note.replace(0, line.capturedLength(), source.placeOf(line.captured(1).toInt()));
+    }
+}
+
+} // namespace
+
+ImportedGame importGame(QByteArrayView bytes, const QString &fileName, IncludedFiles included)
 {
     const QString text = transcriptText(bytes);
     const GameLanguage language = gameLanguage(fileName, text);
-    switch (language) {
-    case GameLanguage::Inform6:
-        return toMap(readInform6(text), language);
-    case GameLanguage::Inform7:
-        return toMap(readInform7(text), language);
-    case GameLanguage::Daad:
-    case GameLanguage::NgPaws:
-        return toMap(readDaad(text, language == GameLanguage::NgPaws), language);
-    case GameLanguage::Zil:
-        return toMap(readZil(text), language);
-    }
-    return {};
+    if (included == IncludedFiles::Ignored)
+        return toMap(readSource(text, language), language);
+    const IncludedSource source = includeFiles(text, language, fileName);
+    ImportedGame game = toMap(readSource(source.text, language), language);
+    placeNotes(game.notRead, source);
+    return game;
 }
 
 } // namespace rumbario

@@ -33,7 +33,11 @@ GameLanguage gameLanguage(const QString &fileName, QStringView text);
 /** The language's name as the messages give it: "Inform 6", "DAAD"… */
 QString languageName(GameLanguage language);
 
+/** Whether the files a source includes are read too, from the source's folder. */
+enum class IncludedFiles { Ignored, Read };
+
 /** Reads the map of a game from its source: UTF-8, Windows-1252 or code page 850. */
-ImportedGame importGame(QByteArrayView bytes, const QString &fileName);
+ImportedGame importGame(QByteArrayView bytes, const QString &fileName,
+                        IncludedFiles included = IncludedFiles::Ignored);
 
 } // namespace rumbario

@@ -58,7 +58,7 @@ bool openGameSource(Editor &editor, const QString &path)
                        QStringLiteral("No se pudo importar"), importTitle);
     if (!bytes)
         return false;
-    const ImportedGame game = importGame(*bytes, path);
+    const ImportedGame game = importGame(*bytes, path, IncludedFiles::Read);
     if (game.rooms.isEmpty()) {
         editor.services.messageBox(
             QStringLiteral("No se pudo importar %1: no se encontró ninguna sala de %2.")

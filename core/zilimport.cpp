@@ -194,10 +194,24 @@ private:
         const Datum &datum = mData[index];
         if (datum.kind != Datum::Form || datum.children.size() < 2)
             return;
-        if (isAtom(datum, 0, "ROOM") && child(datum, 1).kind == Datum::Atom)
+        const bool isRoom =
+            isAtom(datum, 0, "ROOM") || (isAtom(datum, 0, "OBJECT") && inRooms(datum));
+        if (isRoom && child(datum, 1).kind == Datum::Atom)
             room(datum);
         else if (isAtom(datum, 0, "ROUTINE") && isAtom(datum, 1, "GO"))
             findStart(index);
+    }
+
+    /** An object placed "(IN ROOMS)" is a room, as the later games declare theirs. */
+    bool inRooms(const Datum &form) const
+    {
+        for (int n = 2; n < form.children.size(); ++n) {
+            const Datum &property = child(form, n);
+            if (property.kind == Datum::List && property.children.size() == 2 &&
+                isAtom(property, 0, "IN") && isAtom(property, 1, "ROOMS"))
+                return true;
+        }
+        return false;
     }
 
     void room(const Datum &form)

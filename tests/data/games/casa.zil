@@ -40,7 +40,8 @@
       (UP TO DESVAN IF ESCALERA-PUESTA)
       (ACTION SALON-F)>
 
-<ROOM DESVAN
+;"Como en los juegos posteriores, una sala que es un objeto en ROOMS"
+<OBJECT DESVAN
       (IN ROOMS)
       (DESC "Desván")
       (LDESC "Un desván oscuro, con \"cosas\" viejas|y polvo.")

@@ -295,7 +295,9 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
         // was refused.
         const RoomSighting arrival = roomSighting(turn.answer, mapping.style, slot);
         if (arrival.isEmpty()) {
-            refuse(store, mapping, slot);
+            // Unless the game ended instead, as it does after "n" for "no, do not bring me back".
+            if (gameEndLine(turn.answer).isEmpty())
+                refuse(store, mapping, slot);
         } else {
             // The room left may turn out to be one seen before, under another number.
             const qint16 reached = arrive(store, mapping, slot, arrival);

@@ -363,6 +363,19 @@ void endLinesAtLoneReturns(QByteArray &bytes)
     }
 }
 
+/**
+ * Where the prompt is in a line that holds a question's prompt and the player's reply after the
+ * game's words, as Inform asks for a yes or a no: "Por favor, responde sí o no.> n"; -1 for none.
+ */
+qsizetype inlinePrompt(QStringView line)
+{
+    const qsizetype prompt = line.lastIndexOf(u'>');
+    if (prompt < 1 || !QStringView(u".?!:").contains(line[prompt - 1]))
+        return -1;
+    const QStringView reply = line.mid(prompt + 1).trimmed();
+    return reply.isEmpty() || reply.size() > 20 ? -1 : prompt;
+}
+
 QVector<TranscriptTurn> transcriptTurns(QStringView text)
 {
     QVector<TranscriptTurn> turns{TranscriptTurn()};
@@ -380,9 +393,12 @@ QVector<TranscriptTurn> transcriptTurns(QStringView text)
                 turns.append({command.toString(), QString()});
             continue;
         }
+        const qsizetype prompt = inlinePrompt(line);
         QString &answer = turns.last().answer;
-        answer += line;
+        answer += line.left(prompt < 0 ? line.size() : prompt);
         answer += u'\n';
+        if (prompt > 0)
+            turns.append({line.mid(prompt + 1).trimmed().toString(), QString()});
     }
     for (TranscriptTurn &turn : turns)
         dropGamePrompt(turn.answer);

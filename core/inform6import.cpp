@@ -325,10 +325,13 @@ private:
     static bool isLibrary(const QString &file)
     {
         static const QSet<QString> library = {
-            QStringLiteral("parser"),   QStringLiteral("verblib"), QStringLiteral("grammar"),
+            QStringLiteral("parser"), QStringLiteral("verblib"), QStringLiteral("grammar"),
             QStringLiteral("spanishg"), QStringLiteral("spanish"), QStringLiteral("english"),
-            QStringLiteral("infglk"),   QStringLiteral("globals"), QStringLiteral("puny"),
-            QStringLiteral("stdlib"),   QStringLiteral("infsp"),   QStringLiteral("infspr")};
+            QStringLiteral("infglk"), QStringLiteral("globals"), QStringLiteral("puny"),
+            QStringLiteral("stdlib"), QStringLiteral("infsp"), QStringLiteral("infspr"),
+            // The library's own parts, and the name the compiler gives the language's file.
+            QStringLiteral("parserm"), QStringLiteral("verblibm"), QStringLiteral("linklpa"),
+            QStringLiteral("infix"), QStringLiteral("language__")};
         return library.contains(file.toLower().section(u'.', 0, 0)) ||
                file.startsWith(QLatin1String("ext_"), Qt::CaseInsensitive);
     }

@@ -362,12 +362,14 @@ void noteLeftOut(const MapStore &store, const QVector<bool> &fromFirst, const Wa
             const qint16 target = exitTarget(store, room, slot);
             if (target == 0 || isWalkable(store, state, room, slot))
                 continue;
-            const QString exit =
-                QStringLiteral("sala %1: %2 → %3")
-                    .arg(roomLabel(store, room), exitName(slot), roomLabel(store, target));
-            walk.leftOut << exit + (fromFirst[room]
-                                        ? QStringLiteral(", de la que no se vuelve a la sala 1")
-                                        : QStringLiteral(", que no se alcanza desde la sala 1"));
+            // Said of the room it is true of: the one the exit leads to, or the one it leaves.
+            const QString exit = fromFirst[room]
+                                     ? QStringLiteral("sala %1: %2 → %3, de la que no se vuelve "
+                                                      "a la sala 1")
+                                     : QStringLiteral("sala %1, que no se alcanza desde la sala "
+                                                      "1: %2 → %3");
+            walk.leftOut << exit.arg(roomLabel(store, room), exitName(slot),
+                                     roomLabel(store, target));
         }
     }
 }

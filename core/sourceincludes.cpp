@@ -93,6 +93,8 @@ public:
             mSource.text += u'\n';
             ++mLine;
             done = include.capturedEnd();
+            // A ZIL form may take more than one line.
+            line += int(include.capturedView().count(u'\n'));
         }
         append(QStringView(text).mid(done), file, line);
     }

@@ -29,9 +29,9 @@ struct IncludedSource
 };
 
 /**
- * Puts in the source, where an Inform 6 "Include" or a ZIL "INSERT-FILE" names them, the files
- * of the source's folder that have that name, each once; the others are left for the reader to
- * tell.
+ * Puts in the source, where an Inform 6 "Include" or a ZIL "INSERT-FILE" or "IFILE" names them, the
+ * files of the source's folder that have that name, each once; the others are left for the reader
+ * to tell.
  */
 IncludedSource includeFiles(const QString &text, GameLanguage language, const QString &path);
 

@@ -63,9 +63,10 @@ public:
             }
             int added = -1;
             // A definition at the start of a line is one of the source's own: whatever is still
-            // open before it was never closed. (Other forms start lines inside routines too.)
+            // open before it was never closed. (Other forms start lines inside routines too, and
+            // the Infocom games' sources choose their routines with a COND around them.)
             if (c == u'<' && (i == 0 || mText[i - 1] == u'\n') && !open.isEmpty() &&
-                startsDefinition(i)) {
+                !choosesDefinitions(open.first()) && startsDefinition(i)) {
                 unclosed(open.first());
                 open.clear();
                 commentDepth = -1;
@@ -105,6 +106,15 @@ private:
         while (end < mText.size() && (mText[end].isLetterOrNumber() || mText[end] == u'-'))
             ++end;
         return definers.contains(mText.mid(i + 1, end - i - 1).toString().toUpper());
+    }
+
+    /** A COND outside any routine: the source compiled one way or another. */
+    bool choosesDefinitions(int datum) const
+    {
+        const QVector<int> &children = data[datum].children;
+        return data[datum].kind == Datum::Form && !children.isEmpty() &&
+               data[children.first()].kind == Datum::Atom &&
+               data[children.first()].text == QLatin1String("COND");
     }
 
     void unclosed(int datum)

@@ -24,6 +24,11 @@
       (WEST TO BOSQUE)
       (ACTION FRENTE-F)>
 
+;"Compilado de una forma u otra, como lo hacían los juegos de Infocom"
+<COND (<GASSIGNED? PREDGEN>
+<ROUTINE PUERTA-F ()
+	 <RTRUE>>)>
+
 ;"El sótano aún no se usa"
 ;<ROOM SOTANO (IN ROOMS) (DESC "Sótano") (UP TO SALON)>
 

@@ -240,6 +240,7 @@ ImportedGame importGame(QByteArrayView bytes, const QString &fileName, IncludedF
     const IncludedSource source = includeFiles(text, language, fileName);
     ImportedGame game = toMap(readSource(source.text, language), language);
     placeNotes(game.notRead, source);
+    game.included = source.files;
     return game;
 }
 

@@ -25,6 +25,8 @@ struct ImportedGame
     int exits = 0;
     /** What could not be read, a line each, with its line number where it has one. */
     QStringList notRead;
+    /** The files the source includes that were read with it, in the order they were met. */
+    QStringList included;
 };
 
 /** The language of a source: by its extension, else by what its text holds. */

@@ -126,6 +126,7 @@ private:
         if (!file.open(QIODevice::ReadOnly) || mSize + file.size() > maxGameSourceSize)
             return std::nullopt;
         mIncluded.insert(name);
+        mSource.files.append(name);
         mSize += file.size();
         return transcriptText(file.readAll());
     }
@@ -144,7 +145,7 @@ private:
 IncludedSource includeFiles(const QString &text, GameLanguage language, const QString &path)
 {
     if (!includePattern(language))
-        return {text, {}};
+        return {text, {}, {}};
     Includer includer(language, QFileInfo(path));
     includer.expand(text, QString());
     return includer.result();

@@ -23,6 +23,8 @@ struct IncludedSource
 {
     QString text;
     QVector<SourceLines> origins;
+    /** The files put in place, in the order they were met. */
+    QStringList files;
 
     /** Where a line of the whole text is: "línea 5" of the source, or "rutas.h, línea 5". */
     QString placeOf(int line) const;

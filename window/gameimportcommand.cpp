@@ -41,6 +41,10 @@ void report(Editor &editor, const ImportedGame &game, const QString &path)
                                       .arg(path, languageName(game.language))
                                       .arg(game.rooms.size())
                                       .arg(game.exits)}};
+    if (!game.included.isEmpty())
+        lines.append({0, QStringLiteral("Leídos también (%1): %2.")
+                             .arg(game.included.size())
+                             .arg(game.included.join(QStringLiteral(", ")))});
     if (!game.notRead.isEmpty())
         lines.append({0, QStringLiteral("No se pudo leer (%1):").arg(game.notRead.size())});
     for (const QString &line : game.notRead)

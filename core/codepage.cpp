@@ -184,6 +184,9 @@ TextCode textCode(QByteArrayView bytes)
     qsizetype windows = 0;
     for (const char byte : bytes) {
         const auto code = static_cast<unsigned char>(byte);
+        // Most bytes are ASCII, the same in every code: this runs for every byte of a source.
+        if (code < 0x80)
+            continue;
         if (code >= 0xC0)
             ++windows;
         else if (std::find(std::begin(dosLetters), std::end(dosLetters), code) !=

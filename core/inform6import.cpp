@@ -34,12 +34,24 @@ struct Token
     /** Words and symbols in lower case, as Inform compares them; a string as written. */
     QStringView text;
 
-    bool is(const char *what) const
+    /** Compares with a keyword written in the code, its length known without counting. */
+    template<size_t size>
+    bool is(const char (&what)[size]) const
     {
-        return kind != String && sameWord(text, QLatin1String(what));
+        return kind != String && sameWord(text, QLatin1String(what, size - 1));
     }
     /** A word as Inform tells words apart: in lower case. */
-    QString key() const { return text.toString().toLower(); }
+    QString key() const
+    {
+        // Inform's identifiers are ASCII: no need of Unicode's tables, which cost a fifth of
+        // the reading of a large source.
+        QString lower(text.size(), Qt::Uninitialized);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            lower[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
+        }
+        return lower;
+    }
 };
 
 /** Inform's accents: "@'a" is "á", "@~n" is "ñ", "@:u" is "ü"… */
@@ -274,7 +286,11 @@ private:
     bool atEnd() { return mTokens.atEnd(); }
     const Token &peek() { return mTokens.peek(); }
     void advance() { mTokens.advance(); }
-    bool peekIs(const char *text) { return !atEnd() && peek().is(text); }
+    template<size_t size>
+    bool peekIs(const char (&text)[size])
+    {
+        return !atEnd() && peek().is(text);
+    }
 
     /** Moves past a statement's end, a ";" outside brackets. */
     void skipStatement()
@@ -313,10 +329,11 @@ private:
             if (!atEnd() && peek().kind == Token::String && !isLibrary(file))
                 mMap.skip(peek().line, QStringLiteral("el archivo incluido «%1»").arg(file));
             skipStatement();
-        } else if (first.kind == Token::Word &&
-                   (first.is("object") || mClasses.contains(first.key()) ||
-                    roomClasses().contains(first.key()))) {
-            object();
+        } else if (first.kind == Token::Word && first.is("object")) {
+            object(QString());
+        } else if (const QString word = first.kind == Token::Word ? first.key() : QString();
+                   mClasses.contains(word) || roomClasses().contains(word)) {
+            object(word);
         } else {
             skipStatement();
         }
@@ -416,13 +433,14 @@ private:
         }
     }
 
-    void object()
+    /** An object, "Object X …", or one of a class, "ClassName X …": `objectClass` names it. */
+    void object(const QString &objectClass)
     {
         Object object;
-        object.roomClass = roomClasses().contains(peek().key());
+        object.roomClass = roomClasses().contains(objectClass);
         object.line = peek().line;
-        if (!peekIs("object"))
-            object.classes.append(peek().key());
+        if (!objectClass.isEmpty())
+            object.classes.append(objectClass);
         advance();
         while (peekIs("->")) {
             object.hasParent = true;
@@ -449,7 +467,9 @@ private:
 
     bool isSegment()
     {
-        return peekIs("with") || peekIs("has") || peekIs("class") || peekIs("private");
+        // Asked of every token of an object: the token is looked up once.
+        const Token &token = peek();
+        return token.is("with") || token.is("has") || token.is("class") || token.is("private");
     }
 
     /** The "with", "has", "class" and "private" parts, up to the object's ";". */

@@ -203,11 +203,13 @@ QString decodedText(QByteArrayView bytes, TextCode code)
     if (code == TextCode::Utf8)
         return QString::fromUtf8(bytes);
     QString text(bytes.size(), Qt::Uninitialized);
+    // Written through one pointer, ASCII as it is: this runs for every byte of a source.
+    QChar *out = text.data();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
-        text[i] = code == TextCode::CodePage850 && byte >= 0x80
-                      ? QChar(codePage850High[byte - 0x80])
-                      : fromWindows1252(bytes[i]);
+        out[i] = byte < 0x80                     ? QChar(byte)
+                 : code == TextCode::CodePage850 ? QChar(codePage850High[byte - 0x80])
+                                                 : fromWindows1252(bytes[i]);
     }
     return text;
 }

@@ -31,7 +31,7 @@ struct Token
 {
     enum Kind : char { Word, String, Symbol } kind;
     int line;
-    /** Words and symbols in lower case, as Inform compares them; a string as written. */
+    /** As the source writes it; words are compared without their capitals, as Inform does. */
     QStringView text;
 
     /** Compares with a keyword written in the code, its length known without counting. */
@@ -46,9 +46,10 @@ struct Token
         // Inform's identifiers are ASCII: no need of Unicode's tables, which cost a fifth of
         // the reading of a large source.
         QString lower(text.size(), Qt::Uninitialized);
+        QChar *out = lower.data();
         for (qsizetype i = 0; i < text.size(); ++i) {
             const char16_t c = text[i].unicode();
-            lower[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
+            out[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
         }
         return lower;
     }

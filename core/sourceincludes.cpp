@@ -67,11 +67,7 @@ public:
         : mLanguage(language)
         , mFolder(source.absolutePath())
         , mIncluded{source.fileName()}
-    {
-        // Names compared as the game's own tools did on systems that ignored capitals.
-        for (const QString &name : QDir(mFolder).entryList(QDir::Files | QDir::Readable))
-            mFiles.insert(name.toLower(), name);
-    }
+    {}
 
     void expand(const QString &text, const QString &file)
     {
@@ -110,8 +106,15 @@ private:
     }
 
     /** The folder's file an include names, if it has one not yet included. */
-    QString fileNamed(const QString &included) const
+    QString fileNamed(const QString &included)
     {
+        // The folder is listed once, when a source first includes something, and names are
+        // compared as the game's own tools did on systems that ignored capitals.
+        if (!mListed) {
+            for (const QString &name : QDir(mFolder).entryList(QDir::Files | QDir::Readable))
+                mFiles.insert(name.toLower(), name);
+            mListed = true;
+        }
         for (const QString &candidate : candidateNames(included, mLanguage)) {
             const QString name = mFiles.value(candidate.toLower());
             if (!name.isEmpty())
@@ -135,6 +138,7 @@ private:
     QString mFolder;
     QSet<QString> mIncluded;
     QHash<QString, QString> mFiles;
+    bool mListed = false;
     qint64 mSize = 0;
     IncludedSource mSource;
     int mLine = 1;

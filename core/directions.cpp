@@ -29,4 +29,9 @@ int slotOfNumber(qint16 number)
     return -1;
 }
 
+QString exitName(int slot)
+{
+    return QString(directions[slot].removalName).trimmed().toLower();
+}
+
 } // namespace rumbario

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QLatin1String>
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
@@ -53,5 +54,8 @@ constexpr std::array<int, exitCount> viewOrder = {
 
 /** Exit slot of a direction number 1..12, or -1 for any other number. */
 int slotOfNumber(qint16 number);
+
+/** How reports and notes name an exit's direction: "norte", "arriba", "adentro". */
+QString exitName(int slot);
 
 } // namespace rumbario

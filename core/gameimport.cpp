@@ -131,8 +131,7 @@ ImportedGame toMap(SourceMap source, GameLanguage language)
                 source.skip(room->exitLines[slot] > 0 ? room->exitLines[slot] : room->line,
                             QStringLiteral("la salida %1 de %2 lleva a %3, que no es "
                                            "una sala")
-                                .arg(QString(directions[slot].removalName).trimmed().toLower(),
-                                     room->name, target));
+                                .arg(exitName(slot), room->name, target));
                 continue;
             }
             mapped.exits[slot] = number;

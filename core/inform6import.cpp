@@ -642,7 +642,7 @@ private:
             } else if (!(exit.objects.size() == 1 && isNothing(exit.objects[0]))) {
                 mMap.skip(exit.line, QStringLiteral("la salida %1 de %2, que no lleva a una sola "
                                                     "sala")
-                                         .arg(QLatin1String(exitProperties[slot]), room.name));
+                                         .arg(exitName(slot), room.name));
             }
         }
     }

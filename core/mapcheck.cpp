@@ -215,11 +215,6 @@ QString roomName(const MapStore &store, qint16 room)
     return roomText(store, room).section(u'.', 0, 0).trimmed();
 }
 
-QString exitName(int slot)
-{
-    return QString(directions[slot].removalName).trimmed().toLower();
-}
-
 QString roomLabel(const MapStore &store, qint16 room)
 {
     const QString name = roomName(store, room);

@@ -51,9 +51,6 @@ QString roomName(const MapStore &store, qint16 room);
 /** How a room is named in the review and the walk: "5 (Cueva)", "5 (sin descripción)". */
 QString roomLabel(const MapStore &store, qint16 room);
 
-/** How the review names an exit's direction: "norte", "arriba", "adentro". */
-QString exitName(int slot);
-
 /** The words of the movement commands, in the language the user chose. */
 enum class CommandWords { Spanish, English };
 

@@ -258,8 +258,9 @@ private:
             return;
         const QString what = isAtom(property, 1, "PER") ? QStringLiteral("una rutina")
                                                         : QStringLiteral("solo un mensaje");
-        mMap.skip(property.line, QStringLiteral("la salida %1 de %2, que da %3")
-                                     .arg(child(property, 0).text, room.name, what));
+        mMap.skip(
+            property.line,
+            QStringLiteral("la salida %1 de %2, que da %3").arg(exitName(slot), room.name, what));
     }
 
     /** The room "<SETG HERE ,X>" names in the GO routine. */

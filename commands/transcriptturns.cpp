@@ -249,7 +249,7 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
 
 /**
  * After the game has ended, the player is where the game shows a room the map knows (a restart,
- * a restore). Returns whether it showed one.
+ * a restore, a reincarnation). Returns whether it showed one.
  */
 bool returnToShownRoom(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
@@ -276,7 +276,18 @@ void takeBack(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
     recognise(store, mapping, shown);
 }
 
-void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+/**
+ * The reply to a yes or a no is no move, even "n" or "s": the player stays, or is where the game
+ * shows them; a room the map does not know leaves their whereabouts unknown.
+ */
+void takeReply(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+{
+    if (!roomSighting(turn.answer, mapping.style).isEmpty())
+        mapping.whereaboutsUnknown = !returnToShownRoom(store, mapping, turn);
+}
+
+void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn,
+                    bool asks)
 {
     if (undoesTurn(turn.command)) {
         takeBack(store, mapping, turn);
@@ -295,8 +306,12 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
         // was refused.
         const RoomSighting arrival = roomSighting(turn.answer, mapping.style, slot);
         if (arrival.isEmpty()) {
-            // Unless the game ended instead, as it does after "n" for "no, do not bring me back".
-            if (gameEndLine(turn.answer).isEmpty())
+            // Unless the game ended instead, as it does after "n" for "no, do not bring me back",
+            // or asks first, as after a fatal fall ("¿Quieres que intente reencarnarte?"): the
+            // way was taken.
+            const bool refused =
+                gameEndLine(turn.answer).isEmpty() && (!asks || refusesMove(turn.answer));
+            if (refused)
                 refuse(store, mapping, slot);
         } else {
             // The room left may turn out to be one seen before, under another number.
@@ -308,13 +323,31 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
     }
 }
 
+/**
+ * Whether a turn waits for a reply. A room's text that ends with a question ("¿Hay flores?")
+ * asks nothing.
+ */
+bool waitsForReply(const TranscriptMapping &mapping, const TranscriptTurn &turn)
+{
+    const bool promptsAlways = mapping.promptedAnswers > mapping.plainAnswers;
+    if (promptsAlways || !asksYesOrNo(turn))
+        return false;
+    ArrivalStyle style = mapping.style;
+    return roomSighting(turn.answer, style).isEmpty();
+}
+
 void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
-    if (mapping.gameOver)
-        mapping.gameOver = !returnToShownRoom(store, mapping, turn);
+    const bool asks = waitsForReply(mapping, turn);
+    if (mapping.whereaboutsUnknown)
+        mapping.whereaboutsUnknown = !returnToShownRoom(store, mapping, turn);
+    else if (mapping.awaitingReply)
+        takeReply(store, mapping, turn);
     else
-        drawPlayedTurn(store, mapping, turn);
-    mapping.gameOver = mapping.gameOver || !gameEndLine(turn.answer).isEmpty();
+        drawPlayedTurn(store, mapping, turn, asks);
+    mapping.awaitingReply = asks;
+    ++(turn.prompt.isEmpty() ? mapping.plainAnswers : mapping.promptedAnswers);
+    mapping.whereaboutsUnknown = mapping.whereaboutsUnknown || !gameEndLine(turn.answer).isEmpty();
     store.endAction();
 }
 

@@ -60,8 +60,19 @@ struct TranscriptMapping
     qint16 before = 0;
     /** Whether the game prints headings, as learned so far. */
     ArrivalStyle style = ArrivalStyle::Unknown;
-    /** The game has ended: nothing is drawn until it shows a room the map knows. */
-    bool gameOver = false;
+    /**
+     * The game has ended, or put the player where the map does not know: nothing is drawn until
+     * it shows a room the map knows.
+     */
+    bool whereaboutsUnknown = false;
+    /** The game asked a yes or a no: the next turn is the reply, whatever its words. */
+    bool awaitingReply = false;
+    /**
+     * Answers closed by a prompt, and the others: a game that prompts with a question at every
+     * turn ("¿Y ahora?") asks nothing by it.
+     */
+    int promptedAnswers = 0;
+    int plainAnswers = 0;
     /** The map took as many rooms as it can: nothing more is drawn. */
     bool full = false;
 };

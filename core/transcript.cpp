@@ -5,6 +5,7 @@
 #include "directions.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QStringMatcher>
 
@@ -321,11 +322,13 @@ bool isOrderPrompt(QStringView line)
 }
 
 /** A game's prompt is no part of its answer: it would end every room's description. */
-void dropGamePrompt(QString &answer)
+void setPromptApart(TranscriptTurn &turn)
 {
-    const auto [line, before] = closingLine(answer);
-    if (isQuestionAlone(line) || isOrderPrompt(line))
-        answer = before.isEmpty() ? QString() : before.toString() + u'\n';
+    const auto [line, before] = closingLine(turn.answer);
+    if (!isQuestionAlone(line) && !isOrderPrompt(line))
+        return;
+    turn.prompt = line.toString();
+    turn.answer = before.isEmpty() ? QString() : before.toString() + u'\n';
 }
 
 } // namespace
@@ -390,7 +393,7 @@ QVector<TranscriptTurn> transcriptTurns(QStringView text)
                 ++prompt;
             const QStringView command = line.mid(prompt).trimmed();
             if (!command.isEmpty())
-                turns.append({command.toString(), QString()});
+                turns.append({command.toString(), QString(), QString()});
             continue;
         }
         const qsizetype prompt = inlinePrompt(line);
@@ -398,10 +401,10 @@ QVector<TranscriptTurn> transcriptTurns(QStringView text)
         answer += line.left(prompt < 0 ? line.size() : prompt);
         answer += u'\n';
         if (prompt > 0)
-            turns.append({line.mid(prompt + 1).trimmed().toString(), QString()});
+            turns.append({line.mid(prompt + 1).trimmed().toString(), QString(), QString()});
     }
     for (TranscriptTurn &turn : turns)
-        dropGamePrompt(turn.answer);
+        setPromptApart(turn);
     return turns;
 }
 
@@ -461,6 +464,26 @@ bool refusesMove(QStringView answer)
     const QString plain = QLatin1Char(' ') + normalized(answer) + QLatin1Char(' ');
     return std::any_of(refusals.begin(), refusals.end(),
                        [&](const QString &refusal) { return plain.contains(refusal); });
+}
+
+bool asksYesOrNo(const TranscriptTurn &turn)
+{
+    const QString words = (turn.answer + turn.prompt).trimmed();
+    const qsizetype paragraph = words.lastIndexOf(QLatin1String("\n\n"));
+    const QString last = u' ' + normalized(QStringView(words).mid(paragraph + 1)) + u' ';
+    if (last.contains(QLatin1String(" si o no ")) || last.contains(QLatin1String(" yes or no ")))
+        return true;
+    if (!words.endsWith(u'?'))
+        return false;
+    // The question: from its opening mark in Spanish, else its sentence.
+    const qsizetype opening = words.lastIndexOf(u'¿');
+    const QString question =
+        (opening >= 0 ? words.mid(opening + 1) : sentencesOf(words).constLast()).toLower();
+    // "qué", "dónde"… anywhere, or first without their accents, as some games write them.
+    static const QRegularExpression asking(QStringLiteral(
+        "\\b(qué|cuál|cuáles|dónde|adónde|quién|quiénes|cómo|cuánto|cuántos|what|which|where|"
+        "who|whom|how)\\b|^\\W*(que|cual|cuales|donde|adonde|hacia|quien|como|cuanto)\\b"));
+    return !question.contains(asking);
 }
 
 QString RoomSighting::identity() const

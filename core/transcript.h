@@ -14,6 +14,11 @@ struct TranscriptTurn
 {
     QString command;
     QString answer;
+    /**
+     * The short line that closed the game's words, kept out of the answer: the game's prompt
+     * ("¿Y ahora qué?", "Teclea tus órdenes"), or a question that waits for a reply.
+     */
+    QString prompt;
 };
 
 /**
@@ -56,6 +61,13 @@ QString gameEndLine(QStringView answer);
 
 /** Whether an answer refuses a move in words games use: "No puedes ir por ahí.", "can't"… */
 bool refusesMove(QStringView answer);
+
+/**
+ * Whether a turn waits for a yes or a no: its words end with a question that asks no "what" or
+ * "where" ("¿Quieres que intente reencarnarte?", "Do you want me to try?"), or ask again for one
+ * ("Por favor, responde sí o no.").
+ */
+bool asksYesOrNo(const TranscriptTurn &turn);
 
 /**
  * What a game shows of the room the player is in: its heading where the game prints one (a short

@@ -468,13 +468,17 @@ bool refusesMove(QStringView answer)
 
 bool asksYesOrNo(const TranscriptTurn &turn)
 {
+    // Read only where the last line may ask: this runs for every turn.
+    const QStringView closing =
+        closingLine(turn.prompt.isEmpty() ? turn.answer : turn.prompt).first;
+    if (!closing.endsWith(u'?')) {
+        if (!closing.endsWith(QLatin1String("no."), Qt::CaseInsensitive))
+            return false;
+        const QString line = u' ' + normalized(closing.right(40)) + u' ';
+        return line.contains(QLatin1String(" si o no ")) ||
+               line.contains(QLatin1String(" yes or no "));
+    }
     const QString words = (turn.answer + turn.prompt).trimmed();
-    const qsizetype paragraph = words.lastIndexOf(QLatin1String("\n\n"));
-    const QString last = u' ' + normalized(QStringView(words).mid(paragraph + 1)) + u' ';
-    if (last.contains(QLatin1String(" si o no ")) || last.contains(QLatin1String(" yes or no ")))
-        return true;
-    if (!words.endsWith(u'?'))
-        return false;
     // The question: from its opening mark in Spanish, else its sentence.
     const qsizetype opening = words.lastIndexOf(u'¿');
     const QString question =

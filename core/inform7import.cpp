@@ -214,6 +214,7 @@ public:
     void read(const Sentence &sentence)
     {
         // No sentence about the map is this long; the patterns are not tried on text that is.
+        ++mSentences;
         if (sentence.words.size() > maxSentenceLength)
             return;
         QString words = sentence.words.simplified();
@@ -224,8 +225,11 @@ public:
                 mTexts.insert(key(mSubject), rest.quotes.takeFirst());
             words = words.mid(1).trimmed();
         }
-        // "It" is what the sentence before was about.
-        if (words.startsWith(QLatin1String("It "), Qt::CaseInsensitive) && !mSubject.isEmpty())
+        // "It" is what the sentence before was about, whole: "It is north of the Gallery" after
+        // "a room called West of Chasm" places that room, and says nothing of west of a chasm.
+        const bool aboutIt =
+            words.startsWith(QLatin1String("It "), Qt::CaseInsensitive) && !mSubject.isEmpty();
+        if (aboutIt)
             words = mSubject + words.mid(2);
         // Kinds ("A forest room is a kind of room") are no rooms of the map; a kind of door
         // ("A hatchway is a kind of door") is a door wherever it is named.
@@ -242,7 +246,8 @@ public:
             words.replace(kind, QStringLiteral("door"));
         const QString lower = words.toLower();
         for (int form = 0; form < FormCount; ++form) {
-            if (!mayBe(Form(form), lower))
+            if (!mayBe(Form(form), lower) ||
+                (aboutIt && (form == BothWays || form == DirectionOfIs)))
                 continue;
             const QRegularExpressionMatch found = pattern(Form(form)).match(lower);
             if (!found.hasMatch())
@@ -269,8 +274,10 @@ public:
             if (!mDoors.contains(what))
                 mRooms.insert(what);
         }
+        joinPartNames();
         for (const QString &name : std::as_const(mNamed)) {
-            if (mDoors.contains(key(name)) || !mRooms.contains(key(name)))
+            if (mDoors.contains(key(name)) || !mRooms.contains(key(name)) ||
+                mPartNames.contains(key(name)))
                 continue;
             SourceRoom &room = mMap.room(key(name), mLines.value(key(name)));
             room.name = mDisplay.value(key(name));
@@ -352,6 +359,8 @@ private:
         case IsRoom:
             // "A room called X" names it as written; "The X is a room", without its article.
             name(part(1), line, form == RoomCalled, true);
+            if (form == RoomCalled)
+                mCalled.insert(key(part(1)));
             if (sentence.quotes.size() == 1)
                 mTexts.insert(key(part(1)), sentence.quotes.first());
             break;
@@ -411,6 +420,7 @@ private:
         if (!mLines.contains(named)) {
             mNamed.append(text);
             mLines.insert(named, line);
+            mFirstSentences.insert(named, mSentences);
         }
         if (asWritten || !mDisplay.contains(named))
             mDisplay.insert(named, asWritten ? withoutGender(text).toString() : bareName(text));
@@ -475,6 +485,61 @@ private:
     }
 
     /**
+     * A room may be named by some of the words of its name, as Inform allows once the room
+     * exists ("the sala" for "Sala abandonada", named by an earlier sentence): such a name, unless
+     * of "a room called" it, is that room wherever the map names it. A name that fits several
+     * rooms is left a room of its own.
+     */
+    void joinPartNames()
+    {
+        // The rooms by each word of their names: a source may have thousands of rooms.
+        QHash<QString, QVector<QString>> byWord;
+        for (const QString &room : std::as_const(mRooms)) {
+            for (const QString &word : room.split(u' ', Qt::SkipEmptyParts))
+                byWord[word].append(room);
+        }
+        for (const QString &part : std::as_const(mRooms)) {
+            if (mCalled.contains(part) || mDoors.contains(part))
+                continue;
+            const QStringList words = part.split(u' ', Qt::SkipEmptyParts);
+            // The rooms with the part's rarest word, then those with every other.
+            const QString *rarest = nullptr;
+            for (const QString &word : words) {
+                if (!rarest || byWord.value(word).size() < byWord.value(*rarest).size())
+                    rarest = &word;
+            }
+            QStringList whole;
+            for (const QString &room : byWord.value(rarest ? *rarest : QString())) {
+                if (room == part || mFirstSentences.value(room) >= mFirstSentences.value(part))
+                    continue;
+                const QStringList roomWords = room.split(u' ', Qt::SkipEmptyParts);
+                if (std::all_of(words.begin(), words.end(),
+                                [&](const QString &word) { return roomWords.contains(word); }))
+                    whole << room;
+            }
+            if (whole.size() == 1)
+                mPartNames.insert(part, whole.first());
+        }
+        if (mPartNames.isEmpty())
+            return;
+        const auto whole = [this](QString &name) {
+            name = mPartNames.value(name, name);
+        };
+        std::map<QString, QVector<QPair<int, QString>>> joined;
+        for (auto &[what, sides] : mDoorSides) {
+            for (auto &side : sides)
+                whole(side.second);
+            joined[mPartNames.value(what, what)] += sides;
+        }
+        mDoorSides = std::move(joined);
+        for (Connection &connection : mPlaced) {
+            whole(connection.from);
+            whole(connection.to);
+        }
+        whole(mMap.start);
+    }
+
+    /**
      * What lies in a direction from a room: a room, or a door, through which one goes to the room
      * on its other side. A door placed on one side only leads nowhere.
      */
@@ -523,9 +588,16 @@ private:
     QString mSubject;
     QStringList mNamed;
     QHash<QString, int> mLines;
+    /** The sentence that first names each, counted from the first read. */
+    QHash<QString, int> mFirstSentences;
+    int mSentences = 0;
     QHash<QString, QString> mDisplay;
     QHash<QString, QString> mTexts;
     QSet<QString> mRooms;
+    /** Rooms made by "a room called X": new rooms, whatever other rooms are called. */
+    QSet<QString> mCalled;
+    /** Rooms named by some of the words of another's name, and that room. */
+    QHash<QString, QString> mPartNames;
     QSet<QString> mDoors;
     /** The kinds of door the source makes, each as its name is found in a sentence. */
     QVector<QRegularExpression> mDoorKinds;

@@ -160,7 +160,8 @@ GameLanguage gameLanguage(const QString &fileName, QStringView text)
         return GameLanguage::Inform6;
     if (extension == QLatin1String("ni") || extension == QLatin1String("i7x"))
         return GameLanguage::Inform7;
-    if (extension == QLatin1String("dsf") || extension == QLatin1String("sce"))
+    if (extension == QLatin1String("dsf") || extension == QLatin1String("sce") ||
+        extension == QLatin1String("qse"))
         return GameLanguage::Daad;
     if (extension == QLatin1String("txp"))
         return GameLanguage::NgPaws;

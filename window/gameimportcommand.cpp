@@ -79,8 +79,8 @@ void importGameSource(Editor &editor)
 {
     runUserAction(editor, [&editor] {
         FileDialogSettings &dialog = editor.importDialog;
-        dialog.prepare(QStringLiteral("Código de juegos (*.inf *.ni *.i7x *.dsf *.sce *.txp "
-                                      "*.zil)|*.inf;*.ni;*.i7x;*.dsf;*.sce;*.txp;*.zil|"
+        dialog.prepare(QStringLiteral("Código de juegos (*.inf *.ni *.i7x *.dsf *.sce *.qse *.txp "
+                                      "*.zil)|*.inf;*.ni;*.i7x;*.dsf;*.sce;*.qse;*.txp;*.zil|"
                                       "Todos los archivos (*.*)|*.*"),
                        true, dialogFolder(editor.services));
         dialog.title = importTitle;

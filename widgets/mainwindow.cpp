@@ -375,6 +375,16 @@ QAction *MainWindow::menuActionOfKey(const QKeyEvent *event) const
     return nullptr;
 }
 
+QAction *MainWindow::menuOfLetter(const QKeyEvent *event) const
+{
+    const QKeySequence pressed(event->keyCombination());
+    for (QAction *menu : menuBar()->actions()) {
+        if (QKeySequence::mnemonic(menu->text()) == pressed)
+            return menu;
+    }
+    return nullptr;
+}
+
 bool MainWindow::isHistoryShortcut(const QKeyEvent *event) const
 {
     const QKeySequence pressed(event->keyCombination());
@@ -397,12 +407,25 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     // on the text being typed.
     QAction *item =
         watched == mDescriptionBox && isHistoryShortcut(key) ? nullptr : menuActionOfKey(key);
+    QAction *menu = menuOfLetter(key);
     if (event->type() == QEvent::ShortcutOverride) {
         // A menu key comes as a key press, in its turn: as a shortcut it would run as soon as it
-        // is pressed, ahead of the keys before it that a screen reader still holds to look at.
-        if (item)
+        // is pressed, ahead of the keys before it that a screen reader still holds to look at
+        // (an arrow would then move in the menu instead of on the map).
+        if (item || menu)
             event->accept();
-        return item != nullptr;
+        return item || menu;
+    }
+    if (menu) {
+        // Opened as its letter opens it: on its first item.
+        menuBar()->setActiveAction(menu);
+        const QList<QAction *> items = menu->menu()->actions();
+        const auto first = std::find_if(items.begin(), items.end(), [](const QAction *action) {
+            return action->isEnabled() && !action->isSeparator();
+        });
+        if (first != items.end())
+            menu->menu()->setActiveAction(*first);
+        return true;
     }
     if (watched == mDescriptionBox &&
         (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {

@@ -102,6 +102,8 @@ private:
     void placePlanView();
     /** The menu item whose shortcut the key is, available or not; nothing for any other key. */
     QAction *menuActionOfKey(const QKeyEvent *event) const;
+    /** The menu of the menu bar whose letter the key is with Alt ("&Archivo": Alt+A). */
+    QAction *menuOfLetter(const QKeyEvent *event) const;
     /** Undo and redo: in the description box they act on the text being typed. */
     bool isHistoryShortcut(const QKeyEvent *event) const;
     QPlainTextEdit *box(TextBox box) const;

@@ -132,6 +132,9 @@ ROWS = [
     (["Return"], ["Mapa panel.", "S 1: Este (0, 0)"]),
     (["Right"], ["S 2: Este Oeste (1, 0)"], ONLY),
     (["F9"], ["Alrededor de la sala 2: este 3; oeste 1."], ONLY),
+    # A menu opened by its letter waits for the keys pressed before it too.
+    (["fast:Left alt+a"], ["Nuevo."]),
+    (["Escape", "F9"], ["Alrededor de la sala 1: este 2."]),
 ]
 
 

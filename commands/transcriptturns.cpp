@@ -324,8 +324,8 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
 }
 
 /**
- * Whether a turn waits for a reply. A room's text that ends with a question ("¿Hay flores?")
- * asks nothing.
+ * Whether a turn waits for a reply. A question in a room's own paragraph ("Estás en un claro.
+ * ¿Hay flores?") asks nothing; one after it, as a troll asks for his toll, does.
  */
 bool waitsForReply(const TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
@@ -333,7 +333,11 @@ bool waitsForReply(const TranscriptMapping &mapping, const TranscriptTurn &turn)
     if (promptsAlways || !asksYesOrNo(turn))
         return false;
     ArrivalStyle style = mapping.style;
-    return roomSighting(turn.answer, style).isEmpty();
+    const RoomSighting shown = roomSighting(turn.answer, style);
+    const QString words = (turn.answer + turn.prompt).trimmed();
+    const QString question = words.mid(words.lastIndexOf(QLatin1String("\n\n")) + 1).simplified();
+    return shown.isEmpty() ||
+           !question.contains(shown.firstSentence.isEmpty() ? shown.heading : shown.firstSentence);
 }
 
 void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)

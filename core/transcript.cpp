@@ -289,12 +289,15 @@ bool showsHeading(const QStringList &block)
     return isHeading(block) && !isHeaderParagraph(block);
 }
 
-/** An answer's last line with text, and the text before it. */
+/**
+ * An answer's last line with text, and the text before it, with the blank line that may part
+ * them.
+ */
 std::pair<QStringView, QStringView> closingLine(const QString &answer)
 {
     const QStringView text = QStringView(answer).trimmed();
     const qsizetype cut = text.lastIndexOf(u'\n');
-    return {text.mid(cut + 1).trimmed(), cut < 0 ? QStringView() : text.left(cut).trimmed()};
+    return {text.mid(cut + 1).trimmed(), cut < 0 ? QStringView() : text.left(cut)};
 }
 
 /**
@@ -328,7 +331,7 @@ void setPromptApart(TranscriptTurn &turn)
     if (!isQuestionAlone(line) && !isOrderPrompt(line))
         return;
     turn.prompt = line.toString();
-    turn.answer = before.isEmpty() ? QString() : before.toString() + u'\n';
+    turn.answer = before.trimmed().isEmpty() ? QString() : before.toString() + u'\n';
 }
 
 } // namespace

@@ -95,14 +95,14 @@ QString compiledSource(const QTemporaryDir &dir, const QString &name)
     return dir.filePath(name + QStringLiteral(".z5"));
 }
 
-/**
- * The export compiled with the standard English library instead of the Spanish one, which
- * Debian does not ship, and with its debugging verbs; each look also names its room and its
- * object number on a line of their own, as dfrotz leaves out the bold heading.
- */
 /** Whether each look names its room on a line of its own, for the walk's checks. */
 enum class Arrivals { Marked, AsPlayed };
 
+/**
+ * The export compiled with the standard English library instead of the Spanish one, which
+ * Debian does not ship, and with its debugging verbs; marked, each look also names its room and
+ * its object number on a line of their own, as dfrotz leaves out the bold heading.
+ */
 QString compiledGame(const MapStore &store, const QTemporaryDir &dir,
                      Arrivals arrivals = Arrivals::Marked,
                      const std::function<void(QByteArray &)> &edit = {})

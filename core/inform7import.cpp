@@ -213,8 +213,8 @@ public:
 
     void read(const Sentence &sentence)
     {
-        // No sentence about the map is this long; the patterns are not tried on text that is.
         ++mSentences;
+        // No sentence about the map is this long; the patterns are not tried on text that is.
         if (sentence.words.size() > maxSentenceLength)
             return;
         QString words = sentence.words.simplified();

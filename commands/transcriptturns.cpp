@@ -325,12 +325,13 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
 
 /**
  * Whether a turn waits for a reply. A question in a room's own paragraph ("Estás en un claro.
- * ¿Hay flores?") asks nothing; one after it, as a troll asks for his toll, does.
+ * ¿Hay flores?") asks nothing; one after it, as a troll asks for his toll, does. The opening
+ * asks nothing: its closing question is the game's first prompt, whatever its words.
  */
 bool waitsForReply(const TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
     const bool promptsAlways = mapping.promptedAnswers > mapping.plainAnswers;
-    if (promptsAlways || !asksYesOrNo(turn))
+    if (turn.command.isEmpty() || promptsAlways || !asksYesOrNo(turn))
         return false;
     ArrivalStyle style = mapping.style;
     const RoomSighting shown = roomSighting(turn.answer, style);

@@ -134,7 +134,8 @@ ROWS = [
     (["F9"], ["Alrededor de la sala 2: este 3; oeste 1."], ONLY),
     # A menu opened by its letter waits for the keys pressed before it too.
     (["fast:Left alt+a"], ["Nuevo."]),
-    (["Escape", "F9"], ["Alrededor de la sala 1: este 2."]),
+    (["Escape"], ["Mapa panel."]),
+    (["F9"], ["Alrededor de la sala 1: este 2."]),
 ]
 
 

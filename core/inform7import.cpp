@@ -149,6 +149,19 @@ QStringView withoutGender(QStringView name)
     return marked.hasMatch() ? name.left(marked.capturedStart()) : name;
 }
 
+/**
+ * The name "a room called" gives, as written but for its gender and a leading "the" in lower
+ * case, the article ("a room called the Path" is "Path"); a capital "The" or "A" may begin a name
+ * written as a sentence ("The canyon here becomes too tight to go").
+ */
+QString calledName(const QString &name)
+{
+    QStringView written = withoutGender(QStringView(name).trimmed());
+    if (written.startsWith(QLatin1String("the ")))
+        written = written.mid(4).trimmed();
+    return written.toString();
+}
+
 /** A name without "a room called", its article and its gender: the key is it in lower case. */
 QString bareName(const QString &name)
 {
@@ -423,7 +436,7 @@ private:
             mFirstSentences.insert(named, mSentences);
         }
         if (asWritten || !mDisplay.contains(named))
-            mDisplay.insert(named, asWritten ? withoutGender(text).toString() : bareName(text));
+            mDisplay.insert(named, asWritten ? calledName(text) : bareName(text));
         if (room)
             mRooms.insert(named);
         mSubject = text;

@@ -25,7 +25,7 @@ Southwest of the Forest Path is a room called the Bramble Patch.
 [Named by some of the words of their names, as Inform allows once they exist.]
 The Dry Ditch is south of the well. The Thicket is west of the patch. The ditch is east of the Cellar.
 The Stable is north of the Garden. The Stable Loft is above the Stable.
-There is a room called Path. It is below the Cellar.
+There is a room called the Path. It is below the Cellar.
 The North Tower is north of the Loft. The South Tower is south of the North Tower. The Landing is east of the tower.
 
 The Pond and the Reed Bed are rooms. The Reed Bed is mapped east of the Pond.

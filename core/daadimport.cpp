@@ -2,6 +2,8 @@
 // The map of a DAAD or ngPAWS source: the location texts of /LTX and the connections of /CON,
 // whose words are movements by their number in the vocabulary (/VOC, else the template's). What a
 // number means is told by the words the game gives it: games differ on which of 12 and 13 is in.
+// Doors and guarded ways are answers of the processes to a movement at a location ("NORTE _",
+// "AT lSala", "GOTO lPasillo"): they are exits too.
 #include "exportmap.h"
 #include "sourcemap.h"
 
@@ -83,6 +85,16 @@ QList<QStringView> fieldsOf(QStringView content)
     return fields;
 }
 
+/** An entry of a process table that answers a movement at one location. */
+struct MovementAnswer
+{
+    QString word;
+    int location = -1;
+    /** Where its GOTO leads, or -1. */
+    int target = -1;
+    int targetLine = 0;
+};
+
 struct Location
 {
     QString text;
@@ -140,7 +152,9 @@ private:
         const QStringView content = withoutComment(raw);
         if (content.isEmpty())
             return;
-        if (mSection == QLatin1String("VOC"))
+        if (mSection == QLatin1String("PRO"))
+            processLine(lines[i], content, line);
+        else if (mSection == QLatin1String("VOC"))
             vocabulary(content);
         else if (mSection == QLatin1String("CON") && mCurrent >= 0)
             connection(content, line);
@@ -222,23 +236,77 @@ private:
             mNames.insert(fields[fields.size() - 2].toString(), value);
     }
 
+    /** A location as a number or a name that #define gives: -1 for neither. */
+    int locationNumber(QStringView field) const
+    {
+        bool number = false;
+        const int value = field.toInt(&number);
+        return number ? value : mNames.value(field.toString(), -1);
+    }
+
     void connection(QStringView content, int line)
     {
         const QList<QStringView> fields = fieldsOf(content);
         for (qsizetype i = 0; i + 1 < fields.size(); i += 2) {
-            bool number = false;
-            int target = fields[i + 1].toInt(&number);
-            const auto named = mNames.constFind(fields[i + 1].toString());
-            if (!number && named != mNames.constEnd()) {
-                target = *named;
-                number = true;
-            }
+            const int target = locationNumber(fields[i + 1]);
             Location &location = mLocations[mCurrent];
-            if (number) {
+            if (target >= 0) {
                 location.connections.append({wordKey(fields[i]), target});
                 location.connectionLines.append(line);
             } else {
                 mNotRead << QStringLiteral("línea %1: %2").arg(line).arg(content);
+            }
+        }
+    }
+
+    /**
+     * A line of a process table. An entry begins with its words, "> NORTE _" in DRC's sources or
+     * at the line's start in the others; its condacts follow, on that line or indented below.
+     * Entries one after another with no condact between them share the next ones.
+     */
+    void processLine(QStringView rawLine, QStringView content, int line)
+    {
+        QList<QStringView> fields = fieldsOf(content);
+        const bool marked = content.startsWith(u'>');
+        mMarkedEntries = mMarkedEntries || marked;
+        const bool begins = marked || (!mMarkedEntries && !rawLine[0].isSpace());
+        if (begins) {
+            if (marked)
+                fields[0] = fields[0].mid(1);
+            fields.removeAll(QStringView());
+            if (mEntryHasCondacts)
+                mEntryWords.clear();
+            mEntryHasCondacts = false;
+            mEntryAnswers.clear();
+            // "SUBIR ARBOL" climbs as "SUBIR _" does: the noun only says by what.
+            mEntryWords.append(wordKey(fields.value(0)));
+            fields = fields.mid(2);
+        }
+        for (qsizetype i = 0; i < fields.size(); ++i) {
+            mEntryHasCondacts = true;
+            const QString condact = fields[i].toString().toUpper();
+            const int value = i + 1 < fields.size() ? locationNumber(fields[i + 1]) : -1;
+            if (condact == QLatin1String("AT") && value >= 0)
+                answerMovements(value, -1, line);
+            else if (condact == QLatin1String("GOTO") && value >= 0)
+                answerMovements(-1, value, line);
+        }
+    }
+
+    /** The entry's movements are answered at a location, or lead to one where it answers them. */
+    void answerMovements(int location, int target, int line)
+    {
+        if (location >= 0) {
+            for (const QString &word : std::as_const(mEntryWords)) {
+                mEntryAnswers.append(mAnswers.size());
+                mAnswers.append({word, location});
+            }
+            return;
+        }
+        for (const qsizetype index : std::as_const(mEntryAnswers)) {
+            if (mAnswers[index].target < 0) {
+                mAnswers[index].target = target;
+                mAnswers[index].targetLine = line;
             }
         }
     }
@@ -258,20 +326,40 @@ private:
 
     QString locationKey(int number) const { return QString::number(number); }
 
-    /** Location 0 of a DAAD game is its title screen unless something leads in or out of it. */
-    bool isTitleScreen(int number) const
+    /**
+     * Location 0 of a DAAD game is its title screen unless something leads in or out of it (a
+     * connection the processes answer leads nowhere).
+     */
+    bool isTitleScreen(int number, const QHash<QString, int> &words,
+                       const std::map<std::pair<int, int>, const MovementAnswer *> &answers) const
     {
         const auto zero = mLocations.find(0);
         if (mNgPaws || number != 0 || zero == mLocations.end() ||
             !zero->second.connections.isEmpty())
             return false;
         for (const auto &[other, location] : mLocations) {
-            for (const auto &connection : location.connections) {
-                if (connection.second == 0)
+            for (const auto &[word, target] : location.connections) {
+                if (target == 0 && !answers.count({other, words.value(word, -1)}))
                     return false;
             }
         }
         return true;
+    }
+
+    /** Where the processes take each movement they answer, by location and exit: -1 nowhere. */
+    std::map<std::pair<int, int>, const MovementAnswer *>
+    answersBySlot(const QHash<QString, int> &words) const
+    {
+        std::map<std::pair<int, int>, const MovementAnswer *> answers;
+        for (const MovementAnswer &answer : mAnswers) {
+            const int slot = words.value(answer.word, -1);
+            if (slot < 0)
+                continue;
+            const MovementAnswer *&kept = answers[{answer.location, slot}];
+            if (!kept || (kept->target < 0 && answer.target >= 0))
+                kept = &answer;
+        }
+        return answers;
     }
 
     SourceMap makeMap()
@@ -279,8 +367,9 @@ private:
         SourceMap map;
         map.notRead = mNotRead;
         const QHash<QString, int> words = movementWords();
+        const auto answers = answersBySlot(words);
         for (const auto &[number, location] : mLocations) {
-            if (isTitleScreen(number))
+            if (isTitleScreen(number, words, answers))
                 continue;
             SourceRoom &room = map.room(locationKey(number), location.line);
             room.text = plainText(printedText(location.text));
@@ -294,13 +383,38 @@ private:
                                             "dirección")
                                  .arg(word)
                                  .arg(number));
-                else {
+                else if (target != 0 || !answers.count({number, slot})) {
                     room.exits[slot] = locationKey(target);
                     room.exitLines[slot] = location.connectionLines[i];
+                } else if (answers.at({number, slot})->target < 0) {
+                    map.skip(location.connectionLines[i],
+                             QStringLiteral("la salida %1 de %2 lleva a 0 y la atienden los "
+                                            "procesos del juego")
+                                 .arg(exitName(slot), room.name));
                 }
             }
+            addAnsweredExits(room, number, answers);
         }
         return map;
+    }
+
+    /**
+     * The exits the processes answer: where they lead the player, unless a connection leads
+     * elsewhere. A connection to 0 that they answer only holds the place of their answer: games
+     * write it where the way is a door or a death ("SUR 0" at a precipice).
+     */
+    void addAnsweredExits(SourceRoom &room, int number,
+                          const std::map<std::pair<int, int>, const MovementAnswer *> &answers)
+    {
+        for (auto at = answers.lower_bound({number, 0});
+             at != answers.end() && at->first.first == number; ++at) {
+            const int slot = at->first.second;
+            const MovementAnswer &answer = *at->second;
+            if (answer.target >= 0 && room.exits[slot].isEmpty()) {
+                room.exits[slot] = locationKey(answer.target);
+                room.exitLines[slot] = answer.targetLine;
+            }
+        }
     }
 
     QStringView mText;
@@ -312,6 +426,14 @@ private:
     QString mSection;
     int mCurrent = -1;
     bool mUnquotedText = false;
+    /** Whether the process tables mark their entries with ">", as DRC's sources do. */
+    bool mMarkedEntries = false;
+    /** The words of the process entry read, and whether a condact of it was read yet. */
+    QStringList mEntryWords;
+    bool mEntryHasCondacts = false;
+    /** The movements the entry read answers, as indices of mAnswers. */
+    QVector<qsizetype> mEntryAnswers;
+    QVector<MovementAnswer> mAnswers;
     std::map<int, Location> mLocations;
     QStringList mNotRead;
 };

@@ -137,7 +137,7 @@ QVector<QVector<int>> groupPages(const QVector<PlanPage> &pages)
 /** The size of a group's pages stacked one under another. */
 QSizeF stackedSize(const QVector<PlanPage> &pages, const QVector<int> &group)
 {
-    QSizeF size;
+    QSizeF size(0, 0); // Not QSizeF(), which is -1 by -1.
     for (const int page : group) {
         size.setWidth(std::max(size.width(), pages[page].viewport.size.width()));
         size.setHeight(size.height() + pages[page].viewport.size.height());

@@ -64,6 +64,25 @@ MapTables largestMap()
     return tables;
 }
 
+/** As many pairs of rooms as fit, each pair joined east-west and no pair to another. */
+MapStore pairsMap()
+{
+    MapTables tables;
+    for (int number = 1; number <= maxRoomCount; ++number) {
+        Room room = Room::blank();
+        const bool west = number % 2 == 1;
+        if (number < maxRoomCount)
+            room.exits[west ? East : West] = qint16(west ? number + 1 : number - 1);
+        tables.rooms.append(room);
+        tables.coordinates.append({0, 0, 0});
+    }
+    MapStore store;
+    store.replaceTables(std::move(tables));
+    store.setRoomCount(store.tableSize());
+    store.selectRoom(1);
+    return store;
+}
+
 MapStore realMap()
 {
     MapStore store;
@@ -126,7 +145,14 @@ void BM_LayOutLargestMap(benchmark::State &state)
     layOut(state, generatedMap());
 }
 
+/** Groups placed apart from each other: 16383 of them, on one level. */
+void BM_LayOutPairs(benchmark::State &state)
+{
+    layOut(state, pairsMap());
+}
+
 BENCHMARK(BM_LayOutRealMap)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayOutPairs)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LayOutLargestMap)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -81,6 +81,12 @@ int PlanLayout::exitOf(const MapStore &store, int room, int slot) const
     return target >= 1 && target <= mLevels.size() && target != room ? target : 0;
 }
 
+/**
+ * The squares kept clear round the first room of a group placed apart from the others: fewer, and
+ * groups wind into each other's gaps; more, and the plan spreads for little gain.
+ */
+constexpr int groupMargin = 3;
+
 bool PlanLayout::isPlaced(int room) const
 {
     return room >= 1 && room <= mPlaced.size() && mPlaced[room - 1];
@@ -220,7 +226,7 @@ PlanLayout::Square PlanLayout::nearestFree(const Square &wanted) const
     }
 }
 
-PlanLayout::Square PlanLayout::anchorOf(const MapStore &store, int room)
+PlanLayout::Square PlanLayout::anchorOf(const MapStore &store, int room, int margin)
 {
     const int level = mLevels[room - 1];
     // Above or below a placed room it leads to up or down; beside one it leads in or out of.
@@ -244,24 +250,39 @@ PlanLayout::Square PlanLayout::anchorOf(const MapStore &store, int room)
                 return square;
         }
     }
-    return looseSquare(level);
+    return looseSquare(level, margin);
 }
 
-PlanLayout::Square PlanLayout::looseSquare(int level)
+PlanLayout::Square PlanLayout::looseSquare(int level, int margin)
 {
     // Rooms that lead nowhere yet gather round a point right of what the level holds, each on
-    // the next free square of a spiral, so that thousands of them take no search each.
+    // the next free square of a spiral, so that thousands of them take no search each. The first
+    // room of a group keeps a margin clear round it, so that the group grows apart from others.
     const auto rightmost = mRightmost.constFind(level);
     const QPoint centre = mLooseCentres.value(
         level, QPoint(rightmost == mRightmost.constEnd() ? 0 : *rightmost + 3, 0));
     mLooseCentres.insert(level, centre);
     int &step = mLooseSteps[level];
-    for (;; ++step) {
-        const QPoint offset = spiralOffset(step);
+    for (int tried = step;; ++tried) {
+        const QPoint offset = spiralOffset(tried);
         const Square square{level, centre.x() + offset.x(), centre.y() + offset.y()};
-        if (isFree(square))
+        // A square passed over stays taken: rooms are only added while the level is laid out.
+        if (isFree(square) && isClearAround(square, margin)) {
+            step = tried;
             return square;
+        }
     }
+}
+
+bool PlanLayout::isClearAround(const Square &square, int margin) const
+{
+    for (int ring = 1; ring <= margin; ++ring) {
+        if (visitRing(ring, [&](QPoint offset) {
+                return !isFree({square.level, square.x + offset.x(), square.y + offset.y()});
+            }))
+            return false;
+    }
+    return true;
 }
 
 bool PlanLayout::placeFromNeighbour(const MapStore &store, int room)
@@ -286,9 +307,9 @@ bool PlanLayout::placeFromNeighbour(const MapStore &store, int room)
     return false;
 }
 
-void PlanLayout::placeGroup(const MapStore &store, int first)
+void PlanLayout::placeGroup(const MapStore &store, int first, int margin)
 {
-    put(first, anchorOf(store, first));
+    put(first, anchorOf(store, first, margin));
     markLines(store, first);
     std::priority_queue<int, std::vector<int>, std::greater<int>> waiting;
     waiting.push(first);
@@ -309,6 +330,15 @@ void PlanLayout::placeGroup(const MapStore &store, int first)
                 reach(room, source, directions[slot].opposite);
         }
     }
+}
+
+bool PlanLayout::leadsNowhere(const MapStore &store, int room) const
+{
+    for (int slot = 0; slot < exitCount; ++slot) {
+        if (exitOf(store, room, slot) != 0)
+            return false;
+    }
+    return mIncoming[room - 1].isEmpty();
 }
 
 void PlanLayout::buildIncoming(const MapStore &store)
@@ -335,8 +365,16 @@ void PlanLayout::layOut(const MapStore &store, const QVector<int> &levels)
     mLooseSteps.clear();
     buildIncoming(store);
     for (int room = 1; room <= rooms; ++room) {
+        if (!mPlaced[room - 1] && !leadsNowhere(store, room))
+            placeGroup(store, room, groupMargin);
+    }
+    // Rooms no exit joins (a game's unused locations) gather right of all the others, not in the
+    // gaps between rooms joined, where they would sit on the lines of a later group.
+    mLooseCentres.clear();
+    mLooseSteps.clear();
+    for (int room = 1; room <= rooms; ++room) {
         if (!mPlaced[room - 1])
-            placeGroup(store, room);
+            placeGroup(store, room, 0);
     }
     mIncoming.clear();
     untangle(store);

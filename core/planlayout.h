@@ -38,8 +38,9 @@ bool onCompassAngle(QPoint delta);
  * another room has or a straight line passes over, nor one whose line would run through a room.
  * Rooms are taken in order of number, so a map drawn with the keys, whose rooms each lead back to
  * the one they were created from, comes out as it was drawn. Groups of rooms that no compass exit
- * joins are placed where an exit of theirs (up, down, in, out) points, or beside the rest. The
- * same map always gives the same plan.
+ * joins are placed where an exit of theirs (up, down, in, out) points, or apart from the rest;
+ * rooms that no exit joins at all come last, right of everything. The same map always gives the
+ * same plan.
  */
 class PlanLayout
 {
@@ -74,13 +75,20 @@ private:
     /** The free square nearest to one, ring after ring. */
     Square nearestFree(const Square &wanted) const;
     /** Where a room no placed room leads to in a compass direction is put. */
-    Square anchorOf(const MapStore &store, int room);
+    Square anchorOf(const MapStore &store, int room, int margin = 0);
     /** The square of a room no exit ties to a placed one. */
-    Square looseSquare(int level);
-    /** Places the room and, in order of number, every room its compass exits reach. */
-    void placeGroup(const MapStore &store, int first);
+    Square looseSquare(int level, int margin);
+    /** Whether no room or line is within a margin of squares round a square. */
+    bool isClearAround(const Square &square, int margin) const;
+    /**
+     * Places the room and, in order of number, every room its compass exits reach; where nothing
+     * placed ties the first one, it keeps a margin of free squares round it.
+     */
+    void placeGroup(const MapStore &store, int first, int margin);
     /** A placed room on the same level that leads to the room, or that it leads to, by compass. */
     bool placeFromNeighbour(const MapStore &store, int room);
+    /** Whether no exit joins a room to another, in or out. */
+    bool leadsNowhere(const MapStore &store, int room) const;
     void buildIncoming(const MapStore &store);
 
     /** A line between two rooms of one level, as the plan draws a compass exit. */

@@ -922,11 +922,11 @@ void TestMainWindow::picturesAndPrintsTheRealMap()
         QCOMPARE(shown.last(), QStringLiteral("Rumbario|Plano exportado: ") + path);
     };
 
-    // The first room's level of the real map, laid out from its exits: 124 boxes on 16 by 18
+    // The first room's level of the real map, laid out from its exits: 124 boxes on 25 by 18
     // squares, a room around them and the band for the title.
     exportAs(QStringLiteral("plano.png"));
     const QImage png(dir.filePath(QStringLiteral("plano.png")));
-    QCOMPARE(png.size(), QSize(17 * 130, int(19.5 * 130)));
+    QCOMPARE(png.size(), QSize(26 * 130, int(19.5 * 130)));
     QCOMPARE(png.pixel(1, 1), qRgb(255, 255, 255));
     // The title is drawn in the band above the level.
     const QImage band = png.copy(0, 0, png.width(), 40);

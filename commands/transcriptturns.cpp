@@ -64,8 +64,13 @@ bool fits(const TranscriptMapping &mapping, qint16 room, const RoomSighting &sig
            });
 }
 
-/** The room seen before that a sighting shows, the one ahead first; 0 for a room not seen. */
-qint16 knownRoom(const TranscriptMapping &mapping, const RoomSighting &sighting, qint16 ahead)
+/**
+ * The room seen before that a sighting shows, the one ahead first; 0 for a room not seen. Where
+ * none of the rooms of its name holds its text, it is the one a way already taken leads to:
+ * games change a room's text as the story goes (a disguise, the time of day).
+ */
+qint16 knownRoom(const TranscriptMapping &mapping, const RoomSighting &sighting, qint16 ahead,
+                 bool aheadTaken = false)
 {
     if (sighting.isEmpty())
         return 0;
@@ -73,14 +78,15 @@ qint16 knownRoom(const TranscriptMapping &mapping, const RoomSighting &sighting,
     if (sighting.dark)
         return ahead;
     const QString identity = sighting.identity();
-    if (mapping.rooms.contains(identity, ahead) && fits(mapping, ahead, sighting))
+    const bool namedAhead = mapping.rooms.contains(identity, ahead);
+    if (namedAhead && fits(mapping, ahead, sighting))
         return ahead;
     for (auto named = mapping.rooms.constFind(identity);
          named != mapping.rooms.cend() && named.key() == identity; ++named) {
         if (fits(mapping, *named, sighting))
             return *named;
     }
-    return 0;
+    return namedAhead && aheadTaken ? ahead : 0;
 }
 
 /** Takes the room the player is in as the one the game shows, or learns it. */
@@ -200,7 +206,7 @@ qint16 arrive(MapStore &store, TranscriptMapping &mapping, int slot, const RoomS
 {
     const qint16 from = mapping.here;
     const qint16 ahead = store.room(from).exits[slot];
-    const qint16 known = knownRoom(mapping, sighting, ahead);
+    const qint16 known = knownRoom(mapping, sighting, ahead, mapping.walked.contains({from, slot}));
     // Out of a car, a bed or a wardrobe, the game shows the room again: the player left the
     // thing, not the room.
     if (known == from && slot == Out)

@@ -633,8 +633,15 @@ private:
                                                 : object.identifier;
         room.text = object.description;
         for (const auto &[slot, exit] : object.exits) {
-            if (exit.objects.isEmpty())
+            if (exit.objects.isEmpty()) {
+                // A message is no way; a routine that names no room may take the player anywhere.
+                if (exit.routine)
+                    mMap.skip(exit.line,
+                              QStringLiteral("la salida %1 de %2, una rutina que no devuelve "
+                                             "ninguna sala")
+                                  .arg(exitName(slot), room.name));
                 continue;
+            }
             const QString target = leadsTo(object.key, exit);
             if (!target.isEmpty()) {
                 room.exits[slot] = target;

@@ -245,9 +245,13 @@ struct Object
 {
     QString key;
     QString identifier;
-    /** The name written after the identifier, and the short_name property, which wins. */
+    /**
+     * The name written after the identifier, and the short_name property, which wins unless it
+     * is a routine: most print the name itself but in a state of the game ("Croquet Lawn (").
+     */
     QString name;
     QString shortName;
+    bool shortNameIsRoutine = false;
     QString description;
     bool hasParent = false;
     bool roomClass = false;
@@ -258,6 +262,8 @@ struct Object
     bool isDoor = false;
     /** Lit, as rooms mostly are and things without a parent seldom. */
     bool lit = false;
+    /** Has an attribute only things have: a lit torch with no parent yet is no room. */
+    bool thing = false;
     Value doorTo;
     int line = 0;
 };
@@ -362,6 +368,16 @@ private:
         return classes;
     }
 
+    /** Attributes of things the player carries, wears, opens or talks to; never of rooms. */
+    static const QSet<QString> &thingAttributes()
+    {
+        static const QSet<QString> attributes = {
+            QStringLiteral("container"), QStringLiteral("supporter"), QStringLiteral("switchable"),
+            QStringLiteral("clothing"),  QStringLiteral("edible"),    QStringLiteral("animate"),
+            QStringLiteral("talkable"),  QStringLiteral("openable"),  QStringLiteral("lockable")};
+        return attributes;
+    }
+
     /** A routine: the start is where Initialise puts the player. */
     void routine()
     {
@@ -414,8 +430,10 @@ private:
             const auto definition = mClasses.constFind(name);
             if (definition == mClasses.constEnd())
                 continue;
-            if (object.shortName.isEmpty())
+            if (object.shortName.isEmpty()) {
                 object.shortName = definition->shortName;
+                object.shortNameIsRoutine = definition->shortNameIsRoutine;
+            }
             if (object.description.isEmpty())
                 object.description = definition->description;
             object.lit = object.lit || definition->lit;
@@ -498,6 +516,8 @@ private:
             }
             if (attributes && peekIs("light"))
                 object.lit = true;
+            else if (attributes && peek().kind == Token::Word)
+                object.thing = object.thing || thingAttributes().contains(peek().key());
             advance();
         }
     }
@@ -521,9 +541,10 @@ private:
         const int slot = exitSlotOf(name);
         if (slot >= 0)
             object.exits.append({slot, std::move(value)});
-        else if (sameWord(name, QLatin1String("short_name")) && !value.string.isEmpty())
+        else if (sameWord(name, QLatin1String("short_name")) && !value.string.isEmpty()) {
             object.shortName = value.string;
-        else if (sameWord(name, QLatin1String("description")) && !value.string.isEmpty())
+            object.shortNameIsRoutine = value.routine;
+        } else if (sameWord(name, QLatin1String("description")) && !value.string.isEmpty())
             object.description = value.string;
         else if (sameWord(name, QLatin1String("door_to"))) {
             object.isDoor = true;
@@ -620,7 +641,7 @@ private:
     {
         if (object.hasParent || object.isDoor)
             return false;
-        return object.roomClass || object.lit ||
+        return object.roomClass || (object.lit && !object.thing) ||
                std::any_of(object.exits.begin(), object.exits.end(),
                            [](const auto &exit) { return !exit.second.objects.isEmpty(); });
     }
@@ -628,9 +649,10 @@ private:
     void addRoom(const Object &object)
     {
         SourceRoom &room = mMap.room(object.key, object.line);
-        room.name = !object.shortName.isEmpty() ? object.shortName
-                    : !object.name.isEmpty()    ? object.name
-                                                : object.identifier;
+        const bool ownName = object.shortNameIsRoutine && !object.name.isEmpty();
+        room.name = !object.shortName.isEmpty() && !ownName ? object.shortName
+                    : !object.name.isEmpty()                ? object.name
+                                                            : object.identifier;
         room.text = object.description;
         for (const auto &[slot, exit] : object.exits) {
             if (exit.objects.isEmpty()) {

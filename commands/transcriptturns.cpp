@@ -292,6 +292,50 @@ void takeReply(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn
         mapping.whereaboutsUnknown = !returnToShownRoom(store, mapping, turn);
 }
 
+/** Whether a line of an answer starts with the heading, as a room's does: not indented. */
+bool headsALine(QStringView answer, const QString &heading)
+{
+    const auto lines = answer.split(u'\n');
+    return std::any_of(lines.begin(), lines.end(),
+                       [&heading](QStringView line) { return line.startsWith(heading); });
+}
+
+/**
+ * A command that is no move shows, by its heading and text, a room other than the player's: a
+ * spell, a dream, a vehicle has taken them there. The room is the one the map knows, or a new
+ * room that no exit joins yet. A heading alone of an unknown room is no such sign (brief mode
+ * prints a room's text the first time), nor a title set in the middle of a page a game shows.
+ */
+void teleport(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+{
+    const RoomSighting shown = roomSighting(turn.answer, mapping.style);
+    if (shown.isEmpty() || shown.dark || shown.heading.isEmpty() ||
+        !headsALine(turn.answer, shown.heading))
+        return;
+    if (isUnseen(store, mapping, mapping.here)) {
+        recognise(store, mapping, shown);
+        return;
+    }
+    qint16 reached = knownRoom(mapping, shown, mapping.here);
+    if (reached == 0) {
+        if (shown.text.isEmpty() || store.roomCount() >= maxRoomCount)
+            return;
+        reached = checkedAdd(store.roomCount(), 1);
+        store.appendRoom(Room::zeroed());
+        store.setRoomCount(reached);
+        store.resizeCoordinates(reached);
+        // No direction leads there: it shares the square of the room left.
+        store.setCoordinates(reached, store.coordinatesOf(mapping.here));
+        store.setRoom(reached, store.blankRoom());
+        describeNew(store, reached, shown);
+        store.noteAction(QStringLiteral("creación de la sala %1").arg(reached),
+                         ModifiedEffect::Mark);
+    }
+    remember(mapping, reached, shown);
+    mapping.here = reached;
+    store.selectRoom(reached);
+}
+
 void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn,
                     bool asks)
 {
@@ -307,6 +351,8 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
             recognise(store, mapping, openingRoomSighting(turn.answer, mapping.style));
         else if (looksAround(turn.command))
             recognise(store, mapping, roomSighting(turn.answer, mapping.style));
+        else if (mapping.style == ArrivalStyle::Headed)
+            teleport(store, mapping, turn);
     } else if (!turn.answer.trimmed().isEmpty()) {
         // A move answered with nothing tells nothing of where it led; one that shows no room
         // was refused.

@@ -385,6 +385,9 @@ qsizetype inlinePrompt(QStringView line)
 QVector<TranscriptTurn> transcriptTurns(QStringView text)
 {
     QVector<TranscriptTurn> turns{TranscriptTurn()};
+    // A quotation an Inform game shows in a box at the prompt is written where the command would
+    // be, "[" to "]" over several lines; the command follows it on a line of its own.
+    enum class Quotation { None, Open, Closed } quotation = Quotation::None;
     for (QStringView line : text.split(u'\n')) {
         if (line.endsWith(u'\r'))
             line.chop(1);
@@ -395,8 +398,22 @@ QVector<TranscriptTurn> transcriptTurns(QStringView text)
             while (prompt < line.size() && line.at(prompt) == u'>')
                 ++prompt;
             const QStringView command = line.mid(prompt).trimmed();
+            quotation = command.startsWith(u'[') && !command.contains(u']') ? Quotation::Open
+                                                                            : Quotation::None;
             if (!command.isEmpty())
                 turns.append({command.toString(), QString(), QString()});
+            continue;
+        }
+        if (quotation == Quotation::Open) {
+            if (line.trimmed().endsWith(u']'))
+                quotation = Quotation::Closed;
+            continue;
+        }
+        if (quotation == Quotation::Closed) {
+            if (!line.trimmed().isEmpty()) {
+                turns.last().command = line.trimmed().toString();
+                quotation = Quotation::None;
+            }
             continue;
         }
         const qsizetype prompt = inlinePrompt(line);

@@ -6,6 +6,7 @@
 #include "roomcreation.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace rumbario {
 
@@ -292,6 +293,23 @@ void takeReply(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn
         mapping.whereaboutsUnknown = !returnToShownRoom(store, mapping, turn);
 }
 
+/**
+ * Where a room no direction leads to is put: the first square east of the room left that no
+ * room has, so that no two rooms share a square (the room left's own if all of them are taken).
+ */
+Coordinates freeSquareEastOf(const MapStore &store, qint16 room)
+{
+    const auto taken = store.coordinates().mid(0, store.roomCount());
+    Coordinates square = store.coordinatesOf(room);
+    for (int x = square[0] + 1; x <= std::numeric_limits<qint16>::max(); ++x) {
+        Coordinates beside = square;
+        beside[0] = qint16(x);
+        if (!taken.contains(beside))
+            return beside;
+    }
+    return square;
+}
+
 /** Whether a line of an answer starts with the heading, as a room's does: not indented. */
 bool headsALine(QStringView answer, const QString &heading)
 {
@@ -324,8 +342,7 @@ void teleport(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
         store.appendRoom(Room::zeroed());
         store.setRoomCount(reached);
         store.resizeCoordinates(reached);
-        // No direction leads there: it shares the square of the room left.
-        store.setCoordinates(reached, store.coordinatesOf(mapping.here));
+        store.setCoordinates(reached, freeSquareEastOf(store, mapping.here));
         store.setRoom(reached, store.blankRoom());
         describeNew(store, reached, shown);
         store.noteAction(QStringLiteral("creación de la sala %1").arg(reached),

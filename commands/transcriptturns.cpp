@@ -326,6 +326,9 @@ bool headsALine(QStringView answer, const QString &heading)
  */
 void teleport(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
+    // A heading and its text take two lines: most answers, of one, need no more reading.
+    if (!QStringView(turn.answer).trimmed().contains(u'\n'))
+        return;
     const RoomSighting shown = roomSighting(turn.answer, mapping.style);
     if (shown.isEmpty() || shown.dark || shown.heading.isEmpty() ||
         !headsALine(turn.answer, shown.heading))

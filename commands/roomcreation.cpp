@@ -5,24 +5,29 @@
 
 namespace rumbario {
 
-qint16 createRoom(MapStore &store, qint16 origin, qint16 directionNumber)
+qint16 createRoomAt(MapStore &store, const Coordinates &position)
 {
-    const Direction &direction = directions[slotOfNumber(directionNumber)];
     const qint16 number = checkedAdd(store.roomCount(), 1);
     store.appendRoom(Room::zeroed());
     store.setRoomCount(number);
     store.resizeCoordinates(number);
-    Coordinates position = store.coordinatesOf(origin);
     store.setCoordinates(number, position);
+    store.setRoom(number, store.blankRoom());
+    store.noteAction(QStringLiteral("creación de la sala %1").arg(number), ModifiedEffect::Mark);
+    return number;
+}
 
-    Room created = store.blankRoom();
-    created.exits[direction.opposite] = origin;
+qint16 createRoom(MapStore &store, qint16 origin, qint16 directionNumber)
+{
+    const Direction &direction = directions[slotOfNumber(directionNumber)];
+    Coordinates position = store.coordinatesOf(origin);
     position[0] = checkedAdd(position[0], direction.dx);
     position[1] = checkedAdd(position[1], direction.dy);
     position[2] = checkedAdd(position[2], direction.dz);
-    store.setCoordinates(number, position);
+    const qint16 number = createRoomAt(store, position);
+    Room created = store.room(number);
+    created.exits[direction.opposite] = origin;
     store.setRoom(number, created);
-    store.noteAction(QStringLiteral("creación de la sala %1").arg(number), ModifiedEffect::Mark);
     return number;
 }
 

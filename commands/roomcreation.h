@@ -1,11 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/journal.h"
+
 #include <QtGlobal>
 
 namespace rumbario {
 
 class MapStore;
+
+/**
+ * Appends a room that no exit joins yet, on the square given, and returns its number. A full
+ * table raises error 6 before anything changes.
+ */
+qint16 createRoomAt(MapStore &store, const Coordinates &position);
 
 /**
  * Appends a room one step from origin in the direction with the given number, linked back to

@@ -341,15 +341,8 @@ void teleport(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
     if (reached == 0) {
         if (shown.text.isEmpty() || store.roomCount() >= maxRoomCount)
             return;
-        reached = checkedAdd(store.roomCount(), 1);
-        store.appendRoom(Room::zeroed());
-        store.setRoomCount(reached);
-        store.resizeCoordinates(reached);
-        store.setCoordinates(reached, freeSquareEastOf(store, mapping.here));
-        store.setRoom(reached, store.blankRoom());
+        reached = createRoomAt(store, freeSquareEastOf(store, mapping.here));
         describeNew(store, reached, shown);
-        store.noteAction(QStringLiteral("creación de la sala %1").arg(reached),
-                         ModifiedEffect::Mark);
     }
     remember(mapping, reached, shown);
     mapping.here = reached;

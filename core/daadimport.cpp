@@ -284,11 +284,13 @@ private:
         }
         for (qsizetype i = 0; i < fields.size(); ++i) {
             mEntryHasCondacts = true;
-            const QString condact = fields[i].toString().toUpper();
             const int value = i + 1 < fields.size() ? locationNumber(fields[i + 1]) : -1;
-            if (condact == QLatin1String("AT") && value >= 0)
+            const auto is = [&](QLatin1String condact) {
+                return value >= 0 && fields[i].compare(condact, Qt::CaseInsensitive) == 0;
+            };
+            if (is(QLatin1String("AT")))
                 answerMovements(value, -1, line);
-            else if (condact == QLatin1String("GOTO") && value >= 0)
+            else if (is(QLatin1String("GOTO")))
                 answerMovements(-1, value, line);
         }
     }

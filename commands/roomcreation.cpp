@@ -5,12 +5,23 @@
 
 namespace rumbario {
 
-qint16 createRoomAt(MapStore &store, const Coordinates &position)
+namespace {
+
+/** A new last row of the tables, for a room still to be filled in: its number. */
+qint16 appendRow(MapStore &store)
 {
     const qint16 number = checkedAdd(store.roomCount(), 1);
     store.appendRoom(Room::zeroed());
     store.setRoomCount(number);
     store.resizeCoordinates(number);
+    return number;
+}
+
+} // namespace
+
+qint16 createRoomAt(MapStore &store, const Coordinates &position)
+{
+    const qint16 number = appendRow(store);
     store.setCoordinates(number, position);
     store.setRoom(number, store.blankRoom());
     store.noteAction(QStringLiteral("creación de la sala %1").arg(number), ModifiedEffect::Mark);
@@ -20,14 +31,18 @@ qint16 createRoomAt(MapStore &store, const Coordinates &position)
 qint16 createRoom(MapStore &store, qint16 origin, qint16 directionNumber)
 {
     const Direction &direction = directions[slotOfNumber(directionNumber)];
+    const qint16 number = appendRow(store);
     Coordinates position = store.coordinatesOf(origin);
+    store.setCoordinates(number, position);
+
+    Room created = store.blankRoom();
+    created.exits[direction.opposite] = origin;
     position[0] = checkedAdd(position[0], direction.dx);
     position[1] = checkedAdd(position[1], direction.dy);
     position[2] = checkedAdd(position[2], direction.dz);
-    const qint16 number = createRoomAt(store, position);
-    Room created = store.room(number);
-    created.exits[direction.opposite] = origin;
+    store.setCoordinates(number, position);
     store.setRoom(number, created);
+    store.noteAction(QStringLiteral("creación de la sala %1").arg(number), ModifiedEffect::Mark);
     return number;
 }
 

@@ -406,7 +406,8 @@ bool waitsForReply(const TranscriptMapping &mapping, const TranscriptTurn &turn)
            !question.contains(shown.firstSentence.isEmpty() ? shown.heading : shown.firstSentence);
 }
 
-void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+/** One command and what the game answered it. */
+void drawCommand(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
     const bool asks = waitsForReply(mapping, turn);
     if (mapping.whereaboutsUnknown)
@@ -416,8 +417,15 @@ void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
     else
         drawPlayedTurn(store, mapping, turn, asks);
     mapping.awaitingReply = asks;
-    ++(turn.prompt.isEmpty() ? mapping.plainAnswers : mapping.promptedAnswers);
     mapping.whereaboutsUnknown = mapping.whereaboutsUnknown || !gameEndLine(turn.answer).isEmpty();
+}
+
+/** A line the player typed, of one command or several ("n. e. s"): one step back. */
+void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+{
+    for (const TranscriptTurn &command : chainedTurns(turn))
+        drawCommand(store, mapping, command);
+    ++(turn.prompt.isEmpty() ? mapping.plainAnswers : mapping.promptedAnswers);
     store.endAction();
 }
 

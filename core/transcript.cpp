@@ -99,27 +99,57 @@ QString firstSentenceOf(const QString &text)
 }
 
 /**
- * The paragraphs of an answer, each as its lines without the blanks around them. A notice of a
- * line in brackets ("[Turno anterior deshecho.]", "[Your score has gone up.]") is left out: it
+ * Visits the lines of an answer's paragraphs, without the blanks around them: visit(start, line,
+ * opens) with where the line starts in the answer and whether it opens a paragraph. A notice of
+ * a line in brackets ("[Turno anterior deshecho.]", "[Your score has gone up.]") is left out: it
  * tells nothing of the room, even printed under its heading.
  */
-QVector<QStringList> paragraphs(QStringView answer)
+template<typename Visit>
+void forEachParagraphLine(QStringView answer, Visit visit)
 {
-    QVector<QStringList> blocks;
     bool blankBefore = true;
+    qsizetype start = 0;
     for (QStringView line : answer.split(u'\n')) {
-        const QString trimmed = line.trimmed().toString();
+        const qsizetype lineStart = start;
+        start += line.size() + 1;
+        const QStringView trimmed = line.trimmed();
         if (trimmed.isEmpty()) {
             blankBefore = true;
             continue;
         }
         if (trimmed.startsWith(u'[') && trimmed.endsWith(u']'))
             continue;
-        if (blankBefore)
-            blocks.append(QStringList());
-        blocks.last() << trimmed;
-        blankBefore = false;
+        visit(lineStart, trimmed, std::exchange(blankBefore, false));
     }
+}
+
+/** The paragraphs of an answer, each as its lines. */
+QVector<QStringList> paragraphs(QStringView answer)
+{
+    QVector<QStringList> blocks;
+    forEachParagraphLine(answer, [&blocks](qsizetype, QStringView line, bool opens) {
+        if (opens)
+            blocks.append(QStringList());
+        blocks.last() << line.toString();
+    });
+    return blocks;
+}
+
+/** A paragraph of an answer: its lines, and where it starts. */
+struct Paragraph
+{
+    qsizetype start = 0;
+    QStringList lines;
+};
+
+QVector<Paragraph> placedParagraphs(QStringView answer)
+{
+    QVector<Paragraph> blocks;
+    forEachParagraphLine(answer, [&blocks](qsizetype start, QStringView line, bool opens) {
+        if (opens)
+            blocks.append({start, QStringList()});
+        blocks.last().lines << line.toString();
+    });
     return blocks;
 }
 
@@ -548,6 +578,141 @@ RoomSighting roomSighting(QStringView answer, ArrivalStyle &style, int slot)
         (sentence == text && slot >= 0 && mentionsDirection(sentence, slot)))
         return RoomSighting();
     return tellsDarkness(text, false) ? darkSighting(first) : sightingOf(first, false);
+}
+
+namespace {
+
+/**
+ * The commands of a line that holds several, as games take them: parted by full stops or by
+ * "then", "entonces", "luego"; none for a line of one. Commas are left alone: they address a
+ * character ("robot, n") or list things ("coge llave, lámpara").
+ */
+QStringList chainedCommands(const QString &line)
+{
+    // Matchers that skip ahead, capitals aside: most lines hold one command, and are not split,
+    // and this runs for every turn.
+    static const QStringMatcher words[] = {QStringMatcher(u"then", Qt::CaseInsensitive),
+                                           QStringMatcher(u"entonces", Qt::CaseInsensitive),
+                                           QStringMatcher(u"luego", Qt::CaseInsensitive)};
+    if (!line.contains(u'.') &&
+        std::none_of(std::begin(words), std::end(words),
+                     [&line](const QStringMatcher &word) { return word.indexIn(line) >= 0; }))
+        return {};
+    static const QRegularExpression parting(
+        QStringLiteral("\\.|\\b(?:then|entonces|y luego|luego)\\b"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
+    QStringList commands = line.split(parting, Qt::SkipEmptyParts);
+    for (QString &command : commands)
+        command = command.trimmed();
+    commands.removeAll(QString());
+    return commands;
+}
+
+/** A command whose answer shows a room: a move or a look. */
+bool showsARoom(const QString &command)
+{
+    return movementSlot(command) >= 0 || looksAround(command);
+}
+
+/** Where each command's answer starts and ends in the answer to the whole line. */
+using AnswerCuts = QVector<std::pair<qsizetype, qsizetype>>;
+
+/**
+ * Each move and look of the line has one heading of the answer, in order, with what comes
+ * before the next one; the other commands have what is said between them.
+ */
+AnswerCuts cutsAtHeadings(const QStringList &commands, const QVector<qsizetype> &headings,
+                          qsizetype end)
+{
+    AnswerCuts cuts;
+    int seen = 0;
+    for (const QString &command : commands) {
+        if (!showsARoom(command)) {
+            cuts.append({0, 0});
+            continue;
+        }
+        const qsizetype from = seen == 0 ? 0 : headings[seen];
+        ++seen;
+        cuts.append({from, seen < headings.size() ? headings[seen] : end});
+    }
+    return cuts;
+}
+
+/**
+ * A line of moves and looks only, some refused: each has either a paragraph that refuses a move
+ * or a heading with the paragraphs after it that refuse nothing, in order. Empty when the
+ * answer does not part so, or leaves a command without an answer of its own.
+ */
+AnswerCuts cutsAtRefusals(const QStringList &commands, const QVector<Paragraph> &blocks,
+                          qsizetype end)
+{
+    const auto heading = [](const Paragraph &block) {
+        return showsHeading(block.lines);
+    };
+    const auto refusal = [](const Paragraph &block) {
+        return refusesMove(block.lines.join(u' '));
+    };
+    AnswerCuts cuts;
+    qsizetype next = 0;
+    for (const QString &command : commands) {
+        if (!showsARoom(command))
+            return AnswerCuts();
+        // What the last command's room shows after its heading is its own, refusing or not:
+        // "a closed door" in a room's text refuses nothing.
+        const bool last = &command == &commands.last();
+        const qsizetype first = next;
+        if (next < blocks.size() && heading(blocks[next])) {
+            ++next;
+            while (next < blocks.size() && !heading(blocks[next]) &&
+                   (last || !refusal(blocks[next])))
+                ++next;
+        } else if (next < blocks.size() && refusal(blocks[next])) {
+            ++next;
+        } else {
+            // Words that neither show a room nor refuse in words this reader knows ("The door
+            // is stuck.") may be a move's refusal or the room's own text: nothing tells which.
+            return AnswerCuts();
+        }
+        const auto startOf = [&](qsizetype block) {
+            return block < blocks.size() ? blocks[block].start : end;
+        };
+        cuts.append({startOf(first), startOf(next)});
+    }
+    return next == blocks.size() ? cuts : AnswerCuts();
+}
+
+} // namespace
+
+QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn)
+{
+    const QStringList commands = chainedCommands(turn.command);
+    if (commands.size() < 2 ||
+        std::none_of(commands.begin(), commands.end(),
+                     [](const QString &command) { return movementSlot(command) >= 0; }))
+        return {turn};
+    const QVector<Paragraph> blocks = placedParagraphs(turn.answer);
+    QVector<qsizetype> headings;
+    for (const Paragraph &block : blocks) {
+        if (showsHeading(block.lines))
+            headings.append(block.start);
+    }
+    const auto roomCommands = std::count_if(commands.begin(), commands.end(), showsARoom);
+    const qsizetype end = turn.answer.size();
+    const AnswerCuts cuts = headings.size() == roomCommands
+                                ? cutsAtHeadings(commands, headings, end)
+                                : cutsAtRefusals(commands, blocks, end);
+    if (cuts.isEmpty()) {
+        // Where the answer cannot be parted, the player is at least where it shows last.
+        const qsizetype last = headings.isEmpty() ? 0 : headings.last();
+        return {{turn.command, turn.answer.mid(last), turn.prompt}};
+    }
+    QVector<TranscriptTurn> turns;
+    for (qsizetype i = 0; i < commands.size(); ++i) {
+        const auto [from, to] = cuts[i];
+        turns.append({commands[i], turn.answer.mid(from, to - from),
+                      i + 1 == commands.size() ? turn.prompt : QString()});
+    }
+    return turns;
 }
 
 RoomSighting openingRoomSighting(QStringView opening, ArrivalStyle &style)

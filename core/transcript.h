@@ -42,6 +42,15 @@ void endLinesAtLoneReturns(QByteArray &bytes);
 QVector<TranscriptTurn> transcriptTurns(QStringView text);
 
 /**
+ * The turns a line of several commands stands for, "n. e. s" or "n then e" as games take them,
+ * each with its part of the answer: a heading for each move and look where the answer shows as
+ * many, else (moves only, some refused) a refusal or a heading for each. Where the answer does
+ * not part so, the line is one turn whose answer begins at the last heading, where the player
+ * ended. A line without a move is its own turn.
+ */
+QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn);
+
+/**
  * The exit slot a command moves through, or -1 when it is no movement: "n", "norte", "ir al
  * norte", "ve hacia el norte", "sube", "sal", "north", "go up"…, capitals and accents ignored.
  */

@@ -67,13 +67,18 @@ public:
         mHere = first.isEmpty() ? (mWalk.arrivals.isEmpty() ? 0 : 1) : roomSeen(first, 1);
     }
 
-    /** Checks a turn; once the game has ended, the walk is not followed further. */
+    /**
+     * Checks a turn, each command of a line of several ("n. e") on its own; once the game has
+     * ended, the walk is not followed further.
+     */
     void play(const TranscriptTurn &turn)
     {
-        if (!mGameEnd.isEmpty())
-            return;
-        playTurn(turn);
-        mGameEnd = gameEndLine(turn.answer);
+        for (const TranscriptTurn &command : chainedTurns(turn)) {
+            if (!mGameEnd.isEmpty())
+                return;
+            playTurn(command);
+            mGameEnd = gameEndLine(command.answer);
+        }
     }
 
     void playTurn(const TranscriptTurn &turn)
@@ -98,9 +103,12 @@ public:
             return;
         }
         const qint16 arrival = sighting.isEmpty() ? mHere : roomSeen(sighting, expected);
+        // Out of a car, a bed or a wardrobe, the game shows the room again: the player left the
+        // thing, not the room, by no exit.
+        const bool leftAThing = slot == Out && arrival == mHere;
         if (!sighting.isEmpty() && arrival == 0)
             noteUnknownRoom(sighting);
-        else if (mHere != 0)
+        else if (mHere != 0 && !leftAThing)
             compareMove(slot, expected, sighting.isEmpty() ? 0 : arrival);
         mHere = arrival;
         followArrivals();

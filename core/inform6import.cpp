@@ -232,11 +232,25 @@ int exitSlotOf(QStringView name)
     return -1;
 }
 
-/** A property's value as read: an object, a routine's returned objects, or a string. */
+/**
+ * A piece of what a routine prints, in the source: a string as written (its blanks count where
+ * it meets the next), or the name of a string constant.
+ */
+struct PrintedPiece
+{
+    QStringView text;
+    bool constant = false;
+};
+
+/**
+ * A property's value as read: an object, a routine's returned objects, or a string; and what it
+ * prints, where it is a routine that prints (a description), or names a string constant.
+ */
 struct Value
 {
     QStringList objects;
     QString string;
+    QVector<PrintedPiece> printed;
     bool routine = false;
     int line = 0;
 };
@@ -252,7 +266,7 @@ struct Object
     QString name;
     QString shortName;
     bool shortNameIsRoutine = false;
-    QString description;
+    QVector<PrintedPiece> description;
     bool hasParent = false;
     bool roomClass = false;
     /** The classes the object belongs to, in the order the source gives them. */
@@ -288,6 +302,9 @@ public:
 
     QVector<Object> objects;
     QString start;
+    /** The strings of constants, "Constant HALL_DESC = "…";", by name, as the source writes them.
+     */
+    QHash<QString, QStringView> stringConstants;
 
 private:
     bool atEnd() { return mTokens.atEnd(); }
@@ -329,6 +346,9 @@ private:
             // PunyInform says where the game starts in a constant.
             if (mTokens.peek(1).is("initial_location_value") && start.isEmpty())
                 start = mTokens.peek(3).key();
+            const Token &value = mTokens.peek(mTokens.peek(2).is("=") ? 3 : 2);
+            if (value.kind == Token::String)
+                stringConstants.insert(mTokens.peek(1).key(), value.text);
             skipStatement();
         } else if (first.kind == Token::Word && first.is("include")) {
             advance();
@@ -536,7 +556,8 @@ private:
         const QStringView name = peek().text;
         const int line = peek().line;
         advance();
-        Value value = valueUntilEnd();
+        const bool description = sameWord(name, QLatin1String("description"));
+        Value value = valueUntilEnd(description);
         value.line = line;
         const int slot = exitSlotOf(name);
         if (slot >= 0)
@@ -544,28 +565,34 @@ private:
         else if (sameWord(name, QLatin1String("short_name")) && !value.string.isEmpty()) {
             object.shortName = value.string;
             object.shortNameIsRoutine = value.routine;
-        } else if (sameWord(name, QLatin1String("description")) && !value.string.isEmpty())
-            object.description = value.string;
+        } else if (description && !value.printed.isEmpty())
+            object.description = std::move(value.printed);
         else if (sameWord(name, QLatin1String("door_to"))) {
             object.isDoor = true;
             object.doorTo = value;
         }
     }
 
-    Value valueUntilEnd()
+    /** A value; with what it prints where it is a text, as a description is. */
+    Value valueUntilEnd(bool text = false)
     {
         Value value;
+        PrintedText printed;
         int depth = 0;
         for (; !atEnd(); advance()) {
             const Token &token = peek();
             if (depth == 0 && (peekIs(",") || peekIs(";") || isSegment()))
                 break;
+            if (text && depth == 0 && token.kind == Token::Word)
+                printed.pieces.append({token.text, true});
+            else if (text)
+                printed.read(token, mTokens.previous());
             if (token.is("[")) {
                 value.routine = true;
                 ++depth;
             } else if (token.is("]")) {
                 --depth;
-            } else if (token.kind == Token::String && value.string.isEmpty()) {
+            } else if (token.kind == Token::String && value.string.isEmpty() && !text) {
                 value.string = stringValue(token.text);
             } else if (token.kind == Token::Word && (depth == 0 || returned())) {
                 const QString object = token.key();
@@ -575,8 +602,46 @@ private:
         }
         if (peekIs(","))
             advance();
+        value.printed = std::move(printed.pieces);
         return value;
     }
+
+    /**
+     * What a routine prints first, token by token: its print statements, strings and string
+     * constants ("print (string) HALL_DESC;"), up to the first string that prints and returns
+     * on its own, a print_ret, or the "else" of a text chosen.
+     */
+    struct PrintedText
+    {
+        QVector<PrintedPiece> pieces;
+        bool inPrint = false;
+        bool returns = false;
+        bool stringRule = false;
+        bool done = false;
+
+        void read(const Token &token, const Token &previous)
+        {
+            if (done)
+                return;
+            if (token.kind == Token::String) {
+                pieces.append({token.text});
+                done = !inPrint;
+            } else if (token.is("print") || token.is("print_ret")) {
+                inPrint = true;
+                returns = token.is("print_ret");
+            } else if (token.is(";")) {
+                done = inPrint && returns;
+                inPrint = false;
+            } else if (token.is("else")) {
+                // Of two texts a condition chooses between, the first.
+                done = !pieces.isEmpty();
+            } else if (inPrint && token.is("string") && previous.is("(")) {
+                stringRule = true;
+            } else if (token.kind == Token::Word && std::exchange(stringRule, false)) {
+                pieces.append({token.text, true});
+            }
+        }
+    };
 
     /** Whether a word of a routine is what it returns: "return Hall;". */
     bool returned() const { return mTokens.previous().is("return"); }
@@ -591,8 +656,10 @@ private:
 class RoomMaker
 {
 public:
-    RoomMaker(const QVector<Object> &objects, SourceMap &map)
+    RoomMaker(const QVector<Object> &objects, const QHash<QString, QStringView> &stringConstants,
+              SourceMap &map)
         : mObjects(objects)
+        , mStringConstants(stringConstants)
         , mMap(map)
         , mIsRoom(objects.size(), false)
     {
@@ -653,7 +720,7 @@ private:
         room.name = !object.shortName.isEmpty() && !ownName ? object.shortName
                     : !object.name.isEmpty()                ? object.name
                                                             : object.identifier;
-        room.text = object.description;
+        room.text = printedText(object.description);
         for (const auto &[slot, exit] : object.exits) {
             if (exit.objects.isEmpty()) {
                 // A message is no way; a routine that names no room may take the player anywhere.
@@ -674,6 +741,19 @@ private:
                                          .arg(exitName(slot), room.name));
             }
         }
+    }
+
+    /** A text as the game prints it, its string constants' strings in their place. */
+    QString printedText(const QVector<PrintedPiece> &pieces) const
+    {
+        // Most descriptions are one string: that needs no joining.
+        if (pieces.size() == 1 && !pieces.first().constant)
+            return stringValue(pieces.first().text);
+        QString printed;
+        for (const PrintedPiece &piece : pieces)
+            printed += piece.constant ? mStringConstants.value(piece.text.toString().toLower())
+                                      : piece.text;
+        return stringValue(printed);
     }
 
     static bool isNothing(const QString &word)
@@ -717,6 +797,7 @@ private:
     }
 
     const QVector<Object> &mObjects;
+    const QHash<QString, QStringView> &mStringConstants;
     SourceMap &mMap;
     QHash<QString, qsizetype> mIndex;
     QVector<bool> mIsRoom;
@@ -729,7 +810,7 @@ SourceMap readInform6(QStringView text)
     SourceMap map;
     Inform6Reader reader(text, map);
     reader.read();
-    RoomMaker(reader.objects, map).make(reader.start);
+    RoomMaker(reader.objects, reader.stringConstants, map).make(reader.start);
     return map;
 }
 

@@ -282,6 +282,14 @@ struct Object
     int line = 0;
 };
 
+/** An exit a routine sets as the game goes on: "Dead_End.e_to = fire_escape;". */
+struct ExitAssignment
+{
+    int slot;
+    QString target;
+    int line;
+};
+
 /** Reads the source's objects, its classes and its start, statement by statement. */
 class Inform6Reader
 {
@@ -305,6 +313,10 @@ public:
     /** The strings of constants, "Constant HALL_DESC = "…";", by name, as the source writes them.
      */
     QHash<QString, QStringView> stringConstants;
+    /** Exits routines set, by the object whose exit each is. */
+    QHash<QString, QVector<ExitAssignment>> exitAssignments;
+    /** What the routines of their own return, "return Hall;", by routine. */
+    QHash<QString, QStringList> routineReturns;
 
 private:
     bool atEnd() { return mTokens.atEnd(); }
@@ -403,6 +415,7 @@ private:
     {
         advance();
         const bool initialise = peekIs("initialise");
+        const QString name = !atEnd() && peek().kind == Token::Word ? peek().key() : QString();
         int depth = 1;
         for (; !atEnd() && depth > 0; advance()) {
             const Token &token = peek();
@@ -410,10 +423,38 @@ private:
                 ++depth;
             else if (token.is("]"))
                 --depth;
-            else if (initialise && start.isEmpty() && token.kind == Token::Word)
-                noteStart(token);
+            else if (token.kind == Token::Word && returned())
+                routineReturns[name].append(token.key());
+            else if (token.kind == Token::Word)
+                noteWord(token, initialise);
         }
         skipStatement();
+    }
+
+    void noteWord(const Token &token, bool initialise)
+    {
+        if (initialise && start.isEmpty())
+            noteStart(token);
+        noteExitAssignment(token, QString());
+    }
+
+    /**
+     * An exit set by the statement the current token starts, "Dead_End.e_to = fire_escape;"; self
+     * is the object whose routine it is, none for a routine of its own.
+     */
+    void noteExitAssignment(const Token &token, const QString &self)
+    {
+        if (!mTokens.peek(1).is("."))
+            return;
+        const Token &property = mTokens.peek(2);
+        const int slot = property.kind == Token::Word ? exitSlotOf(property.text) : -1;
+        // "==" reads as two "=": a comparison sets an exit to "=", which is no room.
+        const Token &target = mTokens.peek(4);
+        if (slot < 0 || !mTokens.peek(3).is("="))
+            return;
+        const QString object = token.is("self") ? self : token.key();
+        if (!object.isEmpty())
+            exitAssignments[object].append({slot, target.key(), token.line});
     }
 
     /** "location = Hall" or "PlayerTo(Hall", the current token first. */
@@ -557,7 +598,7 @@ private:
         const int line = peek().line;
         advance();
         const bool description = sameWord(name, QLatin1String("description"));
-        Value value = valueUntilEnd(description);
+        Value value = valueUntilEnd(object.key, description);
         value.line = line;
         const int slot = exitSlotOf(name);
         if (slot >= 0)
@@ -573,8 +614,11 @@ private:
         }
     }
 
-    /** A value; with what it prints where it is a text, as a description is. */
-    Value valueUntilEnd(bool text = false)
+    /**
+     * A value of an object's; with what it prints where it is a text, as a description is. Exits
+     * its routines set are noted.
+     */
+    Value valueUntilEnd(const QString &self, bool text)
     {
         Value value;
         PrintedText printed;
@@ -598,6 +642,8 @@ private:
                 const QString object = token.key();
                 if (!value.objects.contains(object))
                     value.objects.append(object);
+            } else if (token.kind == Token::Word) {
+                noteExitAssignment(token, self);
             }
         }
         if (peekIs(","))
@@ -656,16 +702,17 @@ private:
 class RoomMaker
 {
 public:
-    RoomMaker(const QVector<Object> &objects, const QHash<QString, QStringView> &stringConstants,
-              SourceMap &map)
-        : mObjects(objects)
-        , mStringConstants(stringConstants)
+    RoomMaker(const Inform6Reader &reader, SourceMap &map)
+        : mObjects(reader.objects)
+        , mStringConstants(reader.stringConstants)
+        , mExitAssignments(reader.exitAssignments)
+        , mRoutineReturns(reader.routineReturns)
         , mMap(map)
-        , mIsRoom(objects.size(), false)
+        , mIsRoom(mObjects.size(), false)
     {
-        mIndex.reserve(objects.size());
-        for (qsizetype i = 0; i < objects.size(); ++i)
-            mIndex.insert(objects[i].key, i);
+        mIndex.reserve(mObjects.size());
+        for (qsizetype i = 0; i < mObjects.size(); ++i)
+            mIndex.insert(mObjects[i].key, i);
     }
 
     void make(const QString &start)
@@ -741,6 +788,30 @@ private:
                                          .arg(exitName(slot), room.name));
             }
         }
+        addAssignedExits(object, room);
+    }
+
+    /**
+     * The exits the game's routines open where the room has none, or "nothing", or a message
+     * for a way still shut: a fire escape let down, a hatch found. The first one set is taken.
+     */
+    void addAssignedExits(const Object &object, SourceRoom &room) const
+    {
+        const auto assigned = mExitAssignments.constFind(object.key);
+        if (assigned == mExitAssignments.cend())
+            return;
+        for (const ExitAssignment &exit : *assigned) {
+            const bool routine =
+                std::any_of(object.exits.begin(), object.exits.end(), [&exit](const auto &given) {
+                    return given.first == exit.slot && given.second.routine;
+                });
+            if (!room.exits[exit.slot].isEmpty() || routine)
+                continue;
+            Value value;
+            value.objects = QStringList{exit.target};
+            room.exits[exit.slot] = leadsTo(object.key, value);
+            room.exitLines[exit.slot] = exit.line;
+        }
     }
 
     /** A text as the game prints it, its string constants' strings in their place. */
@@ -765,19 +836,27 @@ private:
     /** The one room an exit's value gives from a room, through a door if it is one. */
     QString leadsTo(const QString &from, const Value &exit) const
     {
+        // Most exits name one room: that needs no list.
+        if (exit.objects.size() == 1 && isRoom(exit.objects.first()))
+            return exit.objects.first();
         QStringList targets;
-        for (const QString &object : exit.objects) {
+        const auto add = [&](const QString &object) {
             const Object *door = objectNamed(object);
             if (door && door->isDoor) {
                 const QString beyond = oneRoom(from, door->doorTo);
                 if (!beyond.isEmpty())
                     targets << beyond;
             } else if (isRoom(object)) {
-                // Most exits name one room: that needs no list.
-                if (exit.objects.size() == 1)
-                    return object;
                 targets << object;
             }
+        };
+        for (const QString &object : exit.objects) {
+            // A routine of its own named as the exit, "u_to StairsUp", leads where it returns.
+            const auto routine = mRoutineReturns.constFind(object);
+            if (routine == mRoutineReturns.cend())
+                add(object);
+            else
+                std::for_each(routine->begin(), routine->end(), add);
         }
         targets.removeDuplicates();
         return targets.size() == 1 ? targets.first() : QString();
@@ -798,6 +877,8 @@ private:
 
     const QVector<Object> &mObjects;
     const QHash<QString, QStringView> &mStringConstants;
+    const QHash<QString, QVector<ExitAssignment>> &mExitAssignments;
+    const QHash<QString, QStringList> &mRoutineReturns;
     SourceMap &mMap;
     QHash<QString, qsizetype> mIndex;
     QVector<bool> mIsRoom;
@@ -810,7 +891,7 @@ SourceMap readInform6(QStringView text)
     SourceMap map;
     Inform6Reader reader(text, map);
     reader.read();
-    RoomMaker(reader.objects, reader.stringConstants, map).make(reader.start);
+    RoomMaker(reader, map).make(reader.start);
     return map;
 }
 

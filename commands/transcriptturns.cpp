@@ -376,8 +376,10 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
             // way was taken.
             const bool refused =
                 gameEndLine(turn.answer).isEmpty() && (!asks || refusesMove(turn.answer));
-            if (refused)
+            if (refused) {
                 refuse(store, mapping, slot);
+                mapping.refusals.insert(firstParagraph(turn.answer));
+            }
         } else {
             // The room left may turn out to be one seen before, under another number.
             const qint16 reached = arrive(store, mapping, slot, arrival);
@@ -423,7 +425,7 @@ void drawCommand(MapStore &store, TranscriptMapping &mapping, const TranscriptTu
 /** A line the player typed, of one command or several ("n. e. s"): one step back. */
 void drawTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
 {
-    for (const TranscriptTurn &command : chainedTurns(turn))
+    for (const TranscriptTurn &command : chainedTurns(turn, mapping.refusals))
         drawCommand(store, mapping, command);
     ++(turn.prompt.isEmpty() ? mapping.plainAnswers : mapping.promptedAnswers);
     store.endAction();

@@ -50,6 +50,11 @@ struct TranscriptMapping
     QHash<qint16, Descriptions> descriptions;
     /** Rooms drawn from darkness: described by it until the game shows them lit. */
     QSet<qint16> seenOnlyInDarkness;
+    /**
+     * The game's own refusals, the first paragraphs of moves it refused ("The sea is too cold to
+     * wade into."): they part lines of several commands.
+     */
+    QSet<QString> refusals;
     /** Exits the player took, as opposed to ways back only assumed when a room was drawn. */
     QSet<QPair<qint16, int>> walked;
     /** The room the player is in, 0 before the first turn. */

@@ -640,16 +640,23 @@ AnswerCuts cutsAtHeadings(const QStringList &commands, const QVector<qsizetype> 
 
 /**
  * A line of moves and looks only, some refused: each has either a paragraph that refuses a move
- * or a heading with the paragraphs after it that refuse nothing, in order. Empty when the
- * answer does not part so, or leaves a command without an answer of its own.
+ * (in words games use, or in the game's own, known) or a heading with the paragraphs after it
+ * that refuse nothing, in order; what the game says after the last is the last one's. Empty
+ * when the answer does not part so, or leaves a command without an answer of its own.
  */
 AnswerCuts cutsAtRefusals(const QStringList &commands, const QVector<Paragraph> &blocks,
-                          qsizetype end)
+                          qsizetype end, const QSet<QString> &known)
 {
     const auto heading = [](const Paragraph &block) {
         return showsHeading(block.lines);
     };
-    const auto refusal = [](const Paragraph &block) {
+    // A refusal of the game's own may come after a line of another's ("A gull cries
+    // overhead.") in one paragraph.
+    const auto refusal = [&known](const Paragraph &block) {
+        for (qsizetype line = 0; line < block.lines.size(); ++line) {
+            if (known.contains(block.lines.mid(line).join(u' ')))
+                return true;
+        }
         return refusesMove(block.lines.join(u' '));
     };
     AnswerCuts cuts;
@@ -657,14 +664,10 @@ AnswerCuts cutsAtRefusals(const QStringList &commands, const QVector<Paragraph> 
     for (const QString &command : commands) {
         if (!showsARoom(command))
             return AnswerCuts();
-        // What the last command's room shows after its heading is its own, refusing or not:
-        // "a closed door" in a room's text refuses nothing.
-        const bool last = &command == &commands.last();
         const qsizetype first = next;
         if (next < blocks.size() && heading(blocks[next])) {
             ++next;
-            while (next < blocks.size() && !heading(blocks[next]) &&
-                   (last || !refusal(blocks[next])))
+            while (next < blocks.size() && !heading(blocks[next]) && !refusal(blocks[next]))
                 ++next;
         } else if (next < blocks.size() && refusal(blocks[next])) {
             ++next;
@@ -672,6 +675,12 @@ AnswerCuts cutsAtRefusals(const QStringList &commands, const QVector<Paragraph> 
             // Words that neither show a room nor refuse in words this reader knows ("The door
             // is stuck.") may be a move's refusal or the room's own text: nothing tells which.
             return AnswerCuts();
+        }
+        // What follows the last command's own paragraph is its too, refusing or not: "a
+        // closed door" in its room's text, a gull that cries after it.
+        if (&command == &commands.last()) {
+            while (next < blocks.size() && !heading(blocks[next]))
+                ++next;
         }
         const auto startOf = [&](qsizetype block) {
             return block < blocks.size() ? blocks[block].start : end;
@@ -683,7 +692,7 @@ AnswerCuts cutsAtRefusals(const QStringList &commands, const QVector<Paragraph> 
 
 } // namespace
 
-QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn)
+QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn, const QSet<QString> &refusals)
 {
     const QStringList commands = chainedCommands(turn.command);
     if (commands.size() < 2 ||
@@ -700,7 +709,7 @@ QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn)
     const qsizetype end = turn.answer.size();
     const AnswerCuts cuts = headings.size() == roomCommands
                                 ? cutsAtHeadings(commands, headings, end)
-                                : cutsAtRefusals(commands, blocks, end);
+                                : cutsAtRefusals(commands, blocks, end, refusals);
     if (cuts.isEmpty()) {
         // Where the answer cannot be parted, the player is at least where it shows last.
         const qsizetype last = headings.isEmpty() ? 0 : headings.last();
@@ -713,6 +722,12 @@ QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn)
                       i + 1 == commands.size() ? turn.prompt : QString()});
     }
     return turns;
+}
+
+QString firstParagraph(QStringView answer)
+{
+    const QVector<QStringList> blocks = paragraphs(answer);
+    return blocks.isEmpty() ? QString() : blocks.first().join(u' ');
 }
 
 RoomSighting openingRoomSighting(QStringView opening, ArrivalStyle &style)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -44,11 +45,16 @@ QVector<TranscriptTurn> transcriptTurns(QStringView text);
 /**
  * The turns a line of several commands stands for, "n. e. s" or "n then e" as games take them,
  * each with its part of the answer: a heading for each move and look where the answer shows as
- * many, else (moves only, some refused) a refusal or a heading for each. Where the answer does
+ * many, else (moves only, some refused) a refusal or a heading for each; refusals are known by
+ * the words games use, or are among the game's own (see firstParagraph). Where the answer does
  * not part so, the line is one turn whose answer begins at the last heading, where the player
  * ended. A line without a move is its own turn.
  */
-QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn);
+QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn,
+                                     const QSet<QString> &refusals = QSet<QString>());
+
+/** The first paragraph of an answer, its lines joined: a refusal, as it is known again. */
+QString firstParagraph(QStringView answer);
 
 /**
  * The exit slot a command moves through, or -1 when it is no movement: "n", "norte", "ir al

@@ -450,16 +450,17 @@ void TestInform6::aGameInTheClassicStyleIsMappedFromItsTranscript()
 {
     // A game of our own in the style of the classic ones: refusals in its own words, a boarded
     // door, a dark cellar, a gull that cries after the descriptions. The transcript starts in
-    // the middle of the game with "script", and the last moves are in brief mode, where a room
-    // seen before shows its heading alone.
+    // the middle of the game with "script"; a line of several moves holds a refusal in the
+    // game's own words, seen before; the last moves are in brief mode, where a room seen before
+    // shows its heading alone.
     QTemporaryDir dir;
     QVERIFY(QFile::copy(QStringLiteral(RUMBARIO_TEST_DATA "/games/faro.inf"),
                         dir.filePath(QStringLiteral("faro.inf"))));
     const QString game = compiledSource(dir, QStringLiteral("faro"));
     QVERIFY(!game.isEmpty());
     played(game, dir,
-           "n\ns\nscript\npartida.txt\nlook\nw\nn\nnw\nn\nw\nse\ns\ne\nn\nu\nx sea\nd\nd\nu\n"
-           "brief\nw\ne\nw\nn\nunscript\n");
+           "n\ns\nscript\npartida.txt\nlook\nw\ne\nn\nu\nx sea\nd\nd\nu\nw\nw. n. nw. n\nw\n"
+           "brief\nse then s\nunscript\n");
     QFile transcript(dir.filePath(QStringLiteral("partida.txt")));
     QVERIFY(transcript.open(QIODevice::ReadOnly));
     Session session;
@@ -467,8 +468,8 @@ void TestInform6::aGameInTheClassicStyleIsMappedFromItsTranscript()
     drawTranscriptTurns(session.store, mapping,
                         transcriptTurns(transcriptText(transcript.readAll())));
     QCOMPARE(roomsAndExits(session.store),
-             QStringList({"Beach: N 2 E 4", "Among the Dunes: S 1 NO 3", "Edge of the Wood: SE 2",
-                          "Lighthouse Hall: W 1 U 5 D 6", "Lantern Room: D 4", "Darkness: U 4"}));
+             QStringList({"Beach: N 5 E 2", "Lighthouse Hall: W 1 U 3 D 4", "Lantern Room: D 2",
+                          "Darkness: U 2", "Among the Dunes: S 1 NO 6", "Edge of the Wood: SE 5"}));
 }
 
 void TestInform6::theTestWalkOfTheRealMapArrivesWhereItSays()

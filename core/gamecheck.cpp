@@ -73,7 +73,7 @@ public:
      */
     void play(const TranscriptTurn &turn)
     {
-        for (const TranscriptTurn &command : chainedTurns(turn)) {
+        for (const TranscriptTurn &command : chainedTurns(turn, mRefusals)) {
             if (!mGameEnd.isEmpty())
                 return;
             playTurn(command);
@@ -103,6 +103,8 @@ public:
             return;
         }
         const qint16 arrival = sighting.isEmpty() ? mHere : roomSeen(sighting, expected);
+        if (sighting.isEmpty())
+            mRefusals.insert(firstParagraph(turn.answer));
         // Out of a car, a bed or a wardrobe, the game shows the room again: the player left the
         // thing, not the room, by no exit.
         const bool leftAThing = slot == Out && arrival == mHere;
@@ -304,6 +306,8 @@ private:
     const PlayedWalk &mWalk;
     const QHash<QString, QVector<qint16>> mRooms;
     ArrivalStyle mStyle = ArrivalStyle::Unknown;
+    /** The game's own refusals, as the moves it refused showed them. */
+    QSet<QString> mRefusals;
     /** The line with which the game ended, once it has. */
     QString mGameEnd;
     qint16 mHere = 0;

@@ -359,13 +359,17 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
     mapping.before = mapping.here;
     const int slot = movementSlot(turn.command);
     if (slot < 0) {
-        // The opening, a look or any other command shows the room the player is still in.
+        // The opening, a look or any other command shows the room the player is still in. Moves
+        // the answer could not be parted between, in a game that shows no headings, may have
+        // taken the player anywhere: until the game shows a room the map knows.
         if (turn.command.isEmpty())
             recognise(store, mapping, openingRoomSighting(turn.answer, mapping.style));
         else if (looksAround(turn.command))
             recognise(store, mapping, roomSighting(turn.answer, mapping.style));
         else if (mapping.style == ArrivalStyle::Headed)
             teleport(store, mapping, turn);
+        else if (chainsMoves(turn.command))
+            mapping.whereaboutsUnknown = true;
     } else if (!turn.answer.trimmed().isEmpty()) {
         // A move answered with nothing tells nothing of where it led; one that shows no room
         // was refused.

@@ -90,9 +90,14 @@ public:
         const RoomSighting shown = roomSighting(turn.answer, mStyle, slot);
         const RoomSighting sighting = shown.isEmpty() ? sightingByName(turn.answer) : shown;
         if (slot < 0) {
-            // A look, or a magic word that takes the player away: only a known room counts.
-            if (!sighting.isEmpty() && roomSeen(sighting, mHere) != 0)
-                mHere = roomSeen(sighting, mHere);
+            // A look, or a magic word that takes the player away: only a known room counts. A
+            // line of moves the answer could not be parted between leaves the player where its
+            // last heading shows, or anywhere in a game without headings.
+            const qint16 seen = sighting.isEmpty() ? 0 : roomSeen(sighting, mHere);
+            if (chainsMoves(command))
+                mHere = mStyle == ArrivalStyle::Headed ? seen : 0;
+            else if (seen != 0)
+                mHere = seen;
             return;
         }
         ++mMoves;

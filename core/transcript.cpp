@@ -692,13 +692,19 @@ AnswerCuts cutsAtRefusals(const QStringList &commands, const QVector<Paragraph> 
 
 } // namespace
 
+bool chainsMoves(const QString &line)
+{
+    const QStringList commands = chainedCommands(line);
+    return commands.size() > 1 &&
+           std::any_of(commands.begin(), commands.end(),
+                       [](const QString &command) { return movementSlot(command) >= 0; });
+}
+
 QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn, const QSet<QString> &refusals)
 {
-    const QStringList commands = chainedCommands(turn.command);
-    if (commands.size() < 2 ||
-        std::none_of(commands.begin(), commands.end(),
-                     [](const QString &command) { return movementSlot(command) >= 0; }))
+    if (!chainsMoves(turn.command))
         return {turn};
+    const QStringList commands = chainedCommands(turn.command);
     const QVector<Paragraph> blocks = placedParagraphs(turn.answer);
     QVector<qsizetype> headings;
     for (const Paragraph &block : blocks) {

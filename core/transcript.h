@@ -53,6 +53,9 @@ QVector<TranscriptTurn> transcriptTurns(QStringView text);
 QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn,
                                      const QSet<QString> &refusals = QSet<QString>());
 
+/** Whether a line holds several commands ("n. e", "abrir puerta entonces n"), a move among them. */
+bool chainsMoves(const QString &line);
+
 /** The first paragraph of an answer, its lines joined: a refusal, as it is known again. */
 QString firstParagraph(QStringView answer);
 

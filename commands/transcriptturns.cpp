@@ -319,6 +319,26 @@ bool headsALine(QStringView answer, const QString &heading)
 }
 
 /**
+ * The room the player was taken to by no exit, shown by its heading and text: the one the map
+ * knows, or a new room that no exit joins yet, on the first free square east of the room left.
+ * 0 where it cannot be told (darkness, a heading alone of a room not known) or the map is full.
+ * Of the known rooms of its name, the preferred one first.
+ */
+qint16 placeShown(MapStore &store, TranscriptMapping &mapping, const RoomSighting &shown,
+                  qint16 preferred)
+{
+    qint16 reached = knownRoom(mapping, shown, preferred);
+    if (reached == 0) {
+        if (shown.dark || shown.text.isEmpty() || store.roomCount() >= maxRoomCount)
+            return 0;
+        reached = createRoomAt(store, freeSquareEastOf(store, mapping.here));
+        describeNew(store, reached, shown);
+    }
+    remember(mapping, reached, shown);
+    return reached;
+}
+
+/**
  * A command that is no move shows, by its heading and text, a room other than the player's: a
  * spell, a dream, a vehicle has taken them there. The room is the one the map knows, or a new
  * room that no exit joins yet. A heading alone of an unknown room is no such sign (brief mode
@@ -337,16 +357,31 @@ void teleport(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn 
         recognise(store, mapping, shown);
         return;
     }
-    qint16 reached = knownRoom(mapping, shown, mapping.here);
-    if (reached == 0) {
-        if (shown.text.isEmpty() || store.roomCount() >= maxRoomCount)
-            return;
-        reached = createRoomAt(store, freeSquareEastOf(store, mapping.here));
-        describeNew(store, reached, shown);
+    const qint16 reached = placeShown(store, mapping, shown, mapping.here);
+    if (reached != 0) {
+        mapping.here = reached;
+        store.selectRoom(reached);
     }
-    remember(mapping, reached, shown);
-    mapping.here = reached;
-    store.selectRoom(reached);
+}
+
+/**
+ * Moves the answer could not be parted between took the player to the room it shows last, as a
+ * command that is no move may. Where that room cannot be told (darkness, a game without
+ * headings), the player is anywhere until the game shows a room the map knows: no exit is
+ * drawn from a room they may not be in. A game with headings that shows none refused every move.
+ */
+void followUnpartedMoves(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn)
+{
+    const bool headed = mapping.style == ArrivalStyle::Headed;
+    const RoomSighting shown = roomSighting(turn.answer, mapping.style);
+    if (headed && shown.isEmpty())
+        return;
+    const qint16 reached = headed ? placeShown(store, mapping, shown, 0) : 0;
+    mapping.whereaboutsUnknown = reached == 0;
+    if (reached != 0) {
+        mapping.here = reached;
+        store.selectRoom(reached);
+    }
 }
 
 void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const TranscriptTurn &turn,
@@ -359,17 +394,15 @@ void drawPlayedTurn(MapStore &store, TranscriptMapping &mapping, const Transcrip
     mapping.before = mapping.here;
     const int slot = movementSlot(turn.command);
     if (slot < 0) {
-        // The opening, a look or any other command shows the room the player is still in. Moves
-        // the answer could not be parted between, in a game that shows no headings, may have
-        // taken the player anywhere: until the game shows a room the map knows.
+        // The opening, a look or any other command shows the room the player is still in.
         if (turn.command.isEmpty())
             recognise(store, mapping, openingRoomSighting(turn.answer, mapping.style));
         else if (looksAround(turn.command))
             recognise(store, mapping, roomSighting(turn.answer, mapping.style));
+        else if (chainsMoves(turn.command))
+            followUnpartedMoves(store, mapping, turn);
         else if (mapping.style == ArrivalStyle::Headed)
             teleport(store, mapping, turn);
-        else if (chainsMoves(turn.command))
-            mapping.whereaboutsUnknown = true;
     } else if (!turn.answer.trimmed().isEmpty()) {
         // A move answered with nothing tells nothing of where it led; one that shows no room
         // was refused.

@@ -619,21 +619,29 @@ using AnswerCuts = QVector<std::pair<qsizetype, qsizetype>>;
 
 /**
  * Each move and look of the line has one heading of the answer, in order, with what comes
- * before the next one; the other commands have what is said between them.
+ * before the next one; the other commands have what is said between them. Headings more than
+ * the moves and looks are what the commands before the first of them showed ("stand" shows
+ * the room again, out of a bed): the last of those commands has them. Empty where other
+ * commands come later, as then nothing tells whose the headings are.
  */
 AnswerCuts cutsAtHeadings(const QStringList &commands, const QVector<qsizetype> &headings,
                           qsizetype end)
 {
-    AnswerCuts cuts;
-    int seen = 0;
-    for (const QString &command : commands) {
-        if (!showsARoom(command)) {
-            cuts.append({0, 0});
+    const auto firstRoom = std::find_if(commands.begin(), commands.end(), showsARoom);
+    const qsizetype first = firstRoom - commands.begin();
+    const qsizetype extra = headings.size() - std::count_if(firstRoom, commands.end(), showsARoom);
+    if (extra > 0 && (first == 0 || !std::all_of(firstRoom, commands.end(), showsARoom)))
+        return AnswerCuts();
+    AnswerCuts cuts(commands.size(), {0, 0});
+    if (extra > 0)
+        cuts[first - 1] = {0, headings[extra]};
+    qsizetype seen = extra;
+    for (qsizetype i = first; i < commands.size(); ++i) {
+        if (!showsARoom(commands[i]))
             continue;
-        }
         const qsizetype from = seen == 0 ? 0 : headings[seen];
         ++seen;
-        cuts.append({from, seen < headings.size() ? headings[seen] : end});
+        cuts[i] = {from, seen < headings.size() ? headings[seen] : end};
     }
     return cuts;
 }
@@ -713,7 +721,7 @@ QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn, const QSet<QStr
     }
     const auto roomCommands = std::count_if(commands.begin(), commands.end(), showsARoom);
     const qsizetype end = turn.answer.size();
-    const AnswerCuts cuts = headings.size() == roomCommands
+    const AnswerCuts cuts = headings.size() >= roomCommands
                                 ? cutsAtHeadings(commands, headings, end)
                                 : cutsAtRefusals(commands, blocks, end, refusals);
     if (cuts.isEmpty()) {

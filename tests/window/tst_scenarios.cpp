@@ -1045,7 +1045,13 @@ private:
         }
         if (what == QLatin1String("walk"))
             return compareWithFollowingLines(walkLines(mSession.store));
-        const std::optional<QString> value = seen(what);
+        std::optional<QString> value;
+        // A room the map lacks is something seen too, not the end of every scenario after it.
+        try {
+            value = seen(what);
+        } catch (const RuntimeError &error) {
+            value = QStringLiteral("error %1").arg(error.number());
+        }
         if (!value)
             return QStringLiteral("no such check");
         return *value == mRest ? QString() : QStringLiteral("seen: [%1]").arg(*value);

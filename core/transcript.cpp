@@ -700,19 +700,28 @@ AnswerCuts cutsAtRefusals(const QStringList &commands, const QVector<Paragraph> 
 
 } // namespace
 
-bool chainsMoves(const QString &line)
+namespace {
+
+/** Whether the commands of a line are several, a move among them. */
+bool holdMoves(const QStringList &commands)
 {
-    const QStringList commands = chainedCommands(line);
     return commands.size() > 1 &&
            std::any_of(commands.begin(), commands.end(),
                        [](const QString &command) { return movementSlot(command) >= 0; });
 }
 
+} // namespace
+
+bool chainsMoves(const QString &line)
+{
+    return holdMoves(chainedCommands(line));
+}
+
 QVector<TranscriptTurn> chainedTurns(const TranscriptTurn &turn, const QSet<QString> &refusals)
 {
-    if (!chainsMoves(turn.command))
-        return {turn};
     const QStringList commands = chainedCommands(turn.command);
+    if (!holdMoves(commands))
+        return {turn};
     const QVector<Paragraph> blocks = placedParagraphs(turn.answer);
     QVector<qsizetype> headings;
     for (const Paragraph &block : blocks) {

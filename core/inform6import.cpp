@@ -252,20 +252,33 @@ struct Value
     QString string;
     QVector<PrintedPiece> printed;
     bool routine = false;
+    /** A routine that returns true at its end and never false: "print ...; rtrue;". */
+    bool returnsOnlyTrue = false;
     int line = 0;
 };
+
+/** Whether a word is no object, as an exit or a routine's result: "0", "nothing", "false". */
+bool isNothing(const QString &word)
+{
+    return word == QLatin1String("0") || word == QLatin1String("nothing") ||
+           word == QLatin1String("false") || word == QLatin1String("rfalse");
+}
+
+/** What of a property's value is read as what it prints, and which of two texts a choice. */
+enum class Printed { Nothing, FirstChoice, LastChoice };
 
 struct Object
 {
     QString key;
     QString identifier;
     /**
-     * The name written after the identifier, and the short_name property, which wins unless it
-     * is a routine: most print the name itself but in a state of the game ("Croquet Lawn (").
+     * The name written after the identifier, and what the short_name property prints, which wins
+     * where the game always shows it: a string, or a routine that returns true and never false.
+     * Others print the name only in a state of the game ("Croquet Lawn (" after digging).
      */
     QString name;
-    QString shortName;
-    bool shortNameIsRoutine = false;
+    QVector<PrintedPiece> shortName;
+    bool shortNameAlwaysShown = false;
     QVector<PrintedPiece> description;
     bool hasParent = false;
     bool roomClass = false;
@@ -493,7 +506,7 @@ private:
                 continue;
             if (object.shortName.isEmpty()) {
                 object.shortName = definition->shortName;
-                object.shortNameIsRoutine = definition->shortNameIsRoutine;
+                object.shortNameAlwaysShown = definition->shortNameAlwaysShown;
             }
             if (object.description.isEmpty())
                 object.description = definition->description;
@@ -598,14 +611,17 @@ private:
         const int line = peek().line;
         advance();
         const bool description = sameWord(name, QLatin1String("description"));
-        Value value = valueUntilEnd(object.key, description);
+        const bool shortName = sameWord(name, QLatin1String("short_name"));
+        Value value = valueUntilEnd(object.key, description ? Printed::FirstChoice
+                                                : shortName ? Printed::LastChoice
+                                                            : Printed::Nothing);
         value.line = line;
         const int slot = exitSlotOf(name);
         if (slot >= 0)
             object.exits.append({slot, std::move(value)});
-        else if (sameWord(name, QLatin1String("short_name")) && !value.string.isEmpty()) {
-            object.shortName = value.string;
-            object.shortNameIsRoutine = value.routine;
+        else if (shortName && !value.printed.isEmpty()) {
+            object.shortName = std::move(value.printed);
+            object.shortNameAlwaysShown = !value.routine || value.returnsOnlyTrue;
         } else if (description && !value.printed.isEmpty())
             object.description = std::move(value.printed);
         else if (sameWord(name, QLatin1String("door_to"))) {
@@ -618,10 +634,14 @@ private:
      * A value of an object's; with what it prints where it is a text, as a description is. Exits
      * its routines set are noted.
      */
-    Value valueUntilEnd(const QString &self, bool text)
+    Value valueUntilEnd(const QString &self, Printed reading)
     {
         Value value;
+        const bool text = reading != Printed::Nothing;
         PrintedText printed;
+        printed.lastChoice = reading == Printed::LastChoice;
+        bool returnsFalse = false;
+        bool endsReturningTrue = false;
         int depth = 0;
         for (; !atEnd(); advance()) {
             const Token &token = peek();
@@ -631,6 +651,11 @@ private:
                 printed.pieces.append({token.text, true});
             else if (text)
                 printed.read(token, mTokens.previous());
+            if (depth > 0 && !token.is(";") && !token.is("]")) {
+                const bool returning = token.is("rtrue") || token.is("rfalse") || returned();
+                returnsFalse = returnsFalse || (returning && isNothing(token.key()));
+                endsReturningTrue = returning && !isNothing(token.key());
+            }
             if (token.is("[")) {
                 value.routine = true;
                 ++depth;
@@ -649,16 +674,20 @@ private:
         if (peekIs(","))
             advance();
         value.printed = std::move(printed.pieces);
+        value.returnsOnlyTrue = endsReturningTrue && !returnsFalse;
         return value;
     }
 
     /**
      * What a routine prints first, token by token: its print statements, strings and string
      * constants ("print (string) HALL_DESC;"), up to the first string that prints and returns
-     * on its own, a print_ret, or the "else" of a text chosen.
+     * on its own, a print_ret, or the "else" of a text chosen. Where the last choice is read,
+     * an "else" starts the text again instead: a name most often shows the game's start there
+     * ("if (lit) print "Reflection"; else print "Contraption Room"; rtrue;").
      */
     struct PrintedText
     {
+        bool lastChoice = false;
         QVector<PrintedPiece> pieces;
         bool inPrint = false;
         bool returns = false;
@@ -678,6 +707,8 @@ private:
             } else if (token.is(";")) {
                 done = inPrint && returns;
                 inPrint = false;
+            } else if (token.is("else") && lastChoice) {
+                pieces.clear();
             } else if (token.is("else")) {
                 // Of two texts a condition chooses between, the first.
                 done = !pieces.isEmpty();
@@ -763,10 +794,11 @@ private:
     void addRoom(const Object &object)
     {
         SourceRoom &room = mMap.room(object.key, object.line);
-        const bool ownName = object.shortNameIsRoutine && !object.name.isEmpty();
-        room.name = !object.shortName.isEmpty() && !ownName ? object.shortName
-                    : !object.name.isEmpty()                ? object.name
-                                                            : object.identifier;
+        const bool shortNameShown =
+            !object.shortName.isEmpty() && (object.shortNameAlwaysShown || object.name.isEmpty());
+        room.name = shortNameShown           ? printedText(object.shortName)
+                    : !object.name.isEmpty() ? object.name
+                                             : object.identifier;
         room.text = printedText(object.description);
         for (const auto &[slot, exit] : object.exits) {
             if (exit.objects.isEmpty()) {
@@ -825,12 +857,6 @@ private:
             printed += piece.constant ? mStringConstants.value(piece.text.toString().toLower())
                                       : piece.text;
         return stringValue(printed);
-    }
-
-    static bool isNothing(const QString &word)
-    {
-        return word == QLatin1String("0") || word == QLatin1String("nothing") ||
-               word == QLatin1String("false") || word == QLatin1String("rfalse");
     }
 
     /** The one room an exit's value gives from a room, through a door if it is one. */

@@ -8,8 +8,10 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QStringMatcher>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace rumbario {
@@ -22,19 +24,28 @@ constexpr int headingLength = 60;
 /** Lower case without accents or surrounding punctuation: "¡Ve al Norte!" → "ve al norte". */
 QString normalized(QStringView text)
 {
-    QString plain;
-    plain.reserve(text.size());
     // Accents are taken apart from their letters, and dropped; plain ASCII has none.
     const bool ascii =
         std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
     const QString decomposed =
-        ascii ? text.toString() : text.toString().normalized(QString::NormalizationForm_D);
-    for (QChar c : decomposed) {
-        if (c.category() == QChar::Mark_NonSpacing)
+        ascii ? QString() : text.toString().normalized(QString::NormalizationForm_D);
+    const QStringView letters = ascii ? text : QStringView(decomposed);
+    QString plain;
+    plain.reserve(letters.size());
+    // Whatever is no letter nor digit parts words, by one blank: this runs for every turn.
+    bool parted = false;
+    for (QChar c : letters) {
+        if (!ascii && c.category() == QChar::Mark_NonSpacing)
             continue;
-        plain += c.isLetterOrNumber() ? c.toLower() : QChar(u' ');
+        if (!c.isLetterOrNumber()) {
+            parted = true;
+            continue;
+        }
+        if (std::exchange(parted, false) && !plain.isEmpty())
+            plain += u' ';
+        plain += c.toLower();
     }
-    return plain.simplified();
+    return plain;
 }
 
 const QHash<QString, int> &movementWords()
@@ -65,6 +76,9 @@ const QHash<QString, int> &movementWords()
 /** Words before a direction that only say "go": "ir al", "ve hacia el", "go to the". */
 QString withoutGo(QString command)
 {
+    // Every lead ends in a blank: a word alone has none, as most moves are.
+    if (!command.contains(u' '))
+        return command;
     static const QStringList leads = {
         QStringLiteral("ve hacia el "), QStringLiteral("ve hacia "),
         QStringLiteral("ir hacia el "), QStringLiteral("ir hacia "),
@@ -108,11 +122,12 @@ template<typename Visit>
 void forEachParagraphLine(QStringView answer, Visit visit)
 {
     bool blankBefore = true;
-    qsizetype start = 0;
-    for (QStringView line : answer.split(u'\n')) {
+    // Line by line without a list of them: this runs for every answer.
+    for (qsizetype start = 0; start <= answer.size();) {
         const qsizetype lineStart = start;
-        start += line.size() + 1;
-        const QStringView trimmed = line.trimmed();
+        const qsizetype end = answer.indexOf(u'\n', start);
+        start = end < 0 ? answer.size() + 1 : end + 1;
+        const QStringView trimmed = answer.mid(lineStart, start - 1 - lineStart).trimmed();
         if (trimmed.isEmpty()) {
             blankBefore = true;
             continue;
@@ -156,26 +171,30 @@ QVector<Paragraph> placedParagraphs(QStringView answer)
 /** Lines that interpreters and games print about the transcript or the game, never a room. */
 bool isHeaderLine(const QString &line)
 {
-    // Matchers that skip ahead, capitals aside: this runs for every line under a heading.
-    static const QStringMatcher marks[] = {
-        QStringMatcher(u"transcript", Qt::CaseInsensitive),
-        QStringMatcher(u"transcripci", Qt::CaseInsensitive),
-        QStringMatcher(u"serial number", Qt::CaseInsensitive),
-        QStringMatcher(u"inform v", Qt::CaseInsensitive),
-        QStringMatcher(u"standard interpreter", Qt::CaseInsensitive),
-        QStringMatcher(u"rprete est", Qt::CaseInsensitive),
-        QStringMatcher(u"please enter a filename", Qt::CaseInsensitive),
+    static constexpr std::string_view marks[] = {
+        "transcript",           "transcripci", "serial number",           "inform v",
+        "standard interpreter", "rprete est",  "please enter a filename",
     };
-    static const QLatin1String starts[] = {QLatin1String("release "), QLatin1String("revision "),
-                                           QLatin1String("copyright")};
-    const auto contains = [&line](const QStringMatcher &mark) {
-        return mark.indexIn(line) >= 0;
-    };
-    const auto startsWith = [&line](QLatin1String start) {
-        return line.startsWith(start, Qt::CaseInsensitive);
-    };
-    return line.startsWith(u'[') || std::any_of(std::begin(marks), std::end(marks), contains) ||
-           std::any_of(std::begin(starts), std::end(starts), startsWith);
+    static constexpr std::string_view starts[] = {"release ", "revision ", "copyright"};
+    if (line.startsWith(u'['))
+        return true;
+    // The marks are plain ASCII: the line in ASCII lower case is searched as bytes, which is
+    // quick, as this runs for every line of every answer.
+    QVarLengthArray<char, 256> lower(line.size());
+    std::transform(line.begin(), line.end(), lower.begin(), [](QChar c) {
+        const char16_t unit = c.unicode();
+        return unit >= u'A' && unit <= u'Z' ? char(unit - u'A' + 'a')
+               : unit < 128                 ? char(unit)
+                                            : '\x7f';
+    });
+    const std::string_view text(lower.data(), size_t(lower.size()));
+    return std::any_of(std::begin(marks), std::end(marks),
+                       [text](std::string_view mark) {
+                           return text.find(mark) != std::string_view::npos;
+                       }) ||
+           std::any_of(std::begin(starts), std::end(starts), [text](std::string_view start) {
+               return text.substr(0, start.size()) == start;
+           });
 }
 
 /** A paragraph the interpreter or the game's banner printed: no room's. */
@@ -274,27 +293,28 @@ bool tellsDarkness(const QString &text, bool headed)
                        [&plain](const QString &word) { return plain.contains(word); });
 }
 
-RoomSighting sightingOf(QStringList lines, bool headed)
+RoomSighting sightingOf(const QStringList &lines, bool headed)
 {
     RoomSighting sighting;
     if (headed) {
-        sighting.heading = headingWithoutPlace(lines.takeFirst());
+        sighting.heading = headingWithoutPlace(lines.first());
         sighting.dark = isDarknessHeading(sighting.heading);
-        if (lines.isEmpty()) {
+        if (lines.size() == 1) {
             // A heading alone, as brief mode prints a room seen before.
             sighting.description = sighting.heading;
             return sighting;
         }
     }
-    // A description wrapped over several lines is one text.
-    const QString text = lines.join(u' ');
-    sighting.firstSentence = firstSentenceOf(text);
-    sighting.text = text;
+    // A description wrapped over several lines is one text; most are one line.
+    const QStringList textLines = headed ? lines.mid(1) : lines;
+    sighting.text = textLines.size() == 1 ? textLines.first() : textLines.join(u' ');
+    sighting.firstSentence = firstSentenceOf(sighting.text);
     // A heading that is a sentence of its own takes no second full stop.
-    const QString joint = sighting.heading.isEmpty()              ? QString()
-                          : endsSentence(sighting.heading.back()) ? QStringLiteral(" ")
-                                                                  : QStringLiteral(". ");
-    sighting.description = sighting.heading + joint + text;
+    const QLatin1String joint = sighting.heading.isEmpty()              ? QLatin1String()
+                                : endsSentence(sighting.heading.back()) ? QLatin1String(" ")
+                                                                        : QLatin1String(". ");
+    sighting.description.reserve(sighting.heading.size() + joint.size() + sighting.text.size());
+    sighting.description.append(sighting.heading).append(joint).append(sighting.text);
     return sighting;
 }
 

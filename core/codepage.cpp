@@ -182,11 +182,12 @@ TextCode textCode(QByteArrayView bytes)
                                                    0xA3, 0xA4, 0xA5, 0xA8};
     qsizetype dos = 0;
     qsizetype windows = 0;
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        // Most bytes are ASCII, the same in every code: this runs for every byte of a source.
-        if (code < 0x80)
-            continue;
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    // Most bytes are ASCII, the same in every code, and passed in runs: this runs for every byte
+    // of a source.
+    for (qsizetype i = endOfAscii(data, 0, bytes.size()); i < bytes.size();
+         i = endOfAscii(data, i + 1, bytes.size())) {
+        const unsigned char code = data[i];
         if (code >= 0xC0)
             ++windows;
         else if (std::find(std::begin(dosLetters), std::end(dosLetters), code) !=
@@ -202,10 +203,14 @@ QString decodedText(QByteArrayView bytes, TextCode code)
 {
     if (code == TextCode::Utf8)
         return QString::fromUtf8(bytes);
-    QString text(bytes.size(), Qt::Uninitialized);
-    // Written through one pointer, ASCII as it is: this runs for every byte of a source.
+    // The ASCII that most sources open with, or are, is decoded at once; the rest through one
+    // pointer: this runs for every byte of a source.
+    const qsizetype ascii =
+        endOfAscii(reinterpret_cast<const unsigned char *>(bytes.data()), 0, bytes.size());
+    QString text = QString::fromLatin1(bytes.first(ascii));
+    text.resize(bytes.size());
     QChar *out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
+    for (qsizetype i = ascii; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         out[i] = byte < 0x80                     ? QChar(byte)
                  : code == TextCode::CodePage850 ? QChar(codePage850High[byte - 0x80])

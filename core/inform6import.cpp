@@ -6,7 +6,8 @@
 #include <QHash>
 #include <QSet>
 
-#include <deque>
+#include <array>
+#include <string_view>
 
 namespace rumbario {
 
@@ -134,31 +135,37 @@ public:
 
     bool atEnd()
     {
-        fill(1);
-        return mAhead.empty();
+        if (mPending == 0)
+            fill(1);
+        return mPending == 0;
     }
     /** The token ahead of the current one by so many; an empty word past the end. */
     const Token &peek(size_t ahead = 0)
     {
         static const Token none{Token::Word, 0, QStringView()};
-        fill(ahead + 1);
-        return ahead < mAhead.size() ? mAhead[ahead] : none;
+        // The token is most often read already: only then is the source lexed further.
+        Q_ASSERT(ahead < lookahead);
+        if (ahead >= mPending)
+            fill(ahead + 1);
+        return ahead < mPending ? mAhead[(mFront + ahead) % lookahead] : none;
     }
     void advance()
     {
-        fill(1);
-        if (mAhead.empty())
+        if (mPending == 0)
+            fill(1);
+        if (mPending == 0)
             return;
-        mPrevious = mAhead.front();
-        mAhead.pop_front();
+        mPrevious = mAhead[mFront];
+        mFront = (mFront + 1) % lookahead;
+        --mPending;
     }
     /** The token before the current one. */
     const Token &previous() const { return mPrevious; }
 
 private:
-    void fill(size_t count)
+    Q_NEVER_INLINE void fill(size_t count)
     {
-        while (mAhead.size() < count && lex()) {
+        while (mPending < count && lex()) {
         }
     }
 
@@ -176,7 +183,7 @@ private:
             } else if (c == u'"') {
                 const qsizetype end = text.indexOf(u'"', mAt + 1);
                 const qsizetype stop = end < 0 ? text.size() : end;
-                mAhead.push_back({Token::String, mLine, text.mid(mAt + 1, stop - mAt - 1)});
+                push({Token::String, mLine, text.mid(mAt + 1, stop - mAt - 1)});
                 if (end < 0)
                     mMap.skip(mLine, QStringLiteral("un texto que no se cierra"));
                 mLine += int(text.mid(mAt, stop - mAt).count(u'\n'));
@@ -190,13 +197,13 @@ private:
                 qsizetype end = mAt;
                 while (end < text.size() && isWordCharacter(text[end]))
                     ++end;
-                mAhead.push_back({Token::Word, mLine, text.mid(mAt, end - mAt)});
+                push({Token::Word, mLine, text.mid(mAt, end - mAt)});
                 mAt = end;
                 return true;
             } else if (!c.isSpace()) {
                 const qsizetype length =
                     c == u'-' && mAt + 1 < text.size() && text[mAt + 1] == u'>' ? 2 : 1;
-                mAhead.push_back({Token::Symbol, mLine, text.mid(mAt, length)});
+                push({Token::Symbol, mLine, text.mid(mAt, length)});
                 mAt += length;
                 return true;
             }
@@ -213,7 +220,20 @@ private:
     SourceMap &mMap;
     qsizetype mAt = 0;
     int mLine = 1;
-    std::deque<Token> mAhead;
+    void push(const Token &token)
+    {
+        mAhead[(mFront + mPending) % lookahead] = token;
+        ++mPending;
+    }
+
+    /**
+     * The tokens lexed and not yet passed, mPending of them from mFront on, in a ring: the
+     * reader looks at most a few tokens ahead, and a token it holds stays where it is.
+     */
+    static constexpr size_t lookahead = 8;
+    std::array<Token, lookahead> mAhead{};
+    size_t mFront = 0;
+    size_t mPending = 0;
     Token mPrevious{Token::Symbol, 0, QStringView()};
 };
 
@@ -223,10 +243,18 @@ const char *const exitProperties[exitCount] = {"n_to", "ne_to", "e_to", "se_to",
 /** The exit slot of a property's name, or -1. */
 int exitSlotOf(QStringView name)
 {
-    if (!name.endsWith(QLatin1String("_to"), Qt::CaseInsensitive))
+    // From "n_to" to "out_to", compared in lower case as bytes: this runs for every property of
+    // every object.
+    if (name.size() < 4 || name.size() > 6)
         return -1;
+    char lower[6] = {};
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        lower[i] = c >= u'A' && c <= u'Z' ? char(c - u'A' + 'a') : c < 128 ? char(c) : '\x7f';
+    }
+    const std::string_view written(lower, size_t(name.size()));
     for (int slot = 0; slot < exitCount; ++slot) {
-        if (sameWord(name, QLatin1String(exitProperties[slot])))
+        if (written == exitProperties[slot])
             return slot;
     }
     return -1;
@@ -618,8 +646,7 @@ private:
         value.line = line;
         const int slot = exitSlotOf(name);
         if (slot >= 0)
-            object.exits.append({slot, std::move(value)});
-        else if (shortName && !value.printed.isEmpty()) {
+            object.exits.append({slot, std::move(value)}); else if (shortName && !value.printed.isEmpty()) {
             object.shortName = std::move(value.printed);
             object.shortNameAlwaysShown = !value.routine || value.returnsOnlyTrue;
         } else if (description && !value.printed.isEmpty())

@@ -613,13 +613,17 @@ QStringList chainedCommands(const QString &line)
     // and this runs for every turn.
     static const QStringMatcher words[] = {QStringMatcher(u"then", Qt::CaseInsensitive),
                                            QStringMatcher(u"entonces", Qt::CaseInsensitive),
-                                           QStringMatcher(u"luego", Qt::CaseInsensitive)};
-    if (!line.contains(u'.') &&
+                                           QStringMatcher(u"luego", Qt::CaseInsensitive),
+                                           QStringMatcher(u"and", Qt::CaseInsensitive)};
+    if (!line.contains(u'.') && !line.contains(u',') &&
         std::none_of(std::begin(words), std::end(words),
                      [&line](const QStringMatcher &word) { return word.indexIn(line) >= 0; }))
         return {};
+    // Inform also takes a comma or "and" after a command as "then": "n, e", "n and e". Where
+    // they list things instead, "coge la llave, la lámpara", no part is a move: the line stays
+    // whole.
     static const QRegularExpression parting(
-        QStringLiteral("\\.|\\b(?:then|entonces|y luego|luego)\\b"),
+        QStringLiteral("[.,]|\\b(?:then|entonces|y luego|luego|and)\\b"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption);
     QStringList commands = line.split(parting, Qt::SkipEmptyParts);
     for (QString &command : commands)

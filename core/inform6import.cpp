@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <QVarLengthArray>
 
 #include <array>
 #include <string_view>
@@ -276,7 +277,7 @@ struct PrintedPiece
  */
 struct Value
 {
-    QStringList objects;
+    QVarLengthArray<QString, 1> objects;
     QString string;
     QVector<PrintedPiece> printed;
     bool routine = false;
@@ -646,7 +647,8 @@ private:
         value.line = line;
         const int slot = exitSlotOf(name);
         if (slot >= 0)
-            object.exits.append({slot, std::move(value)}); else if (shortName && !value.printed.isEmpty()) {
+            object.exits.append({slot, std::move(value)});
+        else if (shortName && !value.printed.isEmpty()) {
             object.shortName = std::move(value.printed);
             object.shortNameAlwaysShown = !value.routine || value.returnsOnlyTrue;
         } else if (description && !value.printed.isEmpty())
@@ -867,7 +869,7 @@ private:
             if (!room.exits[exit.slot].isEmpty() || routine)
                 continue;
             Value value;
-            value.objects = QStringList{exit.target};
+            value.objects = {exit.target};
             room.exits[exit.slot] = leadsTo(object.key, value);
             room.exitLines[exit.slot] = exit.line;
         }

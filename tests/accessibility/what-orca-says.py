@@ -51,12 +51,19 @@ runpy.run_path("/usr/bin/orca", run_name="__main__")
 """
 
 
+def desktop(home):
+    """A user's own home and runtime folder: the speech server's sound leaves nothing in /tmp."""
+    runtime = os.path.join(home, "run")
+    os.makedirs(runtime, mode=0o700, exist_ok=True)
+    return dict(os.environ, HOME=home, XDG_RUNTIME_DIR=runtime)
+
+
 class Orca:
     def __init__(self, home):
         self.log = os.path.join(home, "orca.log")
         self.process = subprocess.Popen(
             [sys.executable, "-c", LINE_BY_LINE_ORCA, "--replace", "--debug-file=" + self.log],
-            env=dict(os.environ, HOME=home), stdout=subprocess.DEVNULL,
+            env=desktop(home), stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL)
         self.read = 0
 
@@ -165,7 +172,7 @@ def main():
         editor = None
         try:
             wait_for("Orca en marcha", lambda: "Startup complete" in orca.logged())
-            editor = subprocess.Popen([EDITOR], env=dict(os.environ, HOME=home))
+            editor = subprocess.Popen([EDITOR], env=desktop(home))
             # Only a window already shown can take the keyboard: one only created refuses it.
             window = wait_for("la ventana en X", lambda: subprocess.run(
                 ["xdotool", "search", "--onlyvisible", "--name", "^Rumbario$"],

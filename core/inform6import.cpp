@@ -144,8 +144,8 @@ public:
     const Token &peek(size_t ahead = 0)
     {
         static const Token none{Token::Word, 0, QStringView()};
-        // The token is most often read already: only then is the source lexed further.
         Q_ASSERT(ahead < lookahead);
+        // The token is most often read already: only where it is not is the source lexed further.
         if (ahead >= mPending)
             fill(ahead + 1);
         return ahead < mPending ? mAhead[(mFront + ahead) % lookahead] : none;
@@ -168,6 +168,12 @@ private:
     {
         while (mPending < count && lex()) {
         }
+    }
+
+    void push(const Token &token)
+    {
+        mAhead[(mFront + mPending) % lookahead] = token;
+        ++mPending;
     }
 
     /** Reads the next token into the queue; false at the end of the source. */
@@ -221,12 +227,6 @@ private:
     SourceMap &mMap;
     qsizetype mAt = 0;
     int mLine = 1;
-    void push(const Token &token)
-    {
-        mAhead[(mFront + mPending) % lookahead] = token;
-        ++mPending;
-    }
-
     /**
      * The tokens lexed and not yet passed, mPending of them from mFront on, in a ring: the
      * reader looks at most a few tokens ahead, and a token it holds stays where it is.

@@ -357,6 +357,15 @@ void PlanDrawing::drawStubLabels(QPainter &painter, const QVector<PendingLabel> 
     }
 }
 
+PlanDrawing::NumberPlace PlanDrawing::placeNumber(const QRectF &row, double markWidth, double wide,
+                                                  double small)
+{
+    const double centred = row.width() - 2 * markWidth;
+    if (small > centred)
+        return {QRectF(row.left(), row.top(), row.width() - markWidth, row.height()), true};
+    return {QRectF(row.left() + markWidth, row.top(), centred, row.height()), wide > centred};
+}
+
 void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const PlanViewport &viewport)
 {
     const double side = 2 * planBoxHalf * viewport.scale;
@@ -394,18 +403,21 @@ void PlanDrawing::drawBoxes(QPainter &painter, const PlanScene &scene, const Pla
             painter.setPen(ink);
         }
         const QString number = QString::number(box.room);
-        const double numberWidth = inside.width() - 2 * markWidth;
-        // Measured only where a name shares the row: text shaping is the dearest part of a box.
-        painter.setFont(!labelled || numberWidth >= numberMetrics.horizontalAdvance(number)
-                            ? numberFont
-                            : markFont);
-        const double numberTop =
-            labelled ? inside.top()
-                     : center.y() - textSize(painter, side, number, mNumberCache).height() / 2;
-        drawText(painter, QPointF(inside.left() + markWidth, numberTop), numberWidth, number,
-                 mNumberCache);
-        if (!labelled)
+        if (!labelled) {
+            // Alone in the middle of the box, below the marks' row.
+            painter.setFont(numberFont);
+            const double numberTop =
+                center.y() - textSize(painter, side, number, mNumberCache).height() / 2;
+            drawText(painter, QPointF(inside.left() + markWidth, numberTop),
+                     inside.width() - 2 * markWidth, number, mNumberCache);
             continue;
+        }
+        // Measured only where a name shares the row: text shaping is the dearest part of a box.
+        const NumberPlace place = placeNumber(
+            QRectF(inside.topLeft(), QSizeF(inside.width(), head)), markWidth,
+            numberMetrics.horizontalAdvance(number), markMetrics.horizontalAdvance(number));
+        painter.setFont(place.small ? markFont : numberFont);
+        drawText(painter, place.area.topLeft(), place.area.width(), number, mNumberCache);
         painter.setFont(descriptionFont);
         auto wrapped = mWrapped.constFind(box.label);
         if (wrapped == mWrapped.constEnd())

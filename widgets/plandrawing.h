@@ -53,6 +53,18 @@ public:
      */
     static QVector<QRectF> placeStubLabels(const QVector<StubLabel> &labels,
                                            const QVector<QRectF> &boxes);
+    /** Where a box's number is written in its top row, and whether in the marks' smaller font. */
+    struct NumberPlace
+    {
+        QRectF area;
+        bool small;
+    };
+    /**
+     * The number of a box with a name, the marks taking markWidth on the right of its row:
+     * centred in the box where it clears the marks, in its own font (wide) or the smaller one;
+     * else in the smaller font, in what the marks leave.
+     */
+    static NumberPlace placeNumber(const QRectF &row, double markWidth, double wide, double small);
     /**
      * A room's name broken on whole words into the lines of a box, at most three; what does not
      * fit ends in "…".

@@ -216,7 +216,7 @@ private slots:
     void opensAPlanFileDroppedOnIt();
     void keysReachTheKeySurfaceAfterMenusAndDialogs();
     void readsBoxesAndFitsTheRealMap();
-    void placesStubLabelsApart();
+    void placesStubLabelsAndNumbersApart();
     void picturesAndPrintsTheRealMap();
     void namesEveryControlForAScreenReader();
     void keysKeepTheirOrderWhileAScreenReaderLooksAtThem();
@@ -843,8 +843,20 @@ void TestMainWindow::readsBoxesAndFitsTheRealMap()
     QCOMPARE(plan->viewport().scale, PlanViewport::firstScale);
 }
 
-void TestMainWindow::placesStubLabelsApart()
+void TestMainWindow::placesStubLabelsAndNumbersApart()
 {
+    // A box's number clears the marks on the right of its row, 60 wide: centred in its own font
+    // (30 wide) or the smaller one (20) where it fits between them, else beside them.
+    const QRectF row(0, 0, 60, 12);
+    const auto numberPlaced = [&row](double marks, bool small, const QRectF &area) {
+        const PlanDrawing::NumberPlace placed = PlanDrawing::placeNumber(row, marks, 30, 20);
+        QCOMPARE(placed.small, small);
+        QCOMPARE(placed.area, area);
+    };
+    numberPlaced(10, false, QRectF(10, 0, 40, 12));
+    numberPlaced(16, true, QRectF(16, 0, 28, 12));
+    numberPlaced(25, true, QRectF(0, 0, 35, 12));
+
     // Two boxes of 60 pixels side by side, 40 apart.
     const QVector<QRectF> boxes{QRectF(0, 0, 60, 60), QRectF(100, 0, 60, 60)};
     const QSizeF size(50, 15);

@@ -29,6 +29,16 @@ inline QChar fromWindows1252(char byte)
 }
 
 /**
+ * A character as a byte of lower-case ASCII, anything beyond ASCII as 0x7F: words the program
+ * knows, all ASCII, are then found among bytes, quicker than among characters without capitals.
+ */
+inline char lowerAsciiByte(QChar character)
+{
+    const char16_t c = character.unicode();
+    return c >= u'A' && c <= u'Z' ? char(c - u'A' + 'a') : c < 0x80 ? char(c) : '\x7f';
+}
+
+/**
  * Whether a file's bytes are to be read as UTF-8 rather than the code page: they start with a
  * UTF-8 byte-order mark, or their valid multi-byte UTF-8 sequences outnumber the bytes above 0x7F
  * that belong to none. In a Windows-1252 text an accented letter is almost always followed by a

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The map of an Inform 6 source: rooms are objects with exits, the objects exits lead to, and the
 // start location; doors lead on to the room beyond them.
+#include "codepage.h"
 #include "sourcemap.h"
 
 #include <QHash>
 #include <QSet>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -249,10 +251,7 @@ int exitSlotOf(QStringView name)
     if (name.size() < 4 || name.size() > 6)
         return -1;
     char lower[6] = {};
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t c = name[i].unicode();
-        lower[i] = c >= u'A' && c <= u'Z' ? char(c - u'A' + 'a') : c < 128 ? char(c) : '\x7f';
-    }
+    std::transform(name.begin(), name.end(), lower, lowerAsciiByte);
     const std::string_view written(lower, size_t(name.size()));
     for (int slot = 0; slot < exitCount; ++slot) {
         if (written == exitProperties[slot])

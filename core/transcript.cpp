@@ -181,12 +181,7 @@ bool isHeaderLine(const QString &line)
     // The marks are plain ASCII: the line in ASCII lower case is searched as bytes, which is
     // quick, as this runs for every line of every answer.
     QVarLengthArray<char, 256> lower(line.size());
-    std::transform(line.begin(), line.end(), lower.begin(), [](QChar c) {
-        const char16_t unit = c.unicode();
-        return unit >= u'A' && unit <= u'Z' ? char(unit - u'A' + 'a')
-               : unit < 128                 ? char(unit)
-                                            : '\x7f';
-    });
+    std::transform(line.begin(), line.end(), lower.begin(), lowerAsciiByte);
     const std::string_view text(lower.data(), size_t(lower.size()));
     return std::any_of(std::begin(marks), std::end(marks),
                        [text](std::string_view mark) {

@@ -100,7 +100,7 @@ PlanLayout::Square PlanLayout::squareOf(int room) const
 
 bool PlanLayout::isFree(const Square &square) const
 {
-    return !mOwners.contains(square) && !mOnLines.contains(square);
+    return mOwners.value(square) == 0 && !mOnLines.value(square);
 }
 
 bool PlanLayout::lineIsClear(const Square &from, const Square &to) const
@@ -110,7 +110,7 @@ bool PlanLayout::lineIsClear(const Square &from, const Square &to) const
     if (onCompassAngle(delta)) {
         const QPoint unit(delta.x() / steps, delta.y() / steps);
         for (int step = 1; step < steps; ++step) {
-            if (mOwners.contains({from.level, from.x + unit.x() * step, from.y + unit.y() * step}))
+            if (mOwners.value({from.level, from.x + unit.x() * step, from.y + unit.y() * step}))
                 return false;
         }
         return true;
@@ -121,7 +121,7 @@ bool PlanLayout::lineIsClear(const Square &from, const Square &to) const
         const double x = from.x + delta.x() * double(i) / samples;
         const double y = from.y + delta.y() * double(i) / samples;
         const Square near{from.level, int(std::lround(x)), int(std::lround(y))};
-        if (near == from || near == to || !mOwners.contains(near))
+        if (near == from || near == to || mOwners.value(near) == 0)
             continue;
         if (std::abs(x - near.x) < 0.35 && std::abs(y - near.y) < 0.35)
             return false;
@@ -133,7 +133,7 @@ void PlanLayout::put(int room, const Square &square)
 {
     mSquares[room - 1] = QPoint(square.x, square.y);
     mPlaced[room - 1] = true;
-    mOwners.insert(square, room);
+    mOwners[square] = room;
     int &rightmost = mRightmost[square.level];
     rightmost = std::max(rightmost, square.x);
 }
@@ -150,16 +150,17 @@ void PlanLayout::markLines(const MapStore &store, int room)
             return;
         const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
         for (int step = 1; step < steps; ++step)
-            mOnLines.insert(
-                {here.level, here.x + delta.x() / steps * step, here.y + delta.y() / steps * step});
+            mOnLines[{here.level, here.x + delta.x() / steps * step,
+                      here.y + delta.y() / steps * step}] = true;
     };
     for (int slot = 0; slot < compassSlots; ++slot)
         mark(exitOf(store, room, slot));
 }
 
-QVector<PlanLayout::Square> PlanLayout::placedNeighbours(const MapStore &store, int room) const
+QVarLengthArray<PlanLayout::Square, 16> PlanLayout::placedNeighbours(const MapStore &store,
+                                                                     int room) const
 {
-    QVector<Square> neighbours;
+    QVarLengthArray<Square, 16> neighbours;
     const int level = mLevels[room - 1];
     const auto add = [&](int other) {
         if (isPlaced(other) && mLevels[other - 1] == level)
@@ -167,7 +168,7 @@ QVector<PlanLayout::Square> PlanLayout::placedNeighbours(const MapStore &store, 
     };
     for (int slot = 0; slot < compassSlots; ++slot)
         add(exitOf(store, room, slot));
-    if (room <= mIncoming.size()) {
+    if (room <= int(mIncoming.size())) {
         for (const auto &[source, slot] : std::as_const(mIncoming[room - 1])) {
             if (slot < compassSlots)
                 add(source);
@@ -179,7 +180,7 @@ QVector<PlanLayout::Square> PlanLayout::placedNeighbours(const MapStore &store, 
 PlanLayout::Square PlanLayout::squareFrom(const MapStore &store, int room, const Square &from,
                                           int slot) const
 {
-    const QVector<Square> neighbours = placedNeighbours(store, room);
+    const auto neighbours = placedNeighbours(store, room);
     const auto allClear = [&](const Square &candidate, bool onCompass) {
         return std::all_of(neighbours.begin(), neighbours.end(), [&](const Square &neighbour) {
             return lineIsClear(neighbour, candidate) &&
@@ -244,7 +245,7 @@ PlanLayout::Square PlanLayout::anchorOf(const MapStore &store, int room, int mar
     }
     // Led into from a room of its own level only: a passage in from far away on another level
     // would pull the room into the middle of what that level already holds.
-    if (room <= mIncoming.size()) {
+    if (room <= int(mIncoming.size())) {
         for (const auto &[source, slot] : std::as_const(mIncoming[room - 1])) {
             if (mLevels[source - 1] == level && besidePlaced(source, square))
                 return square;
@@ -338,12 +339,12 @@ bool PlanLayout::leadsNowhere(const MapStore &store, int room) const
         if (exitOf(store, room, slot) != 0)
             return false;
     }
-    return mIncoming[room - 1].isEmpty();
+    return mIncoming[room - 1].empty();
 }
 
 void PlanLayout::buildIncoming(const MapStore &store)
 {
-    mIncoming.fill({}, store.rooms().size());
+    mIncoming.assign(size_t(store.rooms().size()), {});
     for (int room = 1; room <= store.rooms().size(); ++room) {
         for (int slot = 0; slot < exitCount; ++slot) {
             if (const int target = exitOf(store, room, slot))
@@ -395,7 +396,7 @@ void PlanLayout::truncate(int rooms)
 {
     for (int room = int(mSquares.size()); room > rooms; --room) {
         if (mPlaced[room - 1])
-            mOwners.remove(squareOf(room));
+            mOwners[squareOf(room)] = 0;
     }
     mSquares.resize(rooms);
     mLevels.resize(rooms);

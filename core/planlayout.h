@@ -1,30 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "squaregrid.h"
+
 #include <QHash>
 #include <QPoint>
-#include <QSet>
+#include <QVarLengthArray>
 #include <QVector>
+
+#include <limits>
+#include <vector>
 
 namespace rumbario {
 
 class MapStore;
-
-/** A square of the plan on one level, or a chunk of squares: a key of the plan's tables. */
-struct PlanSquare
-{
-    int level;
-    int x;
-    int y;
-    bool operator==(const PlanSquare &other) const
-    {
-        return level == other.level && x == other.x && y == other.y;
-    }
-    friend size_t qHash(const PlanSquare &key, size_t seed = 0)
-    {
-        return qHashMulti(seed, key.level, key.x, key.y);
-    }
-};
 
 /** Whether a line between two squares runs north-south, east-west or at 45 degrees. */
 bool onCompassAngle(QPoint delta);
@@ -69,7 +58,7 @@ private:
     /** Marks the squares the room's lines to placed rooms pass over. */
     void markLines(const MapStore &store, int room);
     /** The squares of the placed rooms of the same level the room has a compass line to. */
-    QVector<Square> placedNeighbours(const MapStore &store, int room) const;
+    QVarLengthArray<Square, 16> placedNeighbours(const MapStore &store, int room) const;
     /** The best square for a room reached from a placed one through an exit in a direction. */
     Square squareFrom(const MapStore &store, int room, const Square &from, int slot) const;
     /** The free square nearest to one, ring after ring. */
@@ -101,8 +90,11 @@ private:
     void untangle(const MapStore &store);
     void collectLinks(const MapStore &store);
     void registerLink(int link, bool add);
-    /** How badly a room's lines read where it stands; lower is better. */
-    qint64 badnessOf(int room) const;
+    /**
+     * How badly a room's lines read where it stands; lower is better. Once the count reaches the
+     * limit it stops, returning what it has: the square is no better than one already found.
+     */
+    qint64 badnessOf(int room, qint64 limit = std::numeric_limits<qint64>::max()) const;
     int roomsUnder(int link) const;
     int crossingsOf(int link) const;
     int linesOver(int room) const;
@@ -117,19 +109,22 @@ private:
     QVector<int> roomsToImprove() const;
 
     QVector<Link> mLinks;
-    QVector<QVector<int>> mLinksOf;
+    /** The links of each room: a few each, kept without a heap block per room. */
+    std::vector<QVarLengthArray<int, 8>> mLinksOf;
     /** The links that pass over or near each square, for looking up what a square touches. */
-    QHash<Square, QVector<int>> mLinkSquares;
+    SquareGrid<QVarLengthArray<int, 6>> mLinkSquares;
     mutable QVector<quint32> mSeenOnVisit;
     mutable quint32 mVisit = 0;
 
     QVector<QPoint> mSquares;
     QVector<int> mLevels;
     QVector<bool> mPlaced;
-    QHash<Square, int> mOwners;
-    QSet<Square> mOnLines;
+    /** The room on each square; 0 on a free one. */
+    SquareGrid<int> mOwners;
+    /** The squares a straight line between two rooms passes over. */
+    SquareGrid<bool> mOnLines;
     /** The exits that lead to each room from others, as (room, slot) pairs. */
-    QVector<QVector<QPair<int, int>>> mIncoming;
+    std::vector<QVarLengthArray<QPair<int, int>, 4>> mIncoming;
     /** The rightmost square taken on each level, beside which new groups go. */
     QHash<int, int> mRightmost;
     QHash<int, QPoint> mLooseCentres;

@@ -104,7 +104,7 @@ void PlanLayout::collectLinks(const MapStore &store)
     mSeenOnVisit.clear();
     mVisit = 0;
     mLinkSquares.clear();
-    mLinksOf.fill({}, mSquares.size());
+    mLinksOf.assign(size_t(mSquares.size()), {});
     for (int room = 1; room <= mSquares.size(); ++room) {
         for (int slot = 0; slot < 8; ++slot) {
             const int other = exitOf(store, room, slot);
@@ -131,7 +131,7 @@ void PlanLayout::registerLink(int link, bool add)
     const Link &line = mLinks[link];
     const int level = mLevels[line.from - 1];
     visitSquaresNear(mSquares[line.from - 1], mSquares[line.to - 1], [&](QPoint square) {
-        QVector<int> &links = mLinkSquares[{level, square.x(), square.y()}];
+        auto &links = mLinkSquares[{level, square.x(), square.y()}];
         if (!add)
             links.removeAll(link);
         else if (links.isEmpty() || links.last() != link)
@@ -145,6 +145,9 @@ int PlanLayout::roomsUnder(int link) const
     const int level = mLevels[line.from - 1];
     const QPoint from = mSquares[line.from - 1];
     const QPoint to = mSquares[line.to - 1];
+    // Between two rooms side by side, even corner to corner, a line comes near no other room.
+    if (std::max(std::abs(to.x() - from.x()), std::abs(to.y() - from.y())) == 1)
+        return 0;
     QVarLengthArray<int, 8> under;
     visitSquaresNear(from, to, [&](QPoint square) {
         const int room = mOwners.value({level, square.x(), square.y()});
@@ -165,10 +168,7 @@ int PlanLayout::crossingsOf(int link) const
     ++mVisit;
     int crossings = 0;
     visitSquaresNear(from, to, [&](QPoint square) {
-        const auto near = mLinkSquares.constFind({level, square.x(), square.y()});
-        if (near == mLinkSquares.constEnd())
-            return;
-        for (const int other : *near) {
+        for (const int other : mLinkSquares.value({level, square.x(), square.y()})) {
             const Link &second = mLinks[other];
             if (mSeenOnVisit[other] == mVisit || second.from == line.from ||
                 second.from == line.to || second.to == line.from || second.to == line.to)
@@ -194,23 +194,31 @@ int PlanLayout::linesOver(int room) const
     return over;
 }
 
-qint64 PlanLayout::badnessOf(int room) const
+qint64 PlanLayout::badnessOf(int room, qint64 limit) const
 {
-    qint64 badness = overRoomWeight * linesOver(room);
+    // The cheap parts first: most squares tried are worse by their lengths alone.
+    qint64 badness = 0;
     for (const int link : mLinksOf[room - 1]) {
         const QPoint delta = mSquares[mLinks[link].to - 1] - mSquares[mLinks[link].from - 1];
-        badness += overRoomWeight * roomsUnder(link) + crossingWeight * crossingsOf(link) +
-                   (onCompassAngle(delta) ? 0 : slantWeight) +
+        badness += (onCompassAngle(delta) ? 0 : slantWeight) +
                    lengthWeight * std::max(std::abs(delta.x()), std::abs(delta.y()));
+    }
+    if (badness >= limit)
+        return badness;
+    badness += overRoomWeight * linesOver(room);
+    for (const int link : mLinksOf[room - 1]) {
+        if (badness >= limit)
+            break;
+        badness += overRoomWeight * roomsUnder(link) + crossingWeight * crossingsOf(link);
     }
     return badness;
 }
 
 void PlanLayout::standAt(int room, const Square &square)
 {
-    mOwners.remove(squareOf(room));
+    mOwners[squareOf(room)] = 0;
     mSquares[room - 1] = QPoint(square.x, square.y);
-    mOwners.insert(square, room);
+    mOwners[square] = room;
 }
 
 void PlanLayout::moveTo(int room, const Square &square)
@@ -230,7 +238,7 @@ bool PlanLayout::improve(int room)
         for (int dx = -reach; dx <= reach; ++dx) {
             for (int dy = -reach; dy <= reach; ++dy) {
                 const Square square{centre.level, centre.x + dx, centre.y + dy};
-                if (!mOwners.contains(square))
+                if (mOwners.value(square) == 0)
                     candidates.append(square);
             }
         }
@@ -246,7 +254,7 @@ bool PlanLayout::improve(int room)
     // they pass, for none of them can cross another or run over the room.
     for (const Square &candidate : std::as_const(candidates)) {
         standAt(room, candidate);
-        const qint64 badness = badnessOf(room);
+        const qint64 badness = badnessOf(room, bestBadness);
         if (badness < bestBadness) {
             best = candidate;
             bestBadness = badness;
@@ -261,13 +269,14 @@ bool PlanLayout::improve(int room)
 
 void PlanLayout::swapRooms(int first, int second)
 {
-    QVector<int> links = mLinksOf[first - 1] + mLinksOf[second - 1];
+    QVector<int> links(mLinksOf[first - 1].cbegin(), mLinksOf[first - 1].cend());
+    links.append(QVector<int>(mLinksOf[second - 1].cbegin(), mLinksOf[second - 1].cend()));
     sortUnique(links);
     for (const int link : std::as_const(links))
         registerLink(link, false);
     std::swap(mSquares[first - 1], mSquares[second - 1]);
-    mOwners.insert(squareOf(first), first);
-    mOwners.insert(squareOf(second), second);
+    mOwners[squareOf(first)] = first;
+    mOwners[squareOf(second)] = second;
     for (const int link : std::as_const(links))
         registerLink(link, true);
 }
@@ -284,7 +293,8 @@ bool PlanLayout::trySwaps(int room)
                 continue;
             const qint64 before = badnessOf(room) + badnessOf(other);
             swapRooms(room, other);
-            if (badnessOf(room) + badnessOf(other) < before)
+            const qint64 moved = badnessOf(room, before);
+            if (moved < before && moved + badnessOf(other, before - moved) < before)
                 return true;
             swapRooms(room, other);
         }

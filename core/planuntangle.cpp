@@ -36,16 +36,29 @@ QPointF pointOf(const QPoint &square)
 
 /**
  * Every square whose room box a line could come near, and every square where it could cross
- * another, as the squares round points along it. A line on a compass angle meets others only at
- * whole and half squares, so points half a square apart find them; a slanting one is followed a
- * quarter of a square at a time. A square can come more than once.
+ * another. A line on a compass angle passes only the squares it runs through and, where it runs
+ * at 45 degrees, the two squares beside each of its steps; a slanting one is followed a quarter
+ * of a square at a time, with the squares round each point. A square can come more than once.
  */
 template<typename Visit>
 void visitSquaresNear(QPoint from, QPoint to, const Visit &visit)
 {
     const QPoint delta = to - from;
     const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
-    const int samples = (onCompassAngle(delta) ? 2 : 4) * steps;
+    if (onCompassAngle(delta)) {
+        const QPoint unit = steps ? delta / steps : QPoint();
+        const bool diagonal = unit.x() != 0 && unit.y() != 0;
+        for (int step = 0; step <= steps; ++step) {
+            const QPoint square = from + unit * step;
+            visit(square);
+            if (diagonal && step < steps) {
+                visit(square + QPoint(unit.x(), 0));
+                visit(square + QPoint(0, unit.y()));
+            }
+        }
+        return;
+    }
+    const int samples = 4 * steps;
     for (int i = 0; i <= samples; ++i) {
         const double x = from.x() + delta.x() * (samples ? double(i) / samples : 0.0);
         const double y = from.y() + delta.y() * (samples ? double(i) / samples : 0.0);

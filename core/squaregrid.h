@@ -27,9 +27,10 @@ struct PlanSquare
 
 /**
  * A value for every square of a plan's levels, as a table keyed by square would hold it, but kept
- * in blocks of 16 by 16 squares: laying out a map looks up the squares along its lines by the
+ * in blocks of 8 by 8 squares: laying out a map looks up the squares along its lines by the
  * hundred thousand, nearly all of them in the block of the square looked at before, which is
- * found without hashing. A square never set holds a default value.
+ * found without hashing. Larger blocks find no more, and cost memory on a map whose rooms stand
+ * each on a level of its own. A square never set holds a default value.
  */
 template<typename Value>
 class SquareGrid
@@ -63,7 +64,7 @@ public:
     }
 
 private:
-    static constexpr int side = 16;
+    static constexpr int side = 8;
     using Block = std::array<Value, side * side>;
 
     static int blockCoordinate(int coordinate)

@@ -939,6 +939,10 @@ private:
         }
         if (what == QLatin1String("layout"))
             return layoutText();
+        if (what == QLatin1String("square")) {
+            const QPoint square = updatedIndex().drawnPosition(number(0));
+            return first + QStringLiteral("%1,%2").arg(square.x()).arg(square.y());
+        }
         if (what == QLatin1String("boxes"))
             return boxesText(buildPlanScene(store, updatedIndex(), mViewport));
         if (what == QLatin1String("at"))

@@ -337,10 +337,12 @@ QVector<int> PlanLayout::roomsToImprove() const
 void PlanLayout::untangle(const MapStore &store)
 {
     collectLinks(store);
+    bool anyMoved = false;
     for (int round = 0; round < rounds; ++round) {
         bool moved = false;
         for (const int room : roomsToImprove())
             moved = improve(room) || moved;
+        anyMoved = anyMoved || moved;
         if (!moved)
             break;
     }
@@ -348,6 +350,8 @@ void PlanLayout::untangle(const MapStore &store)
     mSeenOnVisit.clear();
     mLinksOf.clear();
     mLinkSquares.clear();
+    if (!anyMoved)
+        return;
     // The squares lines pass over were marked where the rooms first stood.
     mOnLines.clear();
     for (int room = 1; room <= mSquares.size(); ++room)

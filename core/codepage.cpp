@@ -133,8 +133,21 @@ bool isMostlyUtf8(QByteArrayView bytes)
 
 bool isWhollyUtf8(QByteArrayView bytes)
 {
-    const Utf8Count count = countUtf8(bytes);
-    return count.sequences > 0 && count.strayBytes == 0;
+    // Stops at the first byte outside a sequence: every line of a Windows-1252 file is asked.
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
+    bool sequenceSeen = false;
+    for (qsizetype i = 0; i < bytes.size();) {
+        if (data[i] < 0x80) {
+            i = endOfAscii(data, i, bytes.size());
+            continue;
+        }
+        const int length = utf8SequenceLength(bytes, i);
+        if (length == 0)
+            return false;
+        sequenceSeen = true;
+        i += length;
+    }
+    return sequenceSeen;
 }
 
 qsizetype utf8ToWindows1252(QByteArrayView text, char *out, qsizetype capacity)

@@ -86,8 +86,7 @@ MapStore pairsMap()
     return store;
 }
 
-/** A tower: every room a level above the one before, joined up and down, each alone on its level.
- */
+/** A tower: each room alone on its level, one above the one before, joined up and down. */
 MapStore towerMap()
 {
     MapTables tables;

@@ -41,7 +41,7 @@ public:
     {
         static const Value none{};
         const Block *block = blockOf(square);
-        return block ? block->at(indexIn(square)) : none;
+        return block ? (*block)[size_t(indexIn(square))] : none;
     }
 
     /** The square's value, to change. */
@@ -54,7 +54,7 @@ public:
                 block = std::make_unique<Block>();
             mLast = {key, block.get()};
         }
-        return mLast.block->at(indexIn(square));
+        return (*mLast.block)[size_t(indexIn(square))];
     }
 
     void clear()

@@ -65,6 +65,37 @@ QPoint spiralOffset(int step)
     }
 }
 
+/**
+ * Whether the visit answers yes for a square that a straight line between two squares passes
+ * over, its ends left out: on a compass angle, the squares it runs through; slanting, those whose
+ * room box it comes within, followed a quarter of a square at a time.
+ */
+template<typename Visit>
+bool anySquareUnder(const PlanSquare &from, const PlanSquare &to, const Visit &visit)
+{
+    const QPoint delta(to.x - from.x, to.y - from.y);
+    const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
+    if (onCompassAngle(delta)) {
+        for (int step = 1; step < steps; ++step) {
+            if (visit(PlanSquare{from.level, from.x + delta.x() / steps * step,
+                                 from.y + delta.y() / steps * step}))
+                return true;
+        }
+        return false;
+    }
+    const int samples = steps * 4;
+    for (int i = 1; i < samples; ++i) {
+        const double x = from.x + delta.x() * double(i) / samples;
+        const double y = from.y + delta.y() * double(i) / samples;
+        const PlanSquare near{from.level, int(std::lround(x)), int(std::lround(y))};
+        const bool underLine = !(near == from) && !(near == to) && std::abs(x - near.x) < 0.35 &&
+                               std::abs(y - near.y) < 0.35;
+        if (underLine && visit(near))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool onCompassAngle(QPoint delta)
@@ -105,28 +136,8 @@ bool PlanLayout::isFree(const Square &square) const
 
 bool PlanLayout::lineIsClear(const Square &from, const Square &to) const
 {
-    const QPoint delta(to.x - from.x, to.y - from.y);
-    const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
-    if (onCompassAngle(delta)) {
-        const QPoint unit(delta.x() / steps, delta.y() / steps);
-        for (int step = 1; step < steps; ++step) {
-            if (mOwners.value({from.level, from.x + unit.x() * step, from.y + unit.y() * step}))
-                return false;
-        }
-        return true;
-    }
-    // A slanting line passes a room when it comes within its box.
-    const int samples = steps * 4;
-    for (int i = 1; i < samples; ++i) {
-        const double x = from.x + delta.x() * double(i) / samples;
-        const double y = from.y + delta.y() * double(i) / samples;
-        const Square near{from.level, int(std::lround(x)), int(std::lround(y))};
-        if (near == from || near == to || mOwners.value(near) == 0)
-            continue;
-        if (std::abs(x - near.x) < 0.35 && std::abs(y - near.y) < 0.35)
-            return false;
-    }
-    return true;
+    return !anySquareUnder(from, to,
+                           [&](const Square &square) { return mOwners.value(square) != 0; });
 }
 
 void PlanLayout::put(int room, const Square &square)
@@ -138,20 +149,20 @@ void PlanLayout::put(int room, const Square &square)
     rightmost = std::max(rightmost, square.x);
 }
 
-void PlanLayout::markLines(const MapStore &store, int room)
+void PlanLayout::markLines(const MapStore &store, int room, Lines lines)
 {
     const Square here = squareOf(room);
     const auto mark = [&](int other) {
         if (!isPlaced(other) || mLevels[other - 1] != here.level)
             return;
         const Square there = squareOf(other);
-        const QPoint delta(there.x - here.x, there.y - here.y);
-        if (!onCompassAngle(delta))
+        if (lines == Lines::OnCompass &&
+            !onCompassAngle(QPoint(there.x - here.x, there.y - here.y)))
             return;
-        const int steps = std::max(std::abs(delta.x()), std::abs(delta.y()));
-        for (int step = 1; step < steps; ++step)
-            mOnLines[{here.level, here.x + delta.x() / steps * step,
-                      here.y + delta.y() / steps * step}] = true;
+        anySquareUnder(here, there, [&](const Square &square) {
+            mOnLines[square] = true;
+            return false;
+        });
     };
     for (int slot = 0; slot < compassSlots; ++slot)
         mark(exitOf(store, room, slot));
@@ -311,14 +322,14 @@ bool PlanLayout::placeFromNeighbour(const MapStore &store, int room)
 void PlanLayout::placeGroup(const MapStore &store, int first, int margin)
 {
     put(first, anchorOf(store, first, margin));
-    markLines(store, first);
+    markLines(store, first, Lines::OnCompass);
     std::priority_queue<int, std::vector<int>, std::greater<int>> waiting;
     waiting.push(first);
     const auto reach = [&](int from, int other, int slot) {
         if (other == 0 || isPlaced(other) || mLevels[other - 1] != mLevels[from - 1])
             return;
         put(other, squareFrom(store, other, squareOf(from), slot));
-        markLines(store, other);
+        markLines(store, other, Lines::OnCompass);
         waiting.push(other);
     };
     while (!waiting.empty()) {

@@ -55,8 +55,14 @@ private:
     /** No room stands on the straight line between two squares but at its ends. */
     bool lineIsClear(const Square &from, const Square &to) const;
     void put(int room, const Square &square);
-    /** Marks the squares the room's lines to placed rooms pass over. */
-    void markLines(const MapStore &store, int room);
+    /** Which lines a room's squares are kept clear of. */
+    enum class Lines { OnCompass, All };
+    /**
+     * Marks the squares the room's lines to placed rooms pass over. While a map is laid out only
+     * its lines on compass angles: keeping clear of the slanting ones too spreads the plan and
+     * reads no better once it is untangled. A room added later keeps clear of them all.
+     */
+    void markLines(const MapStore &store, int room, Lines lines = Lines::All);
     /** The squares of the placed rooms of the same level the room has a compass line to. */
     QVarLengthArray<Square, 16> placedNeighbours(const MapStore &store, int room) const;
     /** The best square for a room reached from a placed one through an exit in a direction. */
@@ -121,7 +127,7 @@ private:
     QVector<bool> mPlaced;
     /** The room on each square; 0 on a free one. */
     SquareGrid<int> mOwners;
-    /** The squares a straight line between two rooms passes over. */
+    /** The squares a line between two placed rooms passes over, slanting or not. */
     SquareGrid<bool> mOnLines;
     /** The exits that lead to each room from others, as (room, slot) pairs. */
     std::vector<QVarLengthArray<QPair<int, int>, 4>> mIncoming;

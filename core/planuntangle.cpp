@@ -337,12 +337,10 @@ QVector<int> PlanLayout::roomsToImprove() const
 void PlanLayout::untangle(const MapStore &store)
 {
     collectLinks(store);
-    bool anyMoved = false;
     for (int round = 0; round < rounds; ++round) {
         bool moved = false;
         for (const int room : roomsToImprove())
             moved = improve(room) || moved;
-        anyMoved = anyMoved || moved;
         if (!moved)
             break;
     }
@@ -350,9 +348,8 @@ void PlanLayout::untangle(const MapStore &store)
     mSeenOnVisit.clear();
     mLinksOf.clear();
     mLinkSquares.clear();
-    if (!anyMoved)
-        return;
-    // The squares lines pass over were marked where the rooms first stood.
+    // The squares lines pass over were marked where the rooms first stood, and only under the
+    // lines on compass angles: rooms added from now on keep clear of every line where it runs.
     mOnLines.clear();
     for (int room = 1; room <= mSquares.size(); ++room)
         markLines(store, room);

@@ -321,6 +321,10 @@ QVector<int> PlanLayout::roomsToImprove() const
     for (int link = 0; link < mLinks.size(); ++link) {
         const Link &line = mLinks[link];
         const QPoint delta = mSquares[line.to - 1] - mSquares[line.from - 1];
+        // Most lines join rooms side by side: such a line runs over no room, and only a slanting
+        // line can cross it, whose rooms near it, named below, take in an end of this one.
+        if (std::abs(delta.x()) + std::abs(delta.y()) == 1)
+            continue;
         if (onCompassAngle(delta) && roomsUnder(link) == 0 && crossingsOf(link) == 0)
             continue;
         rooms << line.from << line.to;

@@ -149,6 +149,14 @@ void PlanLayout::put(int room, const Square &square)
     rightmost = std::max(rightmost, square.x);
 }
 
+void PlanLayout::markLine(const Square &from, const Square &to)
+{
+    anySquareUnder(from, to, [&](const Square &square) {
+        mOnLines[square] = true;
+        return false;
+    });
+}
+
 void PlanLayout::markLines(const MapStore &store, int room, Lines lines)
 {
     const Square here = squareOf(room);
@@ -159,10 +167,7 @@ void PlanLayout::markLines(const MapStore &store, int room, Lines lines)
         if (lines == Lines::OnCompass &&
             !onCompassAngle(QPoint(there.x - here.x, there.y - here.y)))
             return;
-        anySquareUnder(here, there, [&](const Square &square) {
-            mOnLines[square] = true;
-            return false;
-        });
+        markLine(here, there);
     };
     for (int slot = 0; slot < compassSlots; ++slot)
         mark(exitOf(store, room, slot));

@@ -63,6 +63,8 @@ private:
      * reads no better once it is untangled. A room added later keeps clear of them all.
      */
     void markLines(const MapStore &store, int room, Lines lines = Lines::All);
+    /** Marks the squares a line between two squares passes over. */
+    void markLine(const Square &from, const Square &to);
     /** The squares of the placed rooms of the same level the room has a compass line to. */
     QVarLengthArray<Square, 16> placedNeighbours(const MapStore &store, int room) const;
     /** The best square for a room reached from a placed one through an exit in a direction. */

@@ -364,15 +364,15 @@ void PlanLayout::untangle(const MapStore &store)
         if (!moved)
             break;
     }
+    // The squares lines pass over were marked where the rooms first stood, and only under the
+    // lines on compass angles: rooms added from now on keep clear of every line where it runs.
+    mOnLines.clear();
+    for (const Link &line : std::as_const(mLinks))
+        markLine(squareOf(line.from), squareOf(line.to));
     mLinks.clear();
     mSeenOnVisit.clear();
     mLinksOf.clear();
     mLinkSquares.clear();
-    // The squares lines pass over were marked where the rooms first stood, and only under the
-    // lines on compass angles: rooms added from now on keep clear of every line where it runs.
-    mOnLines.clear();
-    for (int room = 1; room <= mSquares.size(); ++room)
-        markLines(store, room);
 }
 
 } // namespace rumbario

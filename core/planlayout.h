@@ -119,10 +119,7 @@ private:
     QVector<Link> mLinks;
     /** The links of each room: a few each, kept without a heap block per room. */
     std::vector<QVarLengthArray<int, 8>> mLinksOf;
-    /**
-     * The links that pass over or near each square, for looking up what a square touches; those
-     * between rooms side by side are found through the rooms at their ends instead.
-     */
+    /** The links that pass over or near each square, for looking up what a square touches. */
     SquareGrid<QVarLengthArray<int, 6>> mLinkSquares;
     mutable QVector<quint32> mSeenOnVisit;
     mutable quint32 mVisit = 0;

@@ -77,12 +77,6 @@ void visitSquaresNear(QPoint from, QPoint to, const Visit &visit)
     }
 }
 
-/** Whether a line joins two squares side by side, not corner to corner. */
-bool sideBySide(QPoint delta)
-{
-    return std::abs(delta.x()) + std::abs(delta.y()) == 1;
-}
-
 bool passesOver(QPointF start, QPointF end, QPointF centre)
 {
     const QPointF along = end - start;
@@ -149,9 +143,6 @@ void PlanLayout::registerLink(int link, bool add)
 {
     const Link &line = mLinks[link];
     const int level = mLevels[line.from - 1];
-    // Most lines join rooms side by side: they are found through the rooms at their ends.
-    if (sideBySide(mSquares[line.to - 1] - mSquares[line.from - 1]))
-        return;
     visitSquaresNear(mSquares[line.from - 1], mSquares[line.to - 1], [&](QPoint square) {
         auto &links = mLinkSquares[{level, square.x(), square.y()}];
         if (!add)
@@ -189,22 +180,15 @@ int PlanLayout::crossingsOf(int link) const
     // Each line near is looked at once: a stamp marks those seen for this line.
     ++mVisit;
     int crossings = 0;
-    const auto count = [&](int other) {
-        const Link &second = mLinks[other];
-        if (mSeenOnVisit[other] == mVisit || second.from == line.from || second.from == line.to ||
-            second.to == line.from || second.to == line.to)
-            return;
-        mSeenOnVisit[other] = mVisit;
-        crossings += segmentsCross(from, to, mSquares[second.from - 1], mSquares[second.to - 1]);
-    };
     visitSquaresNear(from, to, [&](QPoint square) {
-        const Square here{level, square.x(), square.y()};
-        for (const int other : mLinkSquares.value(here))
-            count(other);
-        // The lines of the room there, those to rooms side by side among them.
-        if (const int room = mOwners.value(here)) {
-            for (const int other : mLinksOf[room - 1])
-                count(other);
+        for (const int other : mLinkSquares.value({level, square.x(), square.y()})) {
+            const Link &second = mLinks[other];
+            if (mSeenOnVisit[other] == mVisit || second.from == line.from ||
+                second.from == line.to || second.to == line.from || second.to == line.to)
+                continue;
+            mSeenOnVisit[other] = mVisit;
+            crossings +=
+                segmentsCross(from, to, mSquares[second.from - 1], mSquares[second.to - 1]);
         }
     });
     return crossings;
@@ -339,7 +323,7 @@ QVector<int> PlanLayout::roomsToImprove() const
         const QPoint delta = mSquares[line.to - 1] - mSquares[line.from - 1];
         // Most lines join rooms side by side: such a line runs over no room, and only a slanting
         // line can cross it, whose rooms near it, named below, take in an end of this one.
-        if (sideBySide(delta))
+        if (std::abs(delta.x()) + std::abs(delta.y()) == 1)
             continue;
         if (onCompassAngle(delta) && roomsUnder(link) == 0 && crossingsOf(link) == 0)
             continue;

@@ -360,8 +360,9 @@ bool PlanLayout::leadsNowhere(const MapStore &store, int room) const
 
 void PlanLayout::buildIncoming(const MapStore &store)
 {
-    mIncoming.assign(size_t(store.rooms().size()), {});
-    for (int room = 1; room <= store.rooms().size(); ++room) {
+    // Only the rooms laid out: a room the store holds beyond them is no one's neighbour yet.
+    mIncoming.assign(size_t(mLevels.size()), {});
+    for (int room = 1; room <= mLevels.size(); ++room) {
         for (int slot = 0; slot < exitCount; ++slot) {
             if (const int target = exitOf(store, room, slot))
                 mIncoming[target - 1].append({room, slot});

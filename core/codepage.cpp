@@ -91,13 +91,13 @@ QByteArray toWindows1252(QStringView text)
 
 namespace {
 
-struct Utf8Count
-{
-    qsizetype sequences = 0;
-    qsizetype strayBytes = 0;
-};
-
-Utf8Count countUtf8(QByteArrayView bytes)
+/**
+ * Whether a text holds more UTF-8 sequences than high bytes outside one. The count stops once the
+ * bytes left could no longer change the answer, each sequence taking two of them at least: a
+ * Windows-1252 text full of accents is decided before its end. That is asked where plain text
+ * starts again, not at every high byte.
+ */
+bool moreSequencesThanStrayBytes(QByteArrayView bytes)
 {
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
@@ -105,6 +105,10 @@ Utf8Count countUtf8(QByteArrayView bytes)
     qsizetype strayBytes = 0;
     for (qsizetype i = 0; i < size;) {
         if (data[i] < 0x80) {
+            if (2 * (strayBytes - sequences) >= size - i)
+                return false;
+            if (sequences - strayBytes > size - i)
+                return true;
             i = endOfAscii(data, i, size);
         } else if (i + 1 == size || (data[i + 1] & 0xC0) != 0x80) {
             // Most high bytes of a Windows-1252 text end here: a plain letter follows an accent.
@@ -118,7 +122,7 @@ Utf8Count countUtf8(QByteArrayView bytes)
             ++i;
         }
     }
-    return {sequences, strayBytes};
+    return sequences > strayBytes;
 }
 
 } // namespace
@@ -127,8 +131,7 @@ bool isMostlyUtf8(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return true;
-    const Utf8Count count = countUtf8(bytes);
-    return count.sequences > count.strayBytes;
+    return moreSequencesThanStrayBytes(bytes);
 }
 
 bool isWhollyUtf8(QByteArrayView bytes)
